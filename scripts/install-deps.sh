@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Brellinshore needs, and only those missing: quick when all are
+# there already. Usage: scripts/install-deps.sh run|test
+set -euo pipefail
+
+run_packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev libgl-dev
+    libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    fonts-liberation2 fonts-wine fontconfig
+)
+test_packages=(
+    clang libclang-rt-14-dev
+    cups cups-bsd printer-driver-cups-pdf poppler-utils
+    xvfb xdotool x11-apps imagemagick
+)
+
+case "${1:-run}" in
+    run) wanted=("${run_packages[@]}") ;;
+    test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

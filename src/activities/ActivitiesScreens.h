@@ -1,0 +1,9 @@
+#pragma once
+
+namespace bs {
+
+class Screens;
+
+void registerActivitiesScreens(Screens& screens);
+
+} // namespace bs

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QPointF>
+
+namespace bs {
+
+// A label that acts as a button: bordered, centred bold text, its back colour filled only
+// while it is "opaque" (the screens' hover rule). A real button underneath, so the
+// accessibility layer offers it to a screen reader as a button named by its caption.
+class LabelButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit LabelButton(QWidget* parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+
+    bool isOpaque() const { return m_opaque; }
+    void setOpaque(bool opaque);
+
+    QColor backColor() const { return m_back; }
+    void setBackColor(const QColor& color);
+    QColor foreColor() const { return m_fore; }
+    void setForeColor(const QColor& color);
+    void setBorder(bool border);
+    void setAlignment(Qt::Alignment alignment);
+
+Q_SIGNALS:
+    // The pointer moved over the button (position in twips within it).
+    void mouseMoved(Qt::MouseButtons buttons, QPointF twips);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QColor m_back{0, 0, 0};
+    QColor m_fore{255, 255, 0};
+    bool m_opaque = true;
+    bool m_border = true;
+    Qt::Alignment m_alignment = Qt::AlignHCenter | Qt::AlignTop;
+};
+
+} // namespace bs

@@ -1,0 +1,49 @@
+#include "app/Program.h"
+
+#include "app/Screens.h"
+#include "platform/Dialogs.h"
+#include "platform/Display.h"
+#include "platform/QtPrinter.h"
+#include "platform/QtSoundPlayer.h"
+#include "platform/RandomSource.h"
+
+#include <QCoreApplication>
+
+namespace bs {
+
+Program::Program(const QString& contentRoot, Services services)
+    : m_content(contentRoot)
+    , m_pictures(m_content)
+    , m_services(std::move(services))
+    , m_screens(std::make_unique<Screens>(*this))
+{
+}
+
+Program::~Program() = default;
+
+Services Program::realServices(const QString& contentRoot)
+{
+    Services services;
+    services.sound = std::make_unique<QtSoundPlayer>(contentRoot);
+    services.dialogs = std::make_unique<QtDialogs>();
+    services.random = std::make_unique<SystemRandom>();
+    services.printer = std::make_unique<QtPrinter>();
+    services.display = std::make_unique<QtDisplay>();
+    services.endProgram = [] { QCoreApplication::exit(0); };
+    return services;
+}
+
+void Program::playCue(const QString& contentPath)
+{
+    if (state.soundon == 1)
+        m_services.sound->play(contentPath);
+}
+
+void Program::endProgram()
+{
+    m_screens->closeAll();
+    if (m_services.endProgram)
+        m_services.endProgram();
+}
+
+} // namespace bs

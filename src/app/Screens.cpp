@@ -1,0 +1,65 @@
+#include "app/Screens.h"
+
+#include "app/ScreenCatalog.h"
+#include "app/Screen.h"
+
+namespace bs {
+
+Screens::Screens(Program& program)
+    : m_program(program)
+{
+    registerAllScreens(*this);
+}
+
+Screens::~Screens()
+{
+    closeAll();
+}
+
+void Screens::registerScreen(const QString& formName, Factory factory)
+{
+    m_factories.insert(formName, std::move(factory));
+}
+
+Screen& Screens::touch(const QString& formName)
+{
+    if (Screen* screen = m_loaded.value(formName))
+        return *screen;
+    const auto factory = m_factories.constFind(formName);
+    if (factory == m_factories.constEnd())
+        throw std::logic_error("no screen named " + formName.toStdString());
+    Screen* screen = (*factory)(m_program, formName);
+    // Known as loaded before the load event runs, so the event may touch its own controls.
+    m_loaded.insert(formName, screen);
+    screen->prepareControls();
+    screen->Form_Load();
+    return *screen;
+}
+
+void Screens::show(const QString& formName)
+{
+    touch(formName).showScreen();
+}
+
+void Screens::unload(const QString& formName)
+{
+    Screen* screen = m_loaded.take(formName);
+    if (!screen)
+        return;
+    screen->unloading();
+    screen->hide();
+    screen->deleteLater();
+}
+
+void Screens::closeAll()
+{
+    const QHash<QString, Screen*> screens = std::exchange(m_loaded, {});
+    for (Screen* screen : screens) {
+        screen->unloading();
+        screen->hide();
+    }
+    for (Screen* screen : screens)
+        delete screen;
+}
+
+} // namespace bs

@@ -1,0 +1,107 @@
+#include "app/Titlefrm.h"
+
+#include "app/Controls.h"
+#include "app/Layout.h"
+#include "app/Program.h"
+#include "app/Screens.h"
+#include "platform/Display.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace bs {
+
+namespace {
+const QColor blue(0, 0, 255);
+const QString titlePicture = QStringLiteral("images\\brellinshoresm.jpg");
+} // namespace
+
+Titlefrm::Titlefrm(Program& program, const QString& formName)
+    : Screen(program, formName)
+{
+    setCaption(QStringLiteral(" "));
+    setSizeTwips(5460, 6570);
+    setBackColor(QColor(192, 192, 192));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    placeTwips(Frame1, QRect(0, -90, 5480, 6660));
+
+    const QRect frameOffset(0, 90, 0, 0); // children are placed relative to the frame
+    auto inFrame = [&](int l, int t, int w, int h) { return QRect(l, t + frameOffset.y(), w, h); };
+    const QString times = QStringLiteral("Times New Roman");
+
+    Label4 = makeLabel(Frame1, QStringLiteral("Label4"), QStringLiteral("Brellinshore"), inFrame(60, 120, 5355, 1305),
+                       uiFont(times, 24, true), blue, Qt::AlignHCenter | Qt::AlignTop);
+    Picture1 = new PictureBox(Frame1);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Title picture"));
+    placeTwips(Picture1, inFrame(300, 1200, 4800, 3600));
+    Label1 = makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Written by the Quenlow geography team"),
+                       inFrame(360, 4980, 4695, 375), uiFont(times, 14.25), blue, Qt::AlignHCenter | Qt::AlignTop);
+    Label5 = makeLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("Programmed by Quenlow Software"),
+                       inFrame(480, 5310, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
+    Label3 = makeLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("Series edited for Quenlow Publishing Ltd"),
+                       inFrame(480, 5640, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
+
+    auto makeCommand = [&](const QString& name, const QString& caption, int left) {
+        auto* button = new QPushButton(caption, Frame1);
+        button->setObjectName(name);
+        QPalette pal = button->palette();
+        pal.setColor(QPalette::Button, QColor(192, 192, 192));
+        button->setPalette(pal);
+        placeTwips(button, inFrame(left, 6000, 1335, 375));
+        return button;
+    };
+    Command1 = makeCommand(QStringLiteral("Command1"), QStringLiteral("OK"), 1320);
+    Command2 = makeCommand(QStringLiteral("Command2"), QStringLiteral("Exit"), 2760);
+    Command1->setDefault(true);
+    setTabOrder(Command1, Command2);
+    connect(Command1, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
+
+    Label2 = makeLabel(Frame1, QStringLiteral("Label2"),
+                       QStringLiteral("\u00A9 2026 Quenlow Publishing Ltd. All rights reserved."),
+                       inFrame(0, 6420, 5415, 255), uiFont(QStringLiteral("Arial"), 8.25), QColor(0, 128, 0),
+                       Qt::AlignHCenter | Qt::AlignTop);
+}
+
+bool Titlefrm::loadTitlePicture()
+{
+    Picture picture = program().pictures().load(titlePicture);
+    Picture1->setPicture(picture);
+    return !picture.isNull();
+}
+
+void Titlefrm::Form_Load()
+{
+    const QSizeF screen = program().display().screenSizeTwips();
+    setTopTwips(screen.height() / 2 - heightTwips() / 2);
+    setLeftTwips(screen.width() / 2 - widthTwips() / 2);
+    program().screens().show(QStringLiteral("Grey"));
+    if (loadTitlePicture())
+        return;
+    // A missing title picture: the screen still comes up, laid out like the others.
+    layoutform(*this);
+    Frame1->raise();
+    loadTitlePicture();
+}
+
+void Titlefrm::Command1_Click()
+{
+    Screens& screens = program().screens();
+    if (screens.isRegistered(QStringLiteral("intro0")))
+        screens.show(QStringLiteral("intro0"));
+    screens.unload(formName());
+    program().playCue(QStringLiteral("wav\\click.wav"));
+}
+
+void Titlefrm::Command2_Click()
+{
+    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().endProgram();
+}
+
+} // namespace bs

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/Screen.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace bs {
+
+class PictureBox;
+
+// The title screen: the first screen of a run, and the leaving screen when the main menu's
+// "Exit" shows it again with "Cancel" as its first button.
+class Titlefrm : public Screen
+{
+    Q_OBJECT
+
+public:
+    Titlefrm(Program& program, const QString& formName);
+
+    void Form_Load() override;
+    void Command1_Click();
+    void Command2_Click();
+
+    QFrame* Frame1;
+    QLabel* Label4;
+    PictureBox* Picture1;
+    QLabel* Label1;
+    QLabel* Label5;
+    QLabel* Label3;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QLabel* Label2;
+
+private:
+    bool loadTitlePicture();
+};
+
+} // namespace bs

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace bs {
+
+// The content folders beside the program. Paths in the program are written with "\" or "/"
+// and in any letter case ("Images\x.jpg" and "images/x.jpg" name one file); resolve() finds
+// the file on a case-sensitive disk. The program writes only under its "multiple" folder.
+class Content
+{
+public:
+    explicit Content(QString root);
+
+    const QString& root() const { return m_root; }
+
+    // The absolute path of a content path. Each existing component is matched without regard
+    // to case (an exact match wins); a missing component is kept as written, so the result
+    // also names a file about to be created.
+    QString resolve(const QString& contentPath) const;
+
+    bool exists(const QString& contentPath) const;
+
+private:
+    QString m_root;
+};
+
+} // namespace bs

@@ -1,0 +1,59 @@
+#include "platform/QtSoundPlayer.h"
+
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace bs {
+
+QtSoundPlayer::QtSoundPlayer(const QString& contentRoot)
+    : m_content(contentRoot)
+{
+}
+
+QtSoundPlayer::~QtSoundPlayer()
+{
+    qDeleteAll(m_effects);
+}
+
+QSoundEffect* QtSoundPlayer::effectFor(const QString& contentPath)
+{
+    const QString path = m_content.resolve(contentPath);
+    auto found = m_effects.constFind(path);
+    if (found != m_effects.constEnd())
+        return *found;
+    QSoundEffect* effect = nullptr;
+    if (QFileInfo(path).isFile()) {
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    m_effects.insert(path, effect);
+    return effect;
+}
+
+void QtSoundPlayer::preload(const QStringList& contentPaths)
+{
+    for (const QString& path : contentPaths)
+        effectFor(path);
+}
+
+void QtSoundPlayer::play(const QString& contentPath)
+{
+    QSoundEffect* effect = effectFor(contentPath);
+    if (!effect || effect->status() == QSoundEffect::Error)
+        return;
+    if (effect->status() == QSoundEffect::Ready) {
+        effect->play();
+        return;
+    }
+    // Still loading: play once it is ready, and only once.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect, connection] {
+        if (effect->status() == QSoundEffect::Ready)
+            effect->play();
+        if (effect->status() != QSoundEffect::Loading)
+            QObject::disconnect(*connection);
+    });
+}
+
+} // namespace bs

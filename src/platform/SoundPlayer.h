@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace bs {
+
+// Plays a WAV file named by a content path. Returns at once and never shows a message:
+// a missing file or a machine without sound is silence.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString& contentPath) = 0;
+};
+
+} // namespace bs

@@ -1,0 +1,125 @@
+#include "platform/fakes/FakePrinter.h"
+
+#include "app/Twips.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+
+namespace bs {
+
+namespace {
+
+class FakePrintJob : public PrintJob
+{
+public:
+    explicit FakePrintJob(FakePrinter& printer)
+        : m_printer(printer)
+    {
+    }
+
+    void setFontName(const QString& name) override { step(); m_fontName = name; }
+    void setFontSize(double points) override { step(); m_fontSize = points; }
+    void setForeColor(const QColor& color) override { step(); m_color = color; }
+    double currentX() const override { return m_x; }
+    double currentY() const override { return m_y; }
+    void setCurrentX(double twips) override { step(); m_x = twips; }
+    void setCurrentY(double twips) override { step(); m_y = twips; }
+    double scaleWidth() const override { return m_printer.pageTwips.width(); }
+    double scaleHeight() const override { return m_printer.pageTwips.height(); }
+
+    double textWidth(const QString& text) const override
+    {
+        return metrics().horizontalAdvance(text) * TwipsPerPixel;
+    }
+    double textHeight() const override { return metrics().height() * TwipsPerPixel; }
+
+    void print(const QString& text, bool endLine) override
+    {
+        step();
+        PrintOp op = current(PrintOp::Text);
+        op.text = text;
+        op.endLine = endLine;
+        m_printer.ops.append(op);
+        if (endLine) {
+            m_x = 0;
+            m_y += textHeight();
+        } else {
+            m_x += textWidth(text);
+        }
+    }
+
+    void setDrawWidth(int pixels) override { step(); m_drawWidth = pixels; }
+
+    void line(QPointF from, QPointF to, const QColor& color) override
+    {
+        step();
+        PrintOp op = current(PrintOp::Line);
+        op.at = from;
+        op.to = to;
+        op.color = color;
+        m_printer.ops.append(op);
+    }
+
+    void paintPicture(const Picture& picture, QPointF topLeft) override
+    {
+        step();
+        PrintOp op = current(PrintOp::Picture);
+        op.at = topLeft;
+        op.picture = picture;
+        m_printer.ops.append(op);
+    }
+
+    void endDoc() override
+    {
+        step();
+        m_printer.ops.append(current(PrintOp::EndDoc));
+        ++m_printer.jobsEnded;
+    }
+
+private:
+    void step()
+    {
+        ++m_printer.opCount;
+        if (m_printer.failAt > 0 && m_printer.opCount >= m_printer.failAt)
+            throw PrintError("The printer failed.");
+    }
+
+    QFontMetricsF metrics() const
+    {
+        QFont font(m_fontName);
+        font.setPointSizeF(m_fontSize > 0 ? m_fontSize : 12);
+        return QFontMetricsF(font);
+    }
+
+    PrintOp current(PrintOp::Kind kind) const
+    {
+        PrintOp op;
+        op.kind = kind;
+        op.at = QPointF(m_x, m_y);
+        op.fontName = m_fontName;
+        op.fontSize = m_fontSize;
+        op.color = m_color;
+        op.drawWidth = m_drawWidth;
+        return op;
+    }
+
+    FakePrinter& m_printer;
+    QString m_fontName = QStringLiteral("Arial");
+    double m_fontSize = 12;
+    QColor m_color = Qt::black;
+    double m_x = 0;
+    double m_y = 0;
+    int m_drawWidth = 1;
+};
+
+} // namespace
+
+std::unique_ptr<PrintJob> FakePrinter::startJob()
+{
+    if (noPrinter)
+        throw PrintError("There is no default printer.");
+    ++jobsStarted;
+    return std::make_unique<FakePrintJob>(*this);
+}
+
+} // namespace bs

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/Picture.h"
+#include "platform/Printer.h"
+
+#include <QList>
+#include <QSizeF>
+
+namespace bs {
+
+// One recorded printer operation, with the state it was done in.
+struct PrintOp
+{
+    enum Kind { Text, Line, Picture, EndDoc };
+    Kind kind = Text;
+    QString text;       // Text: the text printed
+    bool endLine = false;
+    QPointF at;         // Text and Picture: the position before; Line: the start
+    QPointF to;         // Line: the end
+    QString fontName;
+    double fontSize = 0;
+    QColor color;
+    int drawWidth = 1;
+    bs::Picture picture;
+};
+
+// A printer that records every operation of every job. It measures text with Qt's font
+// metrics, so centring can be checked. failAt makes the n-th operation (1-based) throw, and
+// noPrinter makes startJob throw, to drive the programs' failure paths.
+class FakePrinter : public Printer
+{
+public:
+    std::unique_ptr<PrintJob> startJob() override;
+
+    QSizeF pageTwips{11520, 16320}; // the printable area of an A4 page with margins
+    bool noPrinter = false;
+    int failAt = 0;
+
+    int jobsStarted = 0;
+    int jobsEnded = 0;
+    QList<PrintOp> ops; // every operation of every job, in order
+    int opCount = 0;
+};
+
+} // namespace bs

@@ -1,0 +1,11 @@
+#include "quiz/QuizScreens.h"
+
+#include "app/Screens.h"
+
+namespace bs {
+
+void registerQuizScreens(Screens&)
+{
+}
+
+} // namespace bs

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace bs {
+
+class Screens;
+
+void registerQuizScreens(Screens& screens);
+
+} // namespace bs

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/Program.h"
+#include "platform/fakes/FakePrinter.h"
+#include "platform/fakes/Fakes.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace bs {
+
+// A Program on fakes and a temporary content folder, for one test. Files are copied into the
+// folder from the project's content/ by content path ("Images/brellinshoresm.jpg"), or
+// written by the test itself.
+class TestProgram
+{
+public:
+    explicit TestProgram(const QStringList& contentFiles = {});
+    ~TestProgram();
+
+    Program& program() { return *m_program; }
+    ProgramState& state() { return m_program->state; }
+    Screens& screens();
+
+    QString contentRoot() const { return m_dir.path(); }
+    // Copies a file of the project's content/ into the test's folder (same relative path).
+    bool copyContent(const QString& contentPath);
+    // Writes bytes to a content path of the test's folder, making folders as needed.
+    void writeContent(const QString& contentPath, const QByteArray& bytes);
+    void removeContent(const QString& contentPath);
+
+    FakeSound& sound() { return *m_sound; }
+    FakeDialogs& dialogs() { return *m_dialogs; }
+    FakeRandom& random() { return *m_random; }
+    FakePrinter& printer() { return *m_printer; }
+    FakeDisplay& display() { return *m_display; }
+    int endProgramCalls() const { return *m_endCalls; }
+
+    // Runs the deferred deletions of unloaded screens.
+    static void flushDeletes();
+
+private:
+    QTemporaryDir m_dir;
+    FakeSound* m_sound;
+    FakeDialogs* m_dialogs;
+    FakeRandom* m_random;
+    FakePrinter* m_printer;
+    FakeDisplay* m_display;
+    std::shared_ptr<int> m_endCalls = std::make_shared<int>(0);
+    std::unique_ptr<Program> m_program;
+};
+
+} // namespace bs
