@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worksheetdata/QuestionBank.h"
+
 #include <QString>
 
 #include <array>
@@ -8,22 +10,10 @@ namespace bs {
 
 // The variables every screen shares. Numbers start at 0, which also stands for "never set":
 // the program never needs to tell the two apart. Element 0 of every array is unused.
-struct ProgramState
+// The question bank (question, answera..answerd, correct, worktitle) and the catalogue
+// (workcount, worklist) are the data layer's own types, so its routines fill them directly.
+struct ProgramState : QuestionBank, CatalogueList
 {
-    static constexpr int QuestionCount = 10;
-    static constexpr int CatalogueLimit = 1000;
-
-    using QuestionTexts = std::array<QString, QuestionCount + 1>;
-
-    // The question bank of the loaded worksheet.
-    QuestionTexts question;
-    QuestionTexts answera;
-    QuestionTexts answerb;
-    QuestionTexts answerc;
-    QuestionTexts answerd;
-    QuestionTexts correct; // "1" to "4" for A to D
-    QString worktitle;
-
     // The quiz or activity in progress and the last result.
     int questno = 0;
     std::array<int, QuestionCount + 1> mark{};
@@ -31,9 +21,7 @@ struct ProgramState
     int outof = 0;
     QString certtitle;
 
-    // The worksheet catalogue.
-    int workcount = 0;
-    std::array<QString, CatalogueLimit + 1> worklist;
+    // The catalogue screen.
     int catpage = 0;
     QString deltitle;
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang, ASan and UBSan, and runs each for SECONDS (default 60)
+# from its seed corpus. Fails on the first finding.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DBRELLINSHORE_FUZZ=ON -DBUILD_TESTING=OFF -DBRELLINSHORE_BENCH=OFF >/dev/null
+cmake --build build-fuzz --target all
+found=0
+for corpus in fuzz/*/corpus; do
+    target="fuzz_$(basename "$(dirname "$corpus")")"
+    binary="build-fuzz/fuzz/$(basename "$(dirname "$corpus")")/$target"
+    [ -x "$binary" ] || continue
+    work="$(mktemp -d)"
+    echo "Fuzzing $target for ${seconds}s"
+    QT_QPA_PLATFORM=offscreen "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$work/" -print_final_stats=1 "$work" "$corpus" 2>&1 | tail -n 12
+    status=${PIPESTATUS[0]}
+    if [ "$status" -ne 0 ]; then
+        echo "$target found a problem; see $work"
+        found=1
+    fi
+done
+exit $found
