@@ -4,10 +4,11 @@
 #include "platform/Dialogs.h"
 #include "platform/Display.h"
 #include "platform/QtPrinter.h"
-#include "platform/QtSoundPlayer.h"
+#include "platform/LazySoundPlayer.h"
 #include "platform/RandomSource.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace bs {
 
@@ -24,7 +25,7 @@ Program::~Program() = default;
 Services Program::realServices(const QString& contentRoot)
 {
     Services services;
-    services.sound = std::make_unique<QtSoundPlayer>(contentRoot);
+    services.sound = makeRealSoundPlayer(contentRoot);
     services.dialogs = std::make_unique<QtDialogs>();
     services.random = std::make_unique<SystemRandom>();
     services.printer = std::make_unique<QtPrinter>();

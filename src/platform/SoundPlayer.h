@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace bs {
 
@@ -11,6 +12,8 @@ class SoundPlayer
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString& contentPath) = 0;
+    // Opens these cues in advance, so that their first use is not delayed.
+    virtual void preload(const QStringList& /*contentPaths*/) {}
 };
 
 } // namespace bs

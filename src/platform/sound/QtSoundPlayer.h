@@ -18,8 +18,7 @@ public:
     ~QtSoundPlayer() override;
 
     void play(const QString& contentPath) override;
-    // Opens the cues in advance so that their first use is not delayed.
-    void preload(const QStringList& contentPaths);
+    void preload(const QStringList& contentPaths) override;
 
 private:
     QSoundEffect* effectFor(const QString& contentPath);

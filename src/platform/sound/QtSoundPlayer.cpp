@@ -1,4 +1,4 @@
-#include "platform/QtSoundPlayer.h"
+#include "platform/sound/QtSoundPlayer.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -57,3 +57,12 @@ void QtSoundPlayer::play(const QString& contentPath)
 }
 
 } // namespace bs
+
+// The entry point LazySoundPlayer looks up when it loads this library.
+extern "C" Q_DECL_EXPORT bs::SoundPlayer* bs_create_sound_player(const QString& contentRoot,
+                                                                 const QStringList& preload)
+{
+    auto* player = new bs::QtSoundPlayer(contentRoot);
+    player->preload(preload);
+    return player;
+}

@@ -1,0 +1,67 @@
+#include "app/Startup.h"
+
+#include "app/Fonts.h"
+#include "app/Program.h"
+#include "app/Screen.h"
+#include "app/Screens.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace bs {
+
+namespace {
+
+class FirstPaintWatcher : public QObject
+{
+public:
+    FirstPaintWatcher(QWidget& watched, std::function<void(QWidget&)> callback)
+        : m_watched(watched)
+        , m_callback(std::move(callback))
+    {
+        watched.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (object == &m_watched && event->type() == QEvent::Paint && m_callback) {
+            // After the paint has finished, not inside it.
+            QMetaObject::invokeMethod(this, [this] { std::exchange(m_callback, {})(m_watched); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_watched;
+    std::function<void(QWidget&)> m_callback;
+};
+
+} // namespace
+
+int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>& firstPaint)
+{
+    // The screens are designed at 96 dots per inch (15 twips to the pixel).
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brellinshore"));
+    QApplication::setOrganizationName(QStringLiteral("Quenlow Publishing Ltd"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerFonts();
+
+    const QString folder = QApplication::applicationDirPath();
+    Program program(folder, Program::realServices(folder));
+    Screen& title = program.screens().touch(QStringLiteral("Titlefrm"));
+    // Once the title screen is up, open the sound library and the everyday cues, so that
+    // the first click sounds at once without slowing the start.
+    FirstPaintWatcher watcher(title, [&program, firstPaint](QWidget& painted) {
+        if (firstPaint)
+            firstPaint(painted);
+        program.sound().preload({QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\typekey.wav"),
+                                 QStringLiteral("wav\\thud3.wav")});
+    });
+    title.showScreen();
+    return QApplication::exec();
+}
+
+} // namespace bs
