@@ -13,7 +13,8 @@ Screens::Screens(Program& program)
 
 Screens::~Screens()
 {
-    closeAll();
+    const QHash<QString, Screen*> screens = std::exchange(m_loaded, {});
+    qDeleteAll(screens);
 }
 
 void Screens::registerScreen(const QString& formName, Factory factory)
@@ -57,9 +58,8 @@ void Screens::closeAll()
     for (Screen* screen : screens) {
         screen->unloading();
         screen->hide();
+        screen->deleteLater(); // the caller may be a handler of one of them
     }
-    for (Screen* screen : screens)
-        delete screen;
 }
 
 } // namespace bs

@@ -55,7 +55,7 @@ public:
     Screen* loaded(const QString& formName) const { return m_loaded.value(formName); }
     QStringList loadedNames() const { return m_loaded.keys(); }
 
-    // Hides every screen and deletes them all.
+    // Unloads every screen.
     void closeAll();
 
 private:

@@ -6,10 +6,10 @@
 
 namespace bs {
 
-using CreatePlayer = SoundPlayer* (*)(const QString&, const QStringList&);
+using CreatePlayer = SoundPlayer* (*)();
 
 LazySoundPlayer::LazySoundPlayer(QString contentRoot, QStringList libraryCandidates)
-    : m_contentRoot(std::move(contentRoot))
+    : m_content(std::move(contentRoot))
     , m_libraryCandidates(std::move(libraryCandidates))
 {
 }
@@ -25,10 +25,11 @@ SoundPlayer* LazySoundPlayer::real()
         if (!QFileInfo::exists(candidate))
             continue;
         // Never unloaded: the player and Qt Multimedia stay for the rest of the run.
+        // Every symbol resolved at load, so a broken library fails here rather than mid-click.
         QLibrary library(candidate);
-        library.setLoadHints(QLibrary::PreventUnloadHint);
+        library.setLoadHints(QLibrary::PreventUnloadHint | QLibrary::ResolveAllSymbolsHint);
         if (auto create = reinterpret_cast<CreatePlayer>(library.resolve("bs_create_sound_player"))) {
-            m_real.reset(create(m_contentRoot, m_preload));
+            m_real.reset(create());
             break;
         }
     }
@@ -38,13 +39,18 @@ SoundPlayer* LazySoundPlayer::real()
 void LazySoundPlayer::play(const QString& contentPath)
 {
     if (SoundPlayer* player = real())
-        player->play(contentPath);
+        player->play(m_content.resolve(contentPath));
 }
 
 void LazySoundPlayer::preload(const QStringList& cues)
 {
-    m_preload = cues;
-    real();
+    SoundPlayer* player = real();
+    if (!player)
+        return;
+    QStringList files;
+    for (const QString& cue : cues)
+        files.append(m_content.resolve(cue));
+    player->preload(files);
 }
 
 std::unique_ptr<SoundPlayer> makeRealSoundPlayer(const QString& contentRoot)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Content.h"
 #include "platform/SoundPlayer.h"
 
 #include <QString>
@@ -11,6 +12,7 @@ namespace bs {
 
 // Stands for the real player until the first cue or preload(): only then does it load the
 // sound library (and Qt Multimedia with it). Without the library the program is silent.
+// Content paths are resolved here; the library's player plays files by absolute path.
 class LazySoundPlayer : public SoundPlayer
 {
 public:
@@ -20,13 +22,14 @@ public:
     void play(const QString& contentPath) override;
     // Loads the library and opens the given cues, so that the first click sounds at once.
     void preload(const QStringList& cues) override;
+    // True once the sound library is loaded and its player made.
+    bool isLoaded() const { return m_real != nullptr; }
 
 private:
     SoundPlayer* real();
 
-    QString m_contentRoot;
+    Content m_content;
     QStringList m_libraryCandidates;
-    QStringList m_preload;
     std::unique_ptr<SoundPlayer> m_real;
     bool m_tried = false;
 };

@@ -6,19 +6,13 @@
 
 namespace bs {
 
-QtSoundPlayer::QtSoundPlayer(const QString& contentRoot)
-    : m_content(contentRoot)
-{
-}
-
 QtSoundPlayer::~QtSoundPlayer()
 {
     qDeleteAll(m_effects);
 }
 
-QSoundEffect* QtSoundPlayer::effectFor(const QString& contentPath)
+QSoundEffect* QtSoundPlayer::effectFor(const QString& path)
 {
-    const QString path = m_content.resolve(contentPath);
     auto found = m_effects.constFind(path);
     if (found != m_effects.constEnd())
         return *found;
@@ -31,15 +25,15 @@ QSoundEffect* QtSoundPlayer::effectFor(const QString& contentPath)
     return effect;
 }
 
-void QtSoundPlayer::preload(const QStringList& contentPaths)
+void QtSoundPlayer::preload(const QStringList& filePaths)
 {
-    for (const QString& path : contentPaths)
+    for (const QString& path : filePaths)
         effectFor(path);
 }
 
-void QtSoundPlayer::play(const QString& contentPath)
+void QtSoundPlayer::play(const QString& filePath)
 {
-    QSoundEffect* effect = effectFor(contentPath);
+    QSoundEffect* effect = effectFor(filePath);
     if (!effect || effect->status() == QSoundEffect::Error)
         return;
     if (effect->status() == QSoundEffect::Ready) {
@@ -59,10 +53,7 @@ void QtSoundPlayer::play(const QString& contentPath)
 } // namespace bs
 
 // The entry point LazySoundPlayer looks up when it loads this library.
-extern "C" Q_DECL_EXPORT bs::SoundPlayer* bs_create_sound_player(const QString& contentRoot,
-                                                                 const QStringList& preload)
+extern "C" Q_DECL_EXPORT bs::SoundPlayer* bs_create_sound_player()
 {
-    auto* player = new bs::QtSoundPlayer(contentRoot);
-    player->preload(preload);
-    return player;
+    return new bs::QtSoundPlayer;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Content.h"
 #include "platform/SoundPlayer.h"
 
 #include <QHash>
@@ -9,22 +8,22 @@ class QSoundEffect;
 
 namespace bs {
 
-// QSoundEffect for each cue, kept once opened so that a click sounds at once. Nothing waits
-// for a sound to end: without an audio device QSoundEffect never reports it.
+// QSoundEffect for each cue (by absolute file path), kept once opened so that a click sounds
+// at once. Nothing waits for a sound to end: without an audio device QSoundEffect never
+// reports it.
 class QtSoundPlayer : public SoundPlayer
 {
 public:
-    explicit QtSoundPlayer(const QString& contentRoot);
+    QtSoundPlayer() = default;
     ~QtSoundPlayer() override;
 
-    void play(const QString& contentPath) override;
-    void preload(const QStringList& contentPaths) override;
+    void play(const QString& filePath) override;
+    void preload(const QStringList& filePaths) override;
 
 private:
-    QSoundEffect* effectFor(const QString& contentPath);
+    QSoundEffect* effectFor(const QString& filePath);
 
-    Content m_content;
-    QHash<QString, QSoundEffect*> m_effects; // by resolved path; null for a missing file
+    QHash<QString, QSoundEffect*> m_effects; // null for a missing file
 };
 
 } // namespace bs
