@@ -142,7 +142,8 @@ private Q_SLOTS:
             QCOMPARE(probe->score, items);
             QCOMPARE(probe->outof, items);
         }
-        QCOMPARE(m_test->sound().played.last(), click);
+        // The results screen may follow with a celebration of its own.
+        QCOMPARE(m_test->sound().played.at(items), click);
         QVERIFY(m_test->screens().isLoaded(formName)); // stays beneath the results
     }
 
