@@ -1,8 +1,19 @@
 #include "activities/ActivityOpeners.h"
 
+#include "activities/ActivityScreen.h"
+#include "app/Program.h"
+#include "app/Screens.h"
+
+#include <QLabel>
+
 namespace bs {
 
-// Until the activity screens exist, opening one does nothing.
-void openActivity(Program&, const QString&, const QString&) {}
+void openActivity(Program& program, const QString& formName, const QString& heading)
+{
+    Screens& screens = program.screens();
+    // The first touch loads the activity, so its load event runs before the heading is set.
+    screens.get<ActivityScreen>(formName).Label6->setText(heading);
+    screens.show(formName);
+}
 
 } // namespace bs
