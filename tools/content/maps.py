@@ -201,8 +201,8 @@ def scilly():
     # Hugh Town stands on a sand bar too narrow for the coastline data: join the Garrison to
     # the rest of St Mary's by hand.
     to_px = projector(region, size, SUPER)
-    cx, cy = to_px(-6.3236, 49.9136)
-    rx, ry = 15 * SUPER, 6 * SUPER
+    cx, cy = to_px(-6.3172, 49.9138)
+    rx, ry = 12 * SUPER, 5 * SUPER
     ImageDraw.Draw(mask).ellipse([cx - rx, cy - ry, cx + rx, cy + ry], fill=255)
     land = np.asarray(mask, dtype=float)[..., None] / 255
 
