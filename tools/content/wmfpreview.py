@@ -14,13 +14,13 @@ from pages import FONT_FILES
 SCALE = 4  # drawn larger, then reduced, for smooth edges
 
 
-def preview(path, out):
+def preview(path, out, background=(39, 63, 137)):
     data = open(path, 'rb').read()
     key, _, left, top, right, bottom, inch, _, checksum = struct.unpack('<IHhhhhHIH', data[:22])
     assert key == 0x9AC6CDD7, 'not a placeable metafile'
     px = lambda v: v * SCALE * inch / 1440 / 15  # noqa: E731
     width, height = int(px(right - left)), int(px(bottom - top))
-    image = Image.new('RGB', (width, height), (39, 63, 137))
+    image = Image.new('RGB', (width, height), background)
     draw = ImageDraw.Draw(image)
     objects, pen, brush, font, colour = {}, None, None, None, (0, 0, 0)
     offset = 22 + 18
@@ -90,4 +90,4 @@ def preview(path, out):
 
 
 if __name__ == '__main__':
-    preview(sys.argv[1], sys.argv[2])
+    preview(sys.argv[1], sys.argv[2], (255, 255, 255) if 'wmf2' in sys.argv[1] else (39, 63, 137))
