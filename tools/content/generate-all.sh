@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Regenerates everything in content/ from the sources in tools/content/: pages (wmf, wmf2),
+# worksheets and catalogue (multiple), sounds (wav), pictures and maps (Images), logo (logo).
+# Needs the packages of install-generator-deps.sh. Usage: tools/content/generate-all.sh
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+content="$(cd "$here/../.." && pwd)/content"
+python=/usr/bin/python3   # Debian's, which has python3-pil and python3-numpy
+cd "$here"
+mkdir -p "$content"
+"$python" pages.py texts/pages "$content/wmf" "$content/wmf2"
+"$python" make_worksheets.py texts/worksheets "$content/multiple"
+"$python" sounds.py "$content/wav"
+"$python" pictures.py "$content"
+"$python" maps.py "$content/Images"
+du -sh "$content"

@@ -1,0 +1,172 @@
+"""A small writer of 16-bit Windows metafiles with the placeable header.
+
+Logical units are twips: the header says 1440 units to the inch and the window covers the
+bounding box, so a drawing's size in twips is its bounding box. Only standard records are
+written, and every object is deleted once it is no longer selected.
+"""
+
+import struct
+
+PLACEABLE_KEY = 0x9AC6CDD7
+
+META_EOF = 0x0000
+META_SETBKMODE = 0x0102
+META_SETMAPMODE = 0x0103
+META_SETPOLYFILLMODE = 0x0106
+META_SETTEXTCOLOR = 0x0209
+META_SETWINDOWORG = 0x020B
+META_SETWINDOWEXT = 0x020C
+META_SETTEXTALIGN = 0x012E
+META_SELECTOBJECT = 0x012D
+META_DELETEOBJECT = 0x01F0
+META_CREATEPENINDIRECT = 0x02FA
+META_CREATEFONTINDIRECT = 0x02FB
+META_CREATEBRUSHINDIRECT = 0x02FC
+META_POLYGON = 0x0324
+META_POLYLINE = 0x0325
+META_ELLIPSE = 0x0418
+META_RECTANGLE = 0x041B
+META_ROUNDRECT = 0x061C
+META_EXTTEXTOUT = 0x0A32
+
+TRANSPARENT = 1
+MM_ANISOTROPIC = 8
+WINDING = 2
+TA_LEFT_TOP = 0
+PS_SOLID, PS_DASH, PS_DOT, PS_NULL = 0, 1, 2, 5
+BS_SOLID, BS_NULL = 0, 1
+FW_NORMAL, FW_BOLD = 400, 700
+ANSI_CHARSET = 0
+
+
+def _colorref(rgb):
+    r, g, b = rgb
+    return struct.pack('<BBBB', r, g, b, 0)
+
+
+def _encode(text):
+    return text.encode('cp1252')
+
+
+class Metafile:
+    def __init__(self, width, height):
+        self.width = int(width)
+        self.height = int(height)
+        self.records = []
+        self.slots = []  # object table: True where an index is in use
+        self.max_objects = 0
+        self._pen = None
+        self._brush = None
+        self._font = None
+        self._record(META_SETMAPMODE, struct.pack('<H', MM_ANISOTROPIC))
+        self._record(META_SETWINDOWORG, struct.pack('<hh', 0, 0))
+        self._record(META_SETWINDOWEXT, struct.pack('<hh', self.height, self.width))
+        self._record(META_SETBKMODE, struct.pack('<H', TRANSPARENT))
+        self._record(META_SETTEXTALIGN, struct.pack('<H', TA_LEFT_TOP))
+        self._record(META_SETPOLYFILLMODE, struct.pack('<H', WINDING))
+        self._text_color = None
+
+    # --- records and objects -------------------------------------------------------------
+    def _record(self, function, params=b''):
+        if len(params) % 2:
+            params += b'\0'
+        size_words = 3 + len(params) // 2
+        self.records.append(struct.pack('<IH', size_words, function) + params)
+
+    def _create(self, function, params):
+        index = next((i for i, used in enumerate(self.slots) if not used), len(self.slots))
+        if index == len(self.slots):
+            self.slots.append(True)
+        else:
+            self.slots[index] = True
+        self.max_objects = max(self.max_objects, len(self.slots))
+        self._record(function, params)
+        return index
+
+    def _select(self, index):
+        self._record(META_SELECTOBJECT, struct.pack('<H', index))
+
+    def _delete(self, index):
+        if index is not None:
+            self._record(META_DELETEOBJECT, struct.pack('<H', index))
+            self.slots[index] = False
+
+    def _swap(self, kind, function, params):
+        index = self._create(function, params)
+        self._select(index)
+        old = getattr(self, kind)
+        self._delete(old)
+        setattr(self, kind, index)
+
+    def pen(self, rgb=None, width=0, style=PS_SOLID):
+        if rgb is None:
+            style, rgb = PS_NULL, (0, 0, 0)
+        self._swap('_pen', META_CREATEPENINDIRECT,
+                   struct.pack('<Hhh', style, int(width), 0) + _colorref(rgb))
+
+    def brush(self, rgb=None):
+        if rgb is None:
+            params = struct.pack('<H', BS_NULL) + _colorref((0, 0, 0)) + struct.pack('<H', 0)
+        else:
+            params = struct.pack('<H', BS_SOLID) + _colorref(rgb) + struct.pack('<H', 0)
+        self._swap('_brush', META_CREATEBRUSHINDIRECT, params)
+
+    def font(self, face, em, bold=False, italic=False):
+        face_bytes = _encode(face)[:31].ljust(32, b'\0')
+        params = struct.pack('<hhhhhBBBBBBBB', -int(round(em)), 0, 0, 0,
+                             FW_BOLD if bold else FW_NORMAL, 1 if italic else 0, 0, 0,
+                             ANSI_CHARSET, 0, 0, 2, 0) + face_bytes
+        self._swap('_font', META_CREATEFONTINDIRECT, params)
+
+    def text_color(self, rgb):
+        if rgb != self._text_color:
+            self._record(META_SETTEXTCOLOR, _colorref(rgb))
+            self._text_color = rgb
+
+    # --- drawing ---------------------------------------------------------------------------
+    def rectangle(self, left, top, right, bottom):
+        self._record(META_RECTANGLE, struct.pack('<hhhh', int(bottom), int(right), int(top), int(left)))
+
+    def round_rect(self, left, top, right, bottom, corner):
+        self._record(META_ROUNDRECT, struct.pack('<hhhhhh', int(corner), int(corner), int(bottom),
+                                                 int(right), int(top), int(left)))
+
+    def ellipse(self, left, top, right, bottom):
+        self._record(META_ELLIPSE, struct.pack('<hhhh', int(bottom), int(right), int(top), int(left)))
+
+    def polygon(self, points):
+        self._record(META_POLYGON, struct.pack('<H', len(points)) +
+                     b''.join(struct.pack('<hh', int(round(x)), int(round(y))) for x, y in points))
+
+    def polyline(self, points):
+        self._record(META_POLYLINE, struct.pack('<H', len(points)) +
+                     b''.join(struct.pack('<hh', int(round(x)), int(round(y))) for x, y in points))
+
+    def text(self, x, y, string):
+        data = _encode(string)
+        params = struct.pack('<hhHH', int(round(y)), int(round(x)), len(data), 0) + data
+        self._record(META_EXTTEXTOUT, params)
+
+    # --- output ----------------------------------------------------------------------------
+    def to_bytes(self):
+        # Leave the device context clean: stock objects are not ours to delete, so deselect
+        # ours by deleting them last.
+        for kind in ('_pen', '_brush', '_font'):
+            index = getattr(self, kind)
+            if index is not None:
+                self._delete(index)
+                setattr(self, kind, None)
+        body = b''.join(self.records) + struct.pack('<IH', 3, META_EOF)
+        max_record = max(len(r) for r in self.records + [b'\0' * 6]) // 2
+        size_words = (18 + len(body)) // 2
+        header = struct.pack('<HHHIHIH', 1, 9, 0x0300, size_words, max(self.max_objects, 1),
+                             max_record, 0)
+        placeable = struct.pack('<IHhhhhHI', PLACEABLE_KEY, 0, 0, 0, self.width, self.height, 1440, 0)
+        checksum = 0
+        for (word,) in struct.iter_unpack('<H', placeable):
+            checksum ^= word
+        return placeable + struct.pack('<H', checksum) + header + body
+
+    def save(self, path):
+        with open(path, 'wb') as out:
+            out.write(self.to_bytes())
