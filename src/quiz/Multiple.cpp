@@ -108,6 +108,7 @@ void Multiple::Form_Load()
         QRadioButton* option = Option1(i);
         QPalette pal = option->palette();
         pal.setColor(QPalette::Window, formColor);
+        pal.setColor(QPalette::Button, formColor); // a button fills with this role
         option->setPalette(pal);
         option->setAutoFillBackground(true);
     }
