@@ -1,8 +1,19 @@
 #include "quiz/QuizOpeners.h"
 
+#include "app/Program.h"
+#include "app/Screens.h"
+#include "quiz/Multiple.h"
+
+#include <QLabel>
+
 namespace bs {
 
-// Until the quiz screen exists, opening a quiz does nothing.
-void openQuiz(Program&, const Picture&, const QString&) {}
+void openQuiz(Program& program, const Picture& picture, const QString& heading)
+{
+    Screens& screens = program.screens();
+    screens.get<Multiple>(QStringLiteral("multiple")).Picture1->setPicture(picture);
+    screens.get<Multiple>(QStringLiteral("multiple")).Label5->setText(heading);
+    screens.show(QStringLiteral("multiple"));
+}
 
 } // namespace bs

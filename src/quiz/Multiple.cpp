@@ -1,0 +1,229 @@
+#include "quiz/Multiple.h"
+
+#include "app/LabelButton.h"
+#include "app/Layout.h"
+#include "app/Program.h"
+#include "app/Screens.h"
+#include "app/Text.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace bs {
+
+namespace {
+
+const QString times = QStringLiteral("Times New Roman");
+const QColor yellow(255, 255, 0);
+const QColor formColor(39, 63, 137);
+constexpr int HiddenOption = 5;
+
+// A radio button shows "&" as a shortcut mark; answers are shown exactly as written.
+QString plainCaption(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
+} // namespace
+
+Multiple::Multiple(Program& program, const QString& formName)
+    : Screen(program, formName)
+{
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), QRect(120, 120, 6240, 900),
+                       uiFont(QStringLiteral("Tahoma"), 36, true), yellow, centred);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), QRect(120, 1200, 6465, 585), uiFont(times, 24),
+                       QColor(0, 255, 0), centred);
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), QRect(120, 1920, 6465, 1185), uiFont(times, 24),
+                       QColor(128, 128, 255), centred);
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), QRect(360, 3240, 5415, 615), uiFont(times, 24),
+                       yellow, Qt::AlignLeft | Qt::AlignTop);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), QRect(960, 3960, 9840, 1455), uiFont(times, 30),
+                       yellow, centred);
+
+    m_options = new QButtonGroup(this);
+    m_options->setExclusive(true);
+    for (int i = 1; i <= 4; ++i) {
+        auto* option = new QRadioButton(this);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        option->setFont(uiFont(times, 20.25));
+        QPalette pal = option->palette();
+        pal.setColor(QPalette::WindowText, yellow);
+        pal.setColor(QPalette::ButtonText, yellow);
+        option->setPalette(pal);
+        placeTwips(option, QRect(2400, 5400 + 600 * (i - 1), 6975, 525));
+        Option1.add(i, option);
+        m_options->addButton(option, i);
+    }
+    auto* hidden = new QRadioButton(this);
+    hidden->setObjectName(QStringLiteral("Option1_5"));
+    hidden->setAccessibleName(QStringLiteral("No answer"));
+    // Inside the picture box's rectangle, where a toolkit that showed it would still hide it.
+    placeTwips(hidden, QRect(6840 + 240, 240 + 240, 495, 375));
+    hidden->hide();
+    Option1.add(HiddenOption, hidden);
+    m_options->addButton(hidden, HiddenOption);
+    connect(m_options, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            Option1_Click(id);
+    });
+
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Quiz picture"));
+    placeTwips(Picture1, QRect(6840, 240, 855, 615));
+
+    const struct {
+        QString caption;
+        QRect twips;
+    } buttons[] = {
+        {QStringLiteral("<< Previous Question"), QRect(2040, 7920, 3765, 495)},
+        {QStringLiteral("Next Question >>"), QRect(6000, 7920, 3765, 495)},
+        {QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
+        {QStringLiteral("Print Worksheet"), QRect(7920, 1920, 3045, 495)},
+    };
+    for (int i = 0; i < 4; ++i) {
+        LabelButton* button =
+            makeLabelButton(this, QStringLiteral("Label3_%1").arg(i), buttons[i].caption, buttons[i].twips, 15.75);
+        Label3.add(i, button);
+        connect(button, &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+        connect(button, &LabelButton::mouseMoved, this, [this, i] { Label3_MouseMove(i); });
+    }
+    Label3(0)->hide();
+}
+
+void Multiple::Form_Load()
+{
+    layoutform(*this);
+    ProgramState& state = program().state;
+    state.score = 0;
+    state.outof = 10;
+    state.questno = 1;
+    for (int i = 1; i <= 10; ++i)
+        state.mark[i] = 0;
+    for (int i = 1; i <= 4; ++i) {
+        QRadioButton* option = Option1(i);
+        QPalette pal = option->palette();
+        pal.setColor(QPalette::Window, formColor);
+        pal.setColor(QPalette::Button, formColor); // a button fills with this role
+        option->setPalette(pal);
+        option->setAutoFillBackground(true);
+    }
+    Label6->setText(state.worktitle);
+    showquest();
+}
+
+void Multiple::showquest()
+{
+    const ProgramState& state = program().state;
+    const int n = state.questno;
+    Option1(HiddenOption)->setChecked(true);
+    Label3(0)->show();
+    Label3(1)->setCaption(QStringLiteral("Next Question >>"));
+    Label4->setText(QStringLiteral("Question") + numberText(n));
+    if (n >= 1 && n <= QuestionBank::QuestionCount) {
+        Label2->setText(state.question[n]);
+        Option1(1)->setText(plainCaption(state.answera[n]));
+        Option1(2)->setText(plainCaption(state.answerb[n]));
+        Option1(3)->setText(plainCaption(state.answerc[n]));
+        Option1(4)->setText(plainCaption(state.answerd[n]));
+    }
+    if (n == 1)
+        Label3(0)->hide();
+    if (n == 10)
+        Label3(1)->setCaption(QStringLiteral("Check Score >>"));
+    // No answer may carry the focus mark: a fresh question shows nothing chosen.
+    if (QWidget* focused = focusWidget(); focused && Option1.indexOf(qobject_cast<QRadioButton*>(focused)) > 0)
+        focused->clearFocus();
+}
+
+void Multiple::markQuestion()
+{
+    ProgramState& state = program().state;
+    const int n = state.questno;
+    // Only a key of 1 to 4 names an answer; anything else in a damaged file never scores.
+    bool isNumber = false;
+    const int key = state.correct[n].trimmed().toInt(&isNumber);
+    const bool right = isNumber && key >= 1 && key <= 4 && Option1(key)->isChecked();
+    state.mark[n] = right ? 1 : 0;
+}
+
+void Multiple::Label3_Click(int index)
+{
+    ProgramState& state = program().state;
+    switch (index) {
+    case 0:
+        state.questno = state.questno - 1;
+        showquest();
+        break;
+    case 1:
+        markQuestion();
+        state.questno = state.questno + 1;
+        if (state.questno < 11)
+            showquest();
+        else
+            scoreQuiz();
+        break;
+    case 2:
+        program().screens().unload(formName());
+        break;
+    case 3:
+        Printpage();
+        break;
+    default:
+        break;
+    }
+    program().playCue(QStringLiteral("wav\\click.wav"));
+}
+
+void Multiple::scoreQuiz()
+{
+    ProgramState& state = program().state;
+    Screens& screens = program().screens();
+    // A results or wrong-answers screen left open from an earlier result would keep its old
+    // score and lines: every result starts from fresh screens.
+    screens.unload(QStringLiteral("Wrong"));
+    screens.unload(QStringLiteral("Welldone"));
+
+    auto& wrong = screens.get<Wrong>(QStringLiteral("Wrong"));
+    for (int i = 1; i <= 10; ++i) {
+        state.score = state.score + state.mark[i];
+        if (state.mark[i] == 0) {
+            const int k = (i - 1) - state.score;
+            if (QLabel* line = wrong.Label2(k)) {
+                line->setText(numberText(i) + QStringLiteral(". ") + state.question[i]);
+                line->show();
+            }
+        }
+    }
+    state.certtitle = Label5->text();
+    wrong.Label6->setText(Label6->text());
+
+    auto& welldone = screens.get<Welldone>(QStringLiteral("Welldone"));
+    welldone.Label6->hide();
+    welldone.Label5->show();
+    welldone.Label3(0)->show();
+    screens.show(QStringLiteral("Welldone"));
+    screens.unload(formName());
+}
+
+void Multiple::Option1_Click(int)
+{
+    program().playCue(QStringLiteral("wav\\typekey.wav"));
+}
+
+void Multiple::Label3_MouseMove(int index)
+{
+    Label3(index)->setOpaque(true);
+}
+
+void Multiple::Form_MouseMove(Qt::MouseButtons, QPointF)
+{
+    for (int i = 0; i <= 3; ++i)
+        Label3(i)->setOpaque(false);
+}
+
+} // namespace bs

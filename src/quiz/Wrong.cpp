@@ -1,0 +1,51 @@
+#include "quiz/Wrong.h"
+
+#include "app/LabelButton.h"
+#include "app/Layout.h"
+#include "app/Program.h"
+#include "app/Screens.h"
+
+#include <QLabel>
+
+namespace bs {
+
+Wrong::Wrong(Program& program, const QString& formName)
+    : Screen(program, formName)
+{
+    const QString tahoma = QStringLiteral("Tahoma");
+    const QColor yellow(255, 255, 0);
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), QRect(0, 120, 12000, 540),
+                       uiFont(tahoma, 20.25, true), yellow, centred);
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("You answered the following questions incorrectly."),
+                       QRect(240, 960, 12000, 540), uiFont(tahoma, 15.75, true), yellow, left);
+    for (int i = 0; i <= 9; ++i) {
+        QLabel* line = makeLabel(this, QStringLiteral("Label2_%1").arg(i), QString(), QRect(120, 1680 + 600 * i, 12000, 540),
+                                 uiFont(tahoma, 15.75, true), QColor(255, 255, 255), left);
+        line->setWordWrap(false);
+        line->hide();
+        Label2.add(i, line);
+    }
+    Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Read the Key Facts and try again."),
+                       QRect(0, 7920, 12000, 540), uiFont(tahoma, 20.25, true), yellow, centred);
+    LabelButton* exit =
+        makeLabelButton(this, QStringLiteral("Label3_1"), QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 15.75);
+    Label3.add(1, exit);
+    connect(exit, &LabelButton::clicked, this, [this] { Label3_Click(1); });
+}
+
+void Wrong::Form_Load()
+{
+    layoutform(*this);
+}
+
+void Wrong::Label3_Click(int)
+{
+    Screens& screens = program().screens();
+    screens.unload(QStringLiteral("Welldone"));
+    screens.unload(formName());
+}
+
+} // namespace bs
