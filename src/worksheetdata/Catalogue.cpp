@@ -45,11 +45,13 @@ qint64 parseCount(const QString& field)
 
 QByteArray catalogueLine(const QString& title)
 {
-    if (title.contains(u'\n') || title.contains(u'\r') || !cp1252::canEncode(title))
+    // A carriage return is safe: the reader strips only the one before the line feed.
+    if (title.contains(u'\n') || !cp1252::canEncode(title))
         fail(QStringLiteral("The title \u201C%1\u201D cannot be stored in the catalogue.").arg(title));
     // Quoted, a comma stays inside the title and leading spaces are kept.
     const bool quoted = title.contains(u',') || title.startsWith(u' ');
-    if (title.contains(u'"') && (quoted || title.trimmed().startsWith(u'"')))
+    const bool opensWithQuote = title.startsWith(u'"'); // leading spaces make it quoted anyway
+    if (title.contains(u'"') && (quoted || opensWithQuote))
         fail(QStringLiteral("The title \u201C%1\u201D cannot be stored in the catalogue.").arg(title));
     QByteArray line = cp1252::encode(title);
     if (quoted)

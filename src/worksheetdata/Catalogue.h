@@ -24,7 +24,7 @@ void readCatalogue(const QString& cataloguePath, CatalogueList& list);
 void readCatalogue(FieldReader& in, CatalogueList& list);
 
 // The whole catalogue file for titles in order, byte for byte. Throws DataError for a title
-// that would not read back as itself (a line break, a character outside Windows-1252, a double
+// that would not read back as itself (a line feed, a character outside Windows-1252, a double
 // quote where quoting is needed) or for more than 1000 titles.
 QByteArray catalogueBytes(std::span<const QString> titles);
 

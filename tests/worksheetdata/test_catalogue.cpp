@@ -177,9 +177,10 @@ void TestCatalogue::missingFileChangesNothing()
 void TestCatalogue::bytesReadBackAsTheTitles()
 {
     const QStringList titles = {"Rivers", "Rivers, Seas", "  leading", "trailing  ", "", "Caf\u00E9 \u2019 \u20AC",
-                                "say \"hi\"", "a&b", "comma, and  spaces "};
+                                "say \"hi\"", "a&b", "comma, and  spaces ", "lone\rreturn", "ends in return\r",
+                                "\v\"tab\" first"};
     const QByteArray bytes = catalogueBytes(titles);
-    QVERIFY(bytes.startsWith(" 9\r\nRivers\r\n\"Rivers, Seas\"\r\n\"  leading\"\r\n"));
+    QVERIFY(bytes.startsWith(" 12\r\nRivers\r\n\"Rivers, Seas\"\r\n\"  leading\"\r\n"));
     FieldReader in(bytes);
     readCatalogue(in, *m_list);
     QCOMPARE(titlesOf(*m_list), titles);
