@@ -52,8 +52,8 @@ QString titleProblem(const QString& title);
 QString worksheetFileName(const QString& title);
 
 // Writes multipleDir/<title>.txt whole, replacing any old file only once the new one is
-// complete. Throws DataError for a refused title (nothing written) or a failed write (the old
-// file untouched).
+// complete. Throws DataError for a title that titleProblem refuses or texts that
+// worksheetProblem refuses (nothing written), or a failed write (the old file untouched).
 void writeWorksheetFile(const QString& multipleDir, const WorksheetText& worksheet);
 
 } // namespace bs
