@@ -2,25 +2,49 @@
 
 #include "worksheetdata/QuestionBank.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <span>
 
 namespace bs {
 
-// The catalogue file "track.txt": a count line, then one title a line (at most 1000). Titles
-// that the field reader would split (a comma) are stored in double quotes.
+class FieldReader;
+
+// The catalogue file "track.txt": a count line (" 3": one space, then the digits), then one
+// title a line (at most 1000). Titles that the field reader would split (a comma) or trim
+// (leading spaces) are stored in double quotes.
 
 // Reads the catalogue into list: the count, then the titles one by one. On a failure (missing
 // file, a count that is no number, too few titles, a count over 1000) throws DataError, and
-// list keeps what was read before the failure.
+// list keeps what was read before the failure: a count that is no number changes nothing; a
+// short file leaves workcount at the number of titles read; a count over 1000 reads the first
+// 1000 titles, then throws.
 void readCatalogue(const QString& cataloguePath, CatalogueList& list);
+void readCatalogue(FieldReader& in, CatalogueList& list);
 
-// Adds title to the catalogue unless a line equals it exactly; the file is then left byte for
-// byte as it was. Re-reads the file first (under a lock shared by every computer using the
-// folder) and replaces it whole. Throws DataError on any failure, the file left as it was.
+// The whole catalogue file for titles in order, byte for byte. Throws DataError for a title
+// that would not read back as itself (a line feed, a character outside Windows-1252, a double
+// quote where quoting is needed) or for more than 1000 titles.
+QByteArray catalogueBytes(std::span<const QString> titles);
+
+// The lock file held while the catalogue is re-read, changed and replaced. A lock left by a
+// program that crashed is taken over: at once on the same computer, after StaleLockMs from
+// another one. A change waits at most LockWaitMs for the lock.
+QString catalogueLockPath(const QString& cataloguePath);
+constexpr int StaleLockMs = 10000;
+constexpr int LockWaitMs = 15000;
+
+// Adds title to the catalogue unless a line equals it exactly (the file is then left byte for
+// byte as it was). Re-reads the file first, under the lock shared by every computer using the
+// folder, and replaces it whole; list holds the file as re-read, with the new title after the
+// last counted one. Throws DataError on any failure, the file left as it was: a title that
+// titleProblem refuses, an unreadable catalogue, a 1001st title, a failed write.
 void trackworksheets(const QString& cataloguePath, const QString& title, CatalogueList& list);
 
-// Removes the last line equal to deltitle. When no line equals it, nothing is removed and
-// nothing written. Throws DataError on any failure, the file left as it was.
+// Removes the last line equal to deltitle, under the same lock. When no line equals it,
+// nothing is removed and nothing written. Afterwards list matches the file. Throws DataError
+// on any failure, the file left as it was.
 void delworksheet(const QString& cataloguePath, const QString& deltitle, CatalogueList& list);
 
 } // namespace bs

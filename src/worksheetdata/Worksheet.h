@@ -29,18 +29,31 @@ struct WorksheetText
     std::array<Question, QuestionBank::QuestionCount> questions;
 };
 
+// Why a worksheet's texts cannot be stored, as a message for the teacher (a character outside
+// Windows-1252, a line break or other control character, a correct answer not 1 to 4); empty
+// when they can. The title's use as a file name is titleProblem's concern.
+QString worksheetProblem(const WorksheetText& worksheet);
+
 // The 72-line file for a worksheet, byte for byte: Windows-1252, CR LF, commas stored as "&".
+// Throws DataError with worksheetProblem's message when the texts cannot be stored.
 QByteArray worksheetBytes(const WorksheetText& worksheet);
 
-// Why a title cannot name a worksheet file safely, as a message for the teacher; empty when it can.
+// The longest title accepted: well inside every file system's limit on a name.
+constexpr int MaxTitleLength = 100;
+
+// Why a title cannot name a worksheet file and a catalogue line safely, as a message for the
+// teacher; empty when it can. Refused: empty or over-long titles, path separators and the
+// other characters Windows refuses in names, control characters, characters outside
+// Windows-1252, leading spaces or full stops, trailing spaces or full stops, the names Windows
+// keeps for devices, and "track" (the catalogue's own file).
 QString titleProblem(const QString& title);
 
 // The file name of a worksheet: the title exactly as typed, then ".txt".
 QString worksheetFileName(const QString& title);
 
 // Writes multipleDir/<title>.txt whole, replacing any old file only once the new one is
-// complete. Throws DataError for a refused title (nothing written) or a failed write (the old
-// file untouched).
+// complete. Throws DataError for a title that titleProblem refuses or texts that
+// worksheetProblem refuses (nothing written), or a failed write (the old file untouched).
 void writeWorksheetFile(const QString& multipleDir, const WorksheetText& worksheet);
 
 } // namespace bs

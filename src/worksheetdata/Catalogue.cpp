@@ -1,0 +1,167 @@
+#include "worksheetdata/Catalogue.h"
+
+#include "worksheetdata/Cp1252.h"
+#include "worksheetdata/DataError.h"
+#include "worksheetdata/FieldReader.h"
+#include "worksheetdata/WholeFile.h"
+#include "worksheetdata/Worksheet.h"
+
+#include <QLockFile>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace bs {
+
+namespace {
+
+constexpr int Limit = CatalogueList::CatalogueLimit;
+
+[[noreturn]] void fail(const QString& message)
+{
+    throw DataError(message.toStdString());
+}
+
+// The count line: optional spaces and sign, then digits (large values saturate).
+qint64 parseCount(const QString& field)
+{
+    const QString text = field.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    if (i == text.size())
+        fail(QStringLiteral("The first line of the catalogue is not a number."));
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
+            fail(QStringLiteral("The first line of the catalogue is not a number."));
+        value = std::min<qint64>(value * 10 + (text[i].unicode() - u'0'), qint64(1) << 40);
+    }
+    if (negative && value != 0)
+        fail(QStringLiteral("The catalogue's count of titles is negative."));
+    return value;
+}
+
+QByteArray catalogueLine(const QString& title)
+{
+    // A carriage return is safe: the reader strips only the one before the line feed.
+    if (title.contains(u'\n') || !cp1252::canEncode(title))
+        fail(QStringLiteral("The title \u201C%1\u201D cannot be stored in the catalogue.").arg(title));
+    // Quoted, a comma stays inside the title and leading spaces are kept.
+    const bool quoted = title.contains(u',') || title.startsWith(u' ');
+    const bool opensWithQuote = title.startsWith(u'"'); // leading spaces make it quoted anyway
+    if (title.contains(u'"') && (quoted || opensWithQuote))
+        fail(QStringLiteral("The title \u201C%1\u201D cannot be stored in the catalogue.").arg(title));
+    QByteArray line = cp1252::encode(title);
+    if (quoted)
+        line = '"' + line + '"';
+    return line + "\r\n";
+}
+
+// Held while the catalogue is re-read, changed and replaced, so that two computers saving at
+// the same moment both land in the file.
+class CatalogueLock
+{
+public:
+    explicit CatalogueLock(const QString& cataloguePath) : m_lock(catalogueLockPath(cataloguePath))
+    {
+        m_lock.setStaleLockTime(StaleLockMs);
+        if (m_lock.tryLock(LockWaitMs))
+            return;
+        switch (m_lock.error()) {
+        case QLockFile::LockFailedError:
+            fail(QStringLiteral("The list of worksheets is being changed on another computer; please try again."));
+        case QLockFile::PermissionError:
+            fail(QStringLiteral("Cannot change the list of worksheets: no permission to write in its folder."));
+        default:
+            fail(QStringLiteral("Cannot change the list of worksheets: its lock file cannot be made."));
+        }
+    }
+
+private:
+    QLockFile m_lock;
+};
+
+} // namespace
+
+QString catalogueLockPath(const QString& cataloguePath)
+{
+    return cataloguePath + QStringLiteral(".lock");
+}
+
+void readCatalogue(FieldReader& in, CatalogueList& list)
+{
+    const qint64 count = parseCount(in.readField());
+    list.workcount = 0;
+    const int readable = int(std::min<qint64>(count, Limit));
+    for (int i = 1; i <= readable; ++i) {
+        list.worklist[i] = in.readField();
+        list.workcount = i;
+    }
+    if (count > Limit)
+        fail(QStringLiteral("The catalogue lists more than %1 worksheets.").arg(Limit));
+}
+
+void readCatalogue(const QString& cataloguePath, CatalogueList& list)
+{
+    FieldReader in = FieldReader::fromFile(cataloguePath);
+    readCatalogue(in, list);
+}
+
+QByteArray catalogueBytes(std::span<const QString> titles)
+{
+    if (titles.size() > std::size_t(Limit))
+        fail(QStringLiteral("The catalogue can hold at most %1 worksheets.").arg(Limit));
+    QByteArray bytes = ' ' + QByteArray::number(qsizetype(titles.size())) + "\r\n";
+    for (const QString& title : titles)
+        bytes += catalogueLine(title);
+    return bytes;
+}
+
+void trackworksheets(const QString& cataloguePath, const QString& title, CatalogueList& list)
+{
+    const QString problem = titleProblem(title);
+    if (!problem.isEmpty())
+        fail(problem);
+
+    CatalogueLock lock(cataloguePath);
+    readCatalogue(cataloguePath, list);
+    const int count = list.workcount;
+    const auto titles = std::span<const QString>(list.worklist).subspan(1, count);
+    if (std::find(titles.begin(), titles.end(), title) != titles.end())
+        return;
+    if (count >= Limit)
+        fail(QStringLiteral("The catalogue already holds %1 worksheets; delete one before adding another.").arg(Limit));
+
+    list.worklist[count + 1] = title;
+    replaceWholeFile(cataloguePath, catalogueBytes(std::span<const QString>(list.worklist).subspan(1, count + 1)));
+}
+
+void delworksheet(const QString& cataloguePath, const QString& deltitle, CatalogueList& list)
+{
+    CatalogueLock lock(cataloguePath);
+    readCatalogue(cataloguePath, list);
+    int found = 0;
+    for (int i = 1; i <= list.workcount; ++i) {
+        if (list.worklist[i] == deltitle)
+            found = i;
+    }
+    if (found == 0)
+        return;
+
+    QStringList remaining;
+    remaining.reserve(list.workcount - 1);
+    for (int i = 1; i <= list.workcount; ++i) {
+        if (i != found)
+            remaining.append(list.worklist[i]);
+    }
+    replaceWholeFile(cataloguePath, catalogueBytes(remaining));
+
+    // Memory changes only once the file has.
+    for (int i = found; i < list.workcount; ++i)
+        list.worklist[i] = list.worklist[i + 1];
+    --list.workcount;
+}
+
+} // namespace bs
