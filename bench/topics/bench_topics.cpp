@@ -40,7 +40,8 @@ public:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && !painted) {
-            if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->window()->objectName() == target)
+            if (auto* widget = qobject_cast<QWidget*>(object);
+                widget && widget->window()->objectName() == target)
                 painted = true;
         }
         return false;
@@ -115,8 +116,8 @@ struct Case
 {
     QString name;
     QString target;
-    std::function<void()> setUp;   // untimed: brings the opener up
-    std::function<void()> click;   // timed, with the paint that follows
+    std::function<void()> setUp; // untimed: brings the opener up
+    std::function<void()> click; // timed, with the paint that follows
 };
 
 void run(Program& program, PaintWatcher& watcher, const Case& benchCase, int runs = 21)
@@ -181,7 +182,9 @@ int main(int argc, char* argv[])
         screens.show(name);
         waitForPaint(watcher, name);
     };
-    auto menuEntry = [&](int index) { return [&, index] { screens.get<Intro0>(QStringLiteral("intro0")).Label2(index)->click(); }; };
+    auto menuEntry = [&](int index) {
+        return [&, index] { screens.get<Intro0>(QStringLiteral("intro0")).Label2(index)->click(); };
+    };
     auto pageEntry = [&](const QString& page, int index) {
         return [&, page, index] { screens.get<TopicPage>(page).Label3(index)->click(); };
     };
@@ -190,18 +193,18 @@ int main(int argc, char* argv[])
         {QStringLiteral("main menu (title OK)"), QStringLiteral("intro0"),
          [&] { showAndPaint(QStringLiteral("Titlefrm")); },
          [&] { screens.get<Titlefrm>(QStringLiteral("Titlefrm")).Command1->click(); }},
-        {QStringLiteral("topic page scilly1"), QStringLiteral("scilly1"), [&] { showAndPaint(QStringLiteral("intro0")); },
-         menuEntry(4)},
-        {QStringLiteral("topic page scilly2"), QStringLiteral("scilly2"), [&] { showAndPaint(QStringLiteral("intro0")); },
-         menuEntry(5)},
+        {QStringLiteral("topic page scilly1"), QStringLiteral("scilly1"),
+         [&] { showAndPaint(QStringLiteral("intro0")); }, menuEntry(4)},
+        {QStringLiteral("topic page scilly2"), QStringLiteral("scilly2"),
+         [&] { showAndPaint(QStringLiteral("intro0")); }, menuEntry(5)},
         {QStringLiteral("notes viewer: key facts"), QStringLiteral("teacher"),
          [&] { showAndPaint(QStringLiteral("scilly1")); }, pageEntry(QStringLiteral("scilly1"), 4)},
         {QStringLiteral("notes viewer: teacher's notes"), QStringLiteral("teacher"),
          [&] { showAndPaint(QStringLiteral("scilly2")); }, pageEntry(QStringLiteral("scilly2"), 5)},
         {QStringLiteral("notes viewer: acknowledgments"), QStringLiteral("teacher"),
          [&] { showAndPaint(QStringLiteral("intro0")); }, menuEntry(19)},
-        {QStringLiteral("teachers' guide"), QStringLiteral("guide"), [&] { showAndPaint(QStringLiteral("intro0")); },
-         menuEntry(20)},
+        {QStringLiteral("teachers' guide"), QStringLiteral("guide"),
+         [&] { showAndPaint(QStringLiteral("intro0")); }, menuEntry(20)},
     };
     for (const Case& benchCase : cases)
         run(program, watcher, benchCase);

@@ -46,8 +46,8 @@ std::vector<MenuEntry> menuEntries()
     std::vector<MenuEntry> entries;
     for (int column = 0; column < 3; ++column) {
         for (int row = 0; row < 5; ++row) {
-            entries.push_back({indexes[column][row], topicsByRow[row], QRect(columns[column], rows[row], 3075, 375), 12,
-                               black});
+            entries.push_back({indexes[column][row], topicsByRow[row],
+                               QRect(columns[column], rows[row], 3075, 375), 12, black});
         }
     }
     entries.push_back({20, "Teachers' Guide", QRect(120, 3480, 3075, 495), 14.25, navy});
@@ -73,25 +73,28 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 
 } // namespace
 
-Intro0::Intro0(Program& program, const QString& formName)
-    : Screen(program, formName)
+Intro0::Intro0(Program& program, const QString& formName) : Screen(program, formName)
 {
     setSizeTwips(12000, 9000);
     const QString tahoma = QStringLiteral("Tahoma");
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Brellinshore"), QRect(0, 0, 10560, 900),
-                       uiFont(tahoma, 32.25, true), yellow, Qt::AlignHCenter | Qt::AlignTop);
+    Label1 =
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Brellinshore"), QRect(0, 0, 10560, 900),
+                  uiFont(tahoma, 32.25, true), yellow, Qt::AlignHCenter | Qt::AlignTop);
     Image1 = new ImageBox(this, true);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Title picture"));
     placeTwips(Image1, QRect(3600, 840, 4800, 3600));
     Image1->setLeftTwips(3600);
     Image1->setTopTwips(840);
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("\u00A9 2026 Quenlow Publishing Ltd"),
-                       QRect(8865, 960, 2910, 195), uiFont(tahoma, 8.25), yellow, Qt::AlignHCenter | Qt::AlignTop);
+    Label3 =
+        makeLabel(this, QStringLiteral("Label3"), QStringLiteral("\u00A9 2026 Quenlow Publishing Ltd"),
+                  QRect(8865, 960, 2910, 195), uiFont(tahoma, 8.25), yellow, Qt::AlignHCenter | Qt::AlignTop);
 
-    Option1 = makeOption(this, QStringLiteral("Option1"), QStringLiteral("Sound On"), QRect(10440, 120, 1455, 255));
-    Option2 = makeOption(this, QStringLiteral("Option2"), QStringLiteral("Sound Off"), QRect(10440, 480, 1455, 255));
+    Option1 =
+        makeOption(this, QStringLiteral("Option1"), QStringLiteral("Sound On"), QRect(10440, 120, 1455, 255));
+    Option2 = makeOption(this, QStringLiteral("Option2"), QStringLiteral("Sound Off"),
+                         QRect(10440, 480, 1455, 255));
     Option1->setChecked(true);
     connect(Option1, &QRadioButton::clicked, this, &Intro0::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Intro0::Option2_Click);
@@ -105,8 +108,9 @@ Intro0::Intro0(Program& program, const QString& formName)
     }
 
     for (const MenuEntry& entry : menuEntries()) {
-        LabelButton* button = makeLabelButton(this, QStringLiteral("Label2_%1").arg(entry.index),
-                                              QString::fromUtf8(entry.caption), entry.twips, entry.points, entry.back);
+        LabelButton* button =
+            makeLabelButton(this, QStringLiteral("Label2_%1").arg(entry.index),
+                            QString::fromUtf8(entry.caption), entry.twips, entry.points, entry.back);
         Label2.add(entry.index, button);
         const int index = entry.index;
         connect(button, &LabelButton::clicked, this, [this, index] { Label2_Click(index); });

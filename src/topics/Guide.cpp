@@ -10,8 +10,7 @@
 
 namespace bs {
 
-Guide::Guide(Program& program, const QString& formName)
-    : Screen(program, formName)
+Guide::Guide(Program& program, const QString& formName) : Screen(program, formName)
 {
     setSizeTwips(12000, 9000);
 

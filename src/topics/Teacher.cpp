@@ -11,8 +11,7 @@
 
 namespace bs {
 
-Teacher::Teacher(Program& program, const QString& formName)
-    : Screen(program, formName)
+Teacher::Teacher(Program& program, const QString& formName) : Screen(program, formName)
 {
     setSizeTwips(12000, 9000);
 
@@ -79,8 +78,8 @@ QString Teacher::pageFileName(const QString& key, int page)
 
 QString Teacher::logoFrameFile(int frame)
 {
-    return (frame < 10 ? QStringLiteral("logo\\quen000") : QStringLiteral("logo\\quen00")) + QString::number(frame)
-           + QStringLiteral(".gif");
+    return (frame < 10 ? QStringLiteral("logo\\quen000") : QStringLiteral("logo\\quen00")) +
+           QString::number(frame) + QStringLiteral(".gif");
 }
 
 void Teacher::Label3_Click(int index)

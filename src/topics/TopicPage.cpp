@@ -37,8 +37,7 @@ const Topic& topicNamed(const QString& formName)
 } // namespace
 
 TopicPage::TopicPage(Program& program, const QString& formName)
-    : Screen(program, formName)
-    , m_topic(topicNamed(formName))
+    : Screen(program, formName), m_topic(topicNamed(formName))
 {
     setSizeTwips(PageWidthTwips, 9000);
 

@@ -35,7 +35,8 @@ public:
     QScrollBar* HScroll1;
     ControlArray<LabelButton> Label3;
 
-    inline static const QString CorruptWorksheetMessage = QStringLiteral("This worksheet seems to be corrupted.");
+    inline static const QString CorruptWorksheetMessage =
+        QStringLiteral("This worksheet seems to be corrupted.");
 
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;

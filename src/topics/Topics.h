@@ -12,12 +12,12 @@ namespace bs {
 // menu entry menuEntry opens it.
 struct Topic
 {
-    QString formName;          // "scilly1"
-    int menuEntry = -1;        // the main menu's Label2 index that opens the page
-    QString title;             // Label1's caption, also the activities' heading
-    QRect titleTwips;          // Label1's place
+    QString formName;   // "scilly1"
+    int menuEntry = -1; // the main menu's Label2 index that opens the page
+    QString title;      // Label1's caption, also the activities' heading
+    QRect titleTwips;   // Label1's place
     Qt::Alignment titleAlignment;
-    QString panorama;          // shown in Image1, panned by HScroll1
+    QString panorama; // shown in Image1, panned by HScroll1
     int imageTop = 0;
     int frameTop = 0;
     int scrollWidth = 0;

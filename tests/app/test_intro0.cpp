@@ -22,7 +22,8 @@ const QString click = QStringLiteral("wav\\click.wav");
 // A stand-in for a screen written elsewhere (the wizard, the worksheet catalogue).
 void registerStandIn(Screens& screens, const QString& name)
 {
-    screens.registerScreen(name, [](Program& program, const QString& formName) { return new Screen(program, formName); });
+    screens.registerScreen(
+        name, [](Program& program, const QString& formName) { return new Screen(program, formName); });
 }
 
 } // namespace
@@ -35,7 +36,8 @@ private Q_SLOTS:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        m_test->writeContent(QStringLiteral("Images/brellinshoresm.jpg"), testfiles::imageBytes(QSize(320, 240), "JPEG"));
+        m_test->writeContent(QStringLiteral("Images/brellinshoresm.jpg"),
+                             testfiles::imageBytes(QSize(320, 240), "JPEG"));
     }
     void cleanup() { m_test.reset(); }
 
@@ -48,20 +50,25 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("back");
         const QColor black(0, 0, 0);
         const QColor navy(0, 0, 128);
-        const char* const topics[] = {"History", "Physical Geography", "Human Geography", "Economy", "Living by the sea"};
+        const char* const topics[] = {"History", "Physical Geography", "Human Geography", "Economy",
+                                      "Living by the sea"};
         const int indexes[3][5] = {{15, 0, 1, 2, 3}, {4, 5, 6, 7, 8}, {9, 10, 11, 12, 13}};
         const int lefts[] = {120, 4440, 8760};
         for (int column = 0; column < 3; ++column) {
             for (int row = 0; row < 5; ++row) {
                 const int index = indexes[column][row];
-                QTest::addRow("entry %d", index) << index << QString::fromUtf8(topics[row])
-                                                 << QRect(lefts[column], 4920 + 600 * row, 3075, 375) << 12.0 << black;
+                QTest::addRow("entry %d", index)
+                    << index << QString::fromUtf8(topics[row])
+                    << QRect(lefts[column], 4920 + 600 * row, 3075, 375) << 12.0 << black;
             }
         }
         QTest::newRow("guide") << 20 << "Teachers' Guide" << QRect(120, 3480, 3075, 495) << 14.25 << navy;
-        QTest::newRow("acknowledgments") << 19 << "Acknowledgments" << QRect(120, 7920, 2955, 495) << 14.25 << navy;
-        QTest::newRow("wizard") << 17 << "Multiple Choice Wizard" << QRect(3120, 7920, 3795, 495) << 15.75 << navy;
-        QTest::newRow("catalogue") << 18 << "Worksheet Catalogue" << QRect(6960, 7920, 3555, 495) << 15.75 << navy;
+        QTest::newRow("acknowledgments")
+            << 19 << "Acknowledgments" << QRect(120, 7920, 2955, 495) << 14.25 << navy;
+        QTest::newRow("wizard") << 17 << "Multiple Choice Wizard" << QRect(3120, 7920, 3795, 495) << 15.75
+                                << navy;
+        QTest::newRow("catalogue") << 18 << "Worksheet Catalogue" << QRect(6960, 7920, 3555, 495) << 15.75
+                                   << navy;
         QTest::newRow("exit") << 16 << "Exit" << QRect(10560, 7920, 1245, 495) << 18.0 << black;
     }
     void entriesStandAtTheirPlaces()
@@ -278,8 +285,8 @@ private Q_SLOTS:
         QTest::newRow("count 0 reads no titles") << QByteArray(" 0\r\nCoasts\r\n") << 0 << old;
         QTest::newRow("more titles than announced") << QByteArray(" 2\r\nCoasts\r\nRivers\r\nTowns\r\n") << 2
                                                     << QStringList{"Coasts", "Rivers", "old 3"};
-        QTest::newRow("fewer titles than announced") << QByteArray(" 3\r\nCoasts\r\n") << 3
-                                                     << QStringList{"Coasts", "old 2", "old 3"};
+        QTest::newRow("fewer titles than announced")
+            << QByteArray(" 3\r\nCoasts\r\n") << 3 << QStringList{"Coasts", "old 2", "old 3"};
         QTest::newRow("no catalogue file") << QByteArray() << 2 << old;
     }
     void catalogueIsReadOneTickAfterLoading()

@@ -21,14 +21,16 @@ inline QByteArray metafile(int widthTwips, int heightTwips)
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    const quint16 placeable[10] = {0xCDD7, 0x9AC6, 0, 0, 0, quint16(widthTwips), quint16(heightTwips), 1440, 0, 0};
+    const quint16 placeable[10] = {0xCDD7, 0x9AC6, 0, 0, 0, quint16(widthTwips), quint16(heightTwips),
+                                   1440,   0,      0};
     quint16 checksum = 0;
     for (quint16 word : placeable) {
         out << word;
         checksum ^= word;
     }
     out << checksum;
-    out << quint16(1) << quint16(9) << quint16(0x0300) << quint32(12) << quint16(0) << quint32(3) << quint16(0);
+    out << quint16(1) << quint16(9) << quint16(0x0300) << quint32(12) << quint16(0) << quint32(3)
+        << quint16(0);
     out << quint32(3) << quint16(0); // end of file record
     return bytes;
 }

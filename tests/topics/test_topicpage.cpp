@@ -61,9 +61,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("imageTop");
         QTest::addColumn<int>("frameTop");
         QTest::addColumn<int>("scrollWidth");
-        QTest::newRow("scilly1") << "scilly1" << "Isles of Scilly: History" << QRect(240, 0, 6000, 900)
+        QTest::newRow("scilly1") << "scilly1"
+                                 << "Isles of Scilly: History" << QRect(240, 0, 6000, 900)
                                  << int(Qt::AlignLeft) << 1440 << 6765 << 5765;
-        QTest::newRow("scilly2") << "scilly2" << "Isles of Scilly: Physical Geography" << QRect(240, 0, 4800, 1380)
+        QTest::newRow("scilly2") << "scilly2"
+                                 << "Isles of Scilly: Physical Geography" << QRect(240, 0, 4800, 1380)
                                  << int(Qt::AlignHCenter) << 1560 << 6760 << 5775;
     }
     void pagesDifferOnlyByTheirTableRow()
@@ -77,7 +79,8 @@ private Q_SLOTS:
         QFETCH(int, scrollWidth);
         auto& page = m_test->screens().get<TopicPage>(form);
         QCOMPARE(page.Label1->text(), title);
-        QCOMPARE(page.Label1->geometry(), twipsRect(titleTwips.x(), titleTwips.y(), titleTwips.width(), titleTwips.height()));
+        QCOMPARE(page.Label1->geometry(),
+                 twipsRect(titleTwips.x(), titleTwips.y(), titleTwips.width(), titleTwips.height()));
         QCOMPARE(int(page.Label1->alignment() & Qt::AlignHorizontal_Mask), alignment);
         QCOMPARE(page.Label1->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(page.Label1->font().pointSizeF(), 27.75);
@@ -113,7 +116,8 @@ private Q_SLOTS:
         QFETCH(int, widthPixels);
         QFETCH(int, value);
         QFETCH(double, left);
-        m_test->writeContent(QStringLiteral("images/stmary.jpg"), testfiles::imageBytes(QSize(widthPixels, 300), "JPEG"));
+        m_test->writeContent(QStringLiteral("images/stmary.jpg"),
+                             testfiles::imageBytes(QSize(widthPixels, 300), "JPEG"));
         auto& page = m_test->screens().get<TopicPage>(QStringLiteral("scilly1"));
         QCOMPARE(page.Image1->widthTwips(), widthPixels * 15.0);
         page.HScroll1->setValue(value == 0 ? 1 : 0); // a change also when value is the current one
@@ -125,7 +129,8 @@ private Q_SLOTS:
 
     void loadPositionIsValueFifty()
     {
-        m_test->writeContent(QStringLiteral("Images/Tresco.jpg"), testfiles::imageBytes(QSize(1333, 300), "JPEG"));
+        m_test->writeContent(QStringLiteral("Images/Tresco.jpg"),
+                             testfiles::imageBytes(QSize(1333, 300), "JPEG"));
         auto& page = m_test->screens().get<TopicPage>(QStringLiteral("scilly2"));
         QCOMPARE(page.HScroll1->value(), 50);
         QCOMPARE(page.HScroll1->minimum(), 0);
@@ -140,7 +145,8 @@ private Q_SLOTS:
     // The arrows step, clicks beside the thumb page, and dragging the thumb pans as it goes.
     void scrollBarPansSmoothly()
     {
-        m_test->writeContent(QStringLiteral("images/stmary.jpg"), testfiles::imageBytes(QSize(1600, 300), "JPEG"));
+        m_test->writeContent(QStringLiteral("images/stmary.jpg"),
+                             testfiles::imageBytes(QSize(1600, 300), "JPEG"));
         TopicPage* page = showPage(QStringLiteral("scilly1"));
         QScrollBar* bar = page->HScroll1;
 
@@ -157,8 +163,9 @@ private Q_SLOTS:
 
         const QPoint thumb = scrollPart(bar, QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
-        QMouseEvent move(QEvent::MouseMove, QPointF(thumb + QPoint(80, 0)), bar->mapToGlobal(QPointF(thumb + QPoint(80, 0))),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(thumb + QPoint(80, 0)),
+                         bar->mapToGlobal(QPointF(thumb + QPoint(80, 0))), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(bar, &move);
         const int whileDragging = bar->value();
         QVERIFY(whileDragging > 49);
@@ -225,13 +232,16 @@ private Q_SLOTS:
         QFETCH(QString, file);
         int size = 2000;
         for (const char* name : {"key scilly1a.wmf", "scilly1.wmf", "key scilly2a.wmf", "scilly2.wmf"}) {
-            m_test->writeContent(QStringLiteral("wmf/") + QLatin1String(name), testfiles::metafile(size, 1000));
-            m_test->writeContent(QStringLiteral("wmf2/") + QLatin1String(name), testfiles::metafile(size + 100, 1000));
+            m_test->writeContent(QStringLiteral("wmf/") + QLatin1String(name),
+                                 testfiles::metafile(size, 1000));
+            m_test->writeContent(QStringLiteral("wmf2/") + QLatin1String(name),
+                                 testfiles::metafile(size + 100, 1000));
             size += 200;
         }
         if (!testfiles::metafilesRead(m_test->program(), QStringLiteral("wmf\\") + file))
             QSKIP("metafiles cannot be read yet");
-        const double shownWidth = m_test->program().pictures().load(QStringLiteral("wmf\\") + file).sizeTwips().width();
+        const double shownWidth =
+            m_test->program().pictures().load(QStringLiteral("wmf\\") + file).sizeTwips().width();
         TopicPage* page = showPage(form);
         QTest::mouseClick(page->Label3(entry), Qt::LeftButton);
         auto& viewer = m_test->screens().get<Teacher>(QStringLiteral("teacher"));

@@ -21,8 +21,8 @@ namespace {
 // print version (wmf2) is 100 twips wider than the screen version.
 int drawingWidth(const QString& file)
 {
-    const QStringList files{"key scilly1a.wmf", "key scilly1b.wmf", "acknowledgments.wmf", "guide1.wmf", "guide2.wmf",
-                            "guide3.wmf"};
+    const QStringList files{"key scilly1a.wmf", "key scilly1b.wmf", "acknowledgments.wmf",
+                            "guide1.wmf",       "guide2.wmf",       "guide3.wmf"};
     return 2000 + 200 * int(files.indexOf(file));
 }
 
@@ -39,15 +39,18 @@ private Q_SLOTS:
         for (const char* name : {"key scilly1a.wmf", "key scilly1b.wmf", "acknowledgments.wmf", "guide1.wmf",
                                  "guide2.wmf", "guide3.wmf"}) {
             const QString file = QLatin1String(name);
-            m_test->writeContent(QStringLiteral("wmf/") + file, testfiles::metafile(drawingWidth(file), 1000));
-            m_test->writeContent(QStringLiteral("wmf2/") + file, testfiles::metafile(drawingWidth(file) + 100, 1000));
+            m_test->writeContent(QStringLiteral("wmf/") + file,
+                                 testfiles::metafile(drawingWidth(file), 1000));
+            m_test->writeContent(QStringLiteral("wmf2/") + file,
+                                 testfiles::metafile(drawingWidth(file) + 100, 1000));
         }
         // Frame n is n + 1 pixels wide (PNG bytes: the reader goes by content).
         for (int frame = 0; frame < 20; ++frame) {
             m_test->writeContent(QStringLiteral("logo/quen%1.gif").arg(frame, 4, 10, QLatin1Char('0')),
                                  testfiles::imageBytes(QSize(frame + 1, 10)));
         }
-        m_test->writeContent(QStringLiteral("logo/quenlow2.bmp"), testfiles::imageBytes(QSize(120, 89), "BMP"));
+        m_test->writeContent(QStringLiteral("logo/quenlow2.bmp"),
+                             testfiles::imageBytes(QSize(120, 89), "BMP"));
         m_renders = testfiles::metafilesRead(m_test->program(), QStringLiteral("wmf\\guide1.wmf"));
     }
     void cleanup() { m_test.reset(); }
@@ -129,7 +132,8 @@ private Q_SLOTS:
         QCOMPARE(ops[2].kind, PrintOp::EndDoc);
         QCOMPARE(m_test->printer().jobsEnded, 1);
         if (m_renders)
-            QCOMPARE(ops[1].picture.sizeTwips().width(), drawingWidth(QStringLiteral("key scilly1b.wmf")) + 100.0);
+            QCOMPARE(ops[1].picture.sizeTwips().width(),
+                     drawingWidth(QStringLiteral("key scilly1b.wmf")) + 100.0);
         QCOMPARE(m_test->state().notepage, 2); // printing changes nothing
         QVERIFY(m_test->dialogs().messages.isEmpty());
     }
@@ -256,7 +260,8 @@ private Q_SLOTS:
         QCOMPARE(m_test->printer().ops.size(), 3);
         QCOMPARE(m_test->printer().ops[1].at, QPointF(1000, 1000));
         if (m_renders)
-            QCOMPARE(m_test->printer().ops[1].picture.sizeTwips().width(), drawingWidth(QStringLiteral("guide3.wmf")) + 100.0);
+            QCOMPARE(m_test->printer().ops[1].picture.sizeTwips().width(),
+                     drawingWidth(QStringLiteral("guide3.wmf")) + 100.0);
 
         QTest::mouseClick(previous, Qt::LeftButton);
         QCOMPARE(guide->Label1->text(), QStringLiteral("Page 2 of 3"));
@@ -325,8 +330,7 @@ private:
         return exposed<Guide>(QStringLiteral("guide"));
     }
 
-    template <class T>
-    T* exposed(const QString& name)
+    template <class T> T* exposed(const QString& name)
     {
         auto* screen = &m_test->screens().get<T>(name);
         if (!QTest::qWaitForWindowExposed(screen))
