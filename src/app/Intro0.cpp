@@ -1,0 +1,246 @@
+#include "app/Intro0.h"
+
+#include "app/LabelButton.h"
+#include "app/Layout.h"
+#include "app/Program.h"
+#include "app/Screens.h"
+#include "app/Titlefrm.h"
+#include "topics/DrawingPages.h"
+#include "topics/Guide.h"
+#include "topics/Teacher.h"
+#include "topics/Topics.h"
+#include "worksheetdata/Catalogue.h"
+#include "worksheetdata/DataError.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace bs {
+
+namespace {
+
+const QColor yellow(255, 255, 0);
+const QColor black(0, 0, 0);
+const QColor navy(0, 0, 128);
+const QColor formBlue(39, 63, 137);
+
+struct MenuEntry
+{
+    int index;
+    const char* caption;
+    QRect twips;
+    double points;
+    QColor back;
+};
+
+std::vector<MenuEntry> menuEntries()
+{
+    const int columns[] = {120, 4440, 8760};
+    const int rows[] = {4920, 5520, 6120, 6720, 7320};
+    const char* const topicsByRow[] = {"History", "Physical Geography", "Human Geography", "Economy",
+                                       "Living by the sea"};
+    // Each place's entries, top to bottom: Llandudno's History is entry 15, the rest run on.
+    const int indexes[3][5] = {{15, 0, 1, 2, 3}, {4, 5, 6, 7, 8}, {9, 10, 11, 12, 13}};
+    std::vector<MenuEntry> entries;
+    for (int column = 0; column < 3; ++column) {
+        for (int row = 0; row < 5; ++row) {
+            entries.push_back({indexes[column][row], topicsByRow[row],
+                               QRect(columns[column], rows[row], 3075, 375), 12, black});
+        }
+    }
+    entries.push_back({20, "Teachers' Guide", QRect(120, 3480, 3075, 495), 14.25, navy});
+    entries.push_back({19, "Acknowledgments", QRect(120, 7920, 2955, 495), 14.25, navy});
+    entries.push_back({17, "Multiple Choice Wizard", QRect(3120, 7920, 3795, 495), 15.75, navy});
+    entries.push_back({18, "Worksheet Catalogue", QRect(6960, 7920, 3555, 495), 15.75, navy});
+    entries.push_back({16, "Exit", QRect(10560, 7920, 1245, 495), 18, black});
+    return entries;
+}
+
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setFont(uiFont(QStringLiteral("Tahoma"), 9.75, true));
+    QPalette pal = option->palette();
+    pal.setColor(QPalette::WindowText, yellow);
+    pal.setColor(QPalette::ButtonText, yellow);
+    option->setPalette(pal);
+    placeTwips(option, twips);
+    return option;
+}
+
+} // namespace
+
+Intro0::Intro0(Program& program, const QString& formName) : Screen(program, formName)
+{
+    setSizeTwips(12000, 9000);
+    const QString tahoma = QStringLiteral("Tahoma");
+
+    Label1 =
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Brellinshore"), QRect(0, 0, 10560, 900),
+                  uiFont(tahoma, 32.25, true), yellow, Qt::AlignHCenter | Qt::AlignTop);
+    Image1 = new ImageBox(this, true);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Title picture"));
+    placeTwips(Image1, QRect(3600, 840, 4800, 3600));
+    Image1->setLeftTwips(3600);
+    Image1->setTopTwips(840);
+    Label3 =
+        makeLabel(this, QStringLiteral("Label3"), QStringLiteral("\u00A9 2026 Quenlow Publishing Ltd"),
+                  QRect(8865, 960, 2910, 195), uiFont(tahoma, 8.25), yellow, Qt::AlignHCenter | Qt::AlignTop);
+
+    Option1 =
+        makeOption(this, QStringLiteral("Option1"), QStringLiteral("Sound On"), QRect(10440, 120, 1455, 255));
+    Option2 = makeOption(this, QStringLiteral("Option2"), QStringLiteral("Sound Off"),
+                         QRect(10440, 480, 1455, 255));
+    Option1->setChecked(true);
+    connect(Option1, &QRadioButton::clicked, this, &Intro0::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Intro0::Option2_Click);
+
+    const char* const places[] = {"Llandudno", "Isles of Scilly", "St Lucia"};
+    const int placeLefts[] = {120, 4440, 8760};
+    for (int i = 0; i < 3; ++i) {
+        Label4.add(i, makeLabel(this, QStringLiteral("Label4_%1").arg(i), QString::fromUtf8(places[i]),
+                                QRect(placeLefts[i], 4560, 3075, 420), uiFont(tahoma, 14.25, true), yellow,
+                                Qt::AlignHCenter | Qt::AlignTop));
+    }
+
+    for (const MenuEntry& entry : menuEntries()) {
+        LabelButton* button =
+            makeLabelButton(this, QStringLiteral("Label2_%1").arg(entry.index),
+                            QString::fromUtf8(entry.caption), entry.twips, entry.points, entry.back);
+        Label2.add(entry.index, button);
+        const int index = entry.index;
+        connect(button, &LabelButton::clicked, this, [this, index] { Label2_Click(index); });
+        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label2_MouseMove(index); });
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &Intro0::Timer1_Timer);
+}
+
+void Intro0::Form_Load()
+{
+    layoutform(*this);
+    Image1->setPicture(program().pictures().load(QStringLiteral("Images\\brellinshoresm.jpg")));
+    for (QRadioButton* option : {Option1, Option2}) {
+        QPalette pal = option->palette();
+        pal.setColor(QPalette::Window, formBlue);
+        option->setPalette(pal);
+        option->setAutoFillBackground(true);
+    }
+    program().state.soundon = 1;
+    Timer1->start();
+}
+
+void Intro0::unloading()
+{
+    Timer1->stop();
+}
+
+void Intro0::Timer1_Timer()
+{
+    Timer1->stop();
+    try {
+        readCatalogue(program().content().resolve(QStringLiteral("multiple\\track.txt")), program().state);
+    } catch (const DataError&) {
+        // A missing or short catalogue keeps what was read; the catalogue screen says more.
+    }
+}
+
+void Intro0::Option1_Click()
+{
+    program().state.soundon = 1;
+}
+
+void Intro0::Option2_Click()
+{
+    program().state.soundon = 0;
+}
+
+void Intro0::Label2_MouseMove(int index)
+{
+    if (LabelButton* entry = Label2(index))
+        entry->setOpaque(true);
+}
+
+void Intro0::Form_MouseMove(Qt::MouseButtons, QPointF)
+{
+    for (const auto& [index, entry] : Label2)
+        entry->setOpaque(false);
+}
+
+void Intro0::Label2_Click(int index)
+{
+    // A click within the tick after loading: read the catalogue now, so that no screen
+    // opened from here sees it unread.
+    if (Timer1->isActive())
+        Timer1_Timer();
+
+    Screens& screens = program().screens();
+    switch (index) {
+    case 16:
+        showLeavingScreen();
+        break;
+    case 17:
+        if (screens.isRegistered(QStringLiteral("wizard")))
+            screens.show(QStringLiteral("wizard"));
+        break;
+    case 18:
+        if (screens.isRegistered(QStringLiteral("worksheets"))) {
+            screens.show(QStringLiteral("worksheets"));
+            screens.unload(formName());
+        }
+        break;
+    case 19:
+        showAcknowledgments();
+        break;
+    case 20:
+        showGuide();
+        break;
+    default:
+        // The topic entries: open the page of that place and topic, once it exists.
+        if (const Topic* topic = topicForMenuEntry(index); topic && screens.isRegistered(topic->formName))
+            screens.show(topic->formName);
+        break;
+    }
+    program().playCue(QStringLiteral("wav\\click.wav"));
+}
+
+void Intro0::showLeavingScreen()
+{
+    Screens& screens = program().screens();
+    screens.get<Titlefrm>(QStringLiteral("Titlefrm")).Command1->setText(QStringLiteral("Cancel"));
+    screens.show(QStringLiteral("Titlefrm"));
+}
+
+void Intro0::showAcknowledgments()
+{
+    Screens& screens = program().screens();
+    auto& viewer = screens.get<Teacher>(QStringLiteral("teacher"));
+    viewer.Label1->hide();
+    viewer.Label3(2)->hide();
+    viewer.Label3(3)->hide();
+    viewer.Image1->setPicture(program().pictures().load(QStringLiteral("wmf\\acknowledgments.wmf")));
+    viewer.Picture2->setPicture(program().pictures().load(QStringLiteral("logo\\quenlow2.bmp")));
+    viewer.Image2->setPicture(program().pictures().load(QStringLiteral("wmf2\\acknowledgments.wmf")));
+    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.Timer1->start();
+    screens.show(QStringLiteral("teacher"));
+}
+
+void Intro0::showGuide()
+{
+    Screens& screens = program().screens();
+    auto& viewer = screens.get<Guide>(QStringLiteral("guide"));
+    loadDrawingPair(program(), *viewer.Image1, *viewer.Image2, Guide::pageFileName(1));
+    program().state.notepage = 1;
+    screens.show(QStringLiteral("guide"));
+}
+
+} // namespace bs

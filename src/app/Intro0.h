@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/Controls.h"
+#include "app/Screen.h"
+
+class QLabel;
+class QRadioButton;
+class QTimer;
+
+namespace bs {
+
+class LabelButton;
+
+// The main menu: the topic entries of the three places, the teachers' entries, the sound
+// switch and "Exit". Each load turns sound on and, one timer tick later, reads the worksheet
+// catalogue into the shared state.
+class Intro0 : public Screen
+{
+    Q_OBJECT
+
+public:
+    Intro0(Program& program, const QString& formName);
+
+    void Form_Load() override;
+    void unloading() override;
+    void Label2_Click(int index);
+    void Label2_MouseMove(int index);
+    void Option1_Click();
+    void Option2_Click();
+    void Timer1_Timer();
+
+    QLabel* Label1;
+    ImageBox* Image1;
+    QLabel* Label3;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    ControlArray<QLabel> Label4;
+    ControlArray<LabelButton> Label2; // index 14 does not exist
+    QTimer* Timer1;
+
+protected:
+    void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
+
+private:
+    void showAcknowledgments();
+    void showGuide();
+    void showLeavingScreen();
+};
+
+} // namespace bs

@@ -1,0 +1,83 @@
+#include "topics/DrawingPages.h"
+
+#include "app/Controls.h"
+#include "app/LabelButton.h"
+#include "app/Program.h"
+#include "platform/Printer.h"
+
+#include <QLabel>
+
+namespace bs {
+
+namespace {
+
+// A number joined into a caption carries one leading blank when it is 0 or more.
+QString numberText(int number)
+{
+    return number >= 0 ? QStringLiteral(" %1").arg(number) : QString::number(number);
+}
+
+} // namespace
+
+QString pageLabel(int page, int pages)
+{
+    return QStringLiteral("Page") + numberText(page) + QStringLiteral(" of") + numberText(pages);
+}
+
+QLabel* makePageLabel(QWidget* parent, const QString& caption)
+{
+    QLabel* label = makeLabel(parent, QStringLiteral("Label1"), caption, QRect(4200, 7920, 2295, 495),
+                              uiFont(QStringLiteral("Tahoma"), 15.75, true), QColor(0, 0, 0),
+                              Qt::AlignHCenter | Qt::AlignTop);
+    setLabelColors(label, QColor(0, 0, 0), QColor(255, 255, 255), true);
+    setLabelBorder(label, true);
+    return label;
+}
+
+ControlArray<LabelButton> makeViewerButtons(QWidget* parent)
+{
+    struct Entry
+    {
+        int index;
+        const char* caption;
+        QRect twips;
+    };
+    const Entry entries[] = {
+        {0, "Print", QRect(10680, 120, 1125, 495)},
+        {1, "Exit", QRect(10680, 7920, 1125, 495)},
+        {2, "Next Page", QRect(6720, 7920, 2685, 495)},
+        {3, "Previous Page", QRect(1320, 7920, 2685, 495)},
+    };
+    ControlArray<LabelButton> buttons;
+    for (const Entry& entry : entries) {
+        buttons.add(entry.index, makeLabelButton(parent, QStringLiteral("Label3_%1").arg(entry.index),
+                                                 QString::fromUtf8(entry.caption), entry.twips, 15.75));
+    }
+    buttons(3)->setEnabled(false);
+    return buttons;
+}
+
+void loadDrawingPair(Program& program, ImageBox& shown, ImageBox& forPrint, const QString& fileName)
+{
+    if (fileName.isEmpty()) {
+        shown.setPicture({});
+        forPrint.setPicture({});
+        return;
+    }
+    shown.setPicture(program.pictures().load(QStringLiteral("wmf\\") + fileName));
+    forPrint.setPicture(program.pictures().load(QStringLiteral("wmf2\\") + fileName));
+}
+
+void printDrawingPage(Program& program, const Picture& drawing)
+{
+    try {
+        std::unique_ptr<PrintJob> job = program.printer().startJob();
+        job->print(QStringLiteral(" "), true);
+        job->paintPicture(drawing, QPointF(1000, 1000));
+        job->endDoc();
+    } catch (const PrintError&) {
+        program.dialogs().message(PrintProblemMessage);
+    }
+}
+
+} // namespace bs

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace bs {
+
+class LabelButton;
+class Picture;
+class Program;
+
+// Loads one drawing into a viewer's pair of images: the screen version from "wmf\" into
+// shown, the print version from "wmf2\" into forPrint. An empty file name clears both.
+void loadDrawingPair(Program& program, ImageBox& shown, ImageBox& forPrint, const QString& fileName);
+
+// Prints one page: the drawing at its own size, 1000 twips from the top-left corner of the
+// printable area. A printer failure is reported with the program's printing message.
+void printDrawingPage(Program& program, const Picture& drawing);
+
+// The page label: "Page", the page number and " of" with the count ("Page 1 of 2").
+QString pageLabel(int page, int pages);
+
+// The controls both viewers share: the white page label Label1 and the buttons Label3(0)
+// "Print", (1) "Exit", (2) "Next Page" and (3) "Previous Page" (disabled), in the button look.
+QLabel* makePageLabel(QWidget* parent, const QString& caption);
+ControlArray<LabelButton> makeViewerButtons(QWidget* parent);
+
+inline const QString PrintProblemMessage = QStringLiteral("There was a problem printing to your printer.");
+
+} // namespace bs

@@ -1,0 +1,196 @@
+#include "topics/TopicPage.h"
+
+#include "activities/ActivityOpeners.h"
+#include "app/LabelButton.h"
+#include "app/Layout.h"
+#include "app/Program.h"
+#include "app/Screens.h"
+#include "quiz/QuizOpeners.h"
+#include "topics/DrawingPages.h"
+#include "topics/Teacher.h"
+#include "topics/Topics.h"
+#include "worksheetdata/DataError.h"
+#include "worksheetdata/FieldReader.h"
+#include "worksheetdata/Worksheet.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <stdexcept>
+
+namespace bs {
+
+namespace {
+
+constexpr double PageWidthTwips = 12000;
+const QColor pageBlue(39, 63, 137);
+
+const Topic& topicNamed(const QString& formName)
+{
+    const Topic* topic = topicByFormName(formName);
+    if (!topic)
+        throw std::logic_error("no topic named " + formName.toStdString());
+    return *topic;
+}
+
+} // namespace
+
+TopicPage::TopicPage(Program& program, const QString& formName)
+    : Screen(program, formName), m_topic(topicNamed(formName))
+{
+    setSizeTwips(PageWidthTwips, 9000);
+
+    // Made first, so it lies under everything else when panned across the page.
+    Image1 = new ImageBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Panorama"));
+    Image1->setTopTwips(m_topic.imageTop);
+
+    Label1 = makeLabel(this, QStringLiteral("Label1"), m_topic.title, m_topic.titleTwips,
+                       uiFont(QStringLiteral("Times New Roman"), 27.75, true), QColor(255, 255, 0),
+                       m_topic.titleAlignment);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setAutoFillBackground(true);
+    placeTwips(Frame1, QRect(3000, m_topic.frameTop, 6000, 540));
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setAccessibleName(QStringLiteral("Pan the picture"));
+    HScroll1->setRange(0, 100);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    HScroll1->setTracking(true); // dragging the thumb pans as it goes
+    HScroll1->setValue(50);      // where the panorama is placed at load
+    placeTwips(HScroll1, QRect(3120, 6960, m_topic.scrollWidth, 255));
+    connect(HScroll1, &QScrollBar::valueChanged, this, &TopicPage::HScroll1_Change);
+
+    struct Entry
+    {
+        int index;
+        const char* caption;
+        QRect twips;
+    };
+    const Entry entries[] = {
+        {0, "Multiple Choice", QRect(120, 7920, 3195, 495)},
+        {1, "Labelling Activity", QRect(3600, 7920, 3195, 495)},
+        {2, "Exit", QRect(10560, 7920, 1245, 495)},
+        {3, "Ordering Activity", QRect(7080, 7920, 3195, 495)},
+        {4, "Key Facts", QRect(6360, 120, 1995, 495)},
+        {5, "Teacher's Notes", QRect(8640, 120, 3195, 495)},
+    };
+    for (const Entry& entry : entries) {
+        LabelButton* button = makeLabelButton(this, QStringLiteral("Label3_%1").arg(entry.index),
+                                              QString::fromUtf8(entry.caption), entry.twips, 15.75);
+        Label3.add(entry.index, button);
+        const int index = entry.index;
+        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
+        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
+    }
+}
+
+void TopicPage::Form_Load()
+{
+    layoutform(*this);
+    setBackColor(pageBlue);
+    QPalette framePalette = Frame1->palette();
+    framePalette.setColor(QPalette::Window, pageBlue);
+    Frame1->setPalette(framePalette);
+    Image1->setPicture(program().pictures().load(m_topic.panorama));
+    panTo(50);
+}
+
+void TopicPage::panTo(int value)
+{
+    // Value 0 puts the panorama's left edge at the page's left edge, 100 its right edge at
+    // the page's right edge; a narrower picture moves the other way.
+    const double width = Image1->widthTwips();
+    Image1->setLeftTwips((width - PageWidthTwips) * -value / 100.0);
+}
+
+void TopicPage::HScroll1_Change()
+{
+    panTo(HScroll1->value());
+}
+
+void TopicPage::Label3_MouseMove(int index)
+{
+    if (LabelButton* button = Label3(index))
+        button->setOpaque(true);
+}
+
+void TopicPage::Form_MouseMove(Qt::MouseButtons, QPointF)
+{
+    for (const auto& [index, button] : Label3)
+        button->setOpaque(false);
+}
+
+void TopicPage::Label3_Click(int index)
+{
+    switch (index) {
+    case 0:
+        openMultipleChoice();
+        break;
+    case 1:
+        openActivityIfPresent(m_topic.labelling);
+        break;
+    case 3:
+        openActivityIfPresent(m_topic.ordering);
+        break;
+    case 4:
+        openNotes(2, m_topic.keyFactsKey, m_topic.keyFactsFirstPage);
+        break;
+    case 5:
+        openNotes(1, m_topic.notesKey, m_topic.notesPage);
+        break;
+    case 2: {
+        Screens& screens = program().screens();
+        screens.show(QStringLiteral("intro0"));
+        screens.unload(formName());
+        break;
+    }
+    default:
+        break;
+    }
+    program().playCue(QStringLiteral("wav\\click.wav"));
+}
+
+void TopicPage::openMultipleChoice()
+{
+    Program& program = this->program();
+    // Read into a copy: a worksheet that cannot be read whole leaves the questions as they
+    // were, and no quiz opens on a mixture of two worksheets.
+    QuestionBank bank = program.state;
+    try {
+        FieldReader reader = FieldReader::fromFile(program.content().resolve(m_topic.worksheet));
+        loadworksheet(reader, bank);
+    } catch (const DataError&) {
+        program.dialogs().message(CorruptWorksheetMessage);
+        return;
+    }
+    static_cast<QuestionBank&>(program.state) = bank;
+    if (program.screens().isRegistered(QStringLiteral("multiple")))
+        openQuiz(program, program.pictures().load(m_topic.quizPicture), QStringLiteral("Brellinshore"));
+}
+
+void TopicPage::openActivityIfPresent(const QString& activity)
+{
+    if (program().screens().isRegistered(activity))
+        openActivity(program(), activity, Label1->text());
+}
+
+void TopicPage::openNotes(int pages, const QString& key, const QString& firstPage)
+{
+    ProgramState& state = program().state;
+    // Set before the viewer is touched: its load event reads the page count.
+    state.notepages = pages;
+    state.notekey = key;
+    auto& viewer = program().screens().get<Teacher>(QStringLiteral("teacher"));
+    loadDrawingPair(program(), *viewer.Image1, *viewer.Image2, firstPage);
+    program().screens().show(QStringLiteral("teacher"));
+}
+
+} // namespace bs
