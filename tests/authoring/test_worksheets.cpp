@@ -300,6 +300,34 @@ private Q_SLOTS:
         QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes({sample.title}));
     }
 
+    // A teacher copies a worksheet under a new title: the list on screen stays as it was read
+    // until the catalogue is opened again.
+    void aCopySavedFromTheEditorAppearsOnTheNextOpening()
+    {
+        const Sample sample = rivers(QStringLiteral("Harbours"));
+        setCatalogue({QStringLiteral("Beaches"), sample.title});
+        writeWorksheet(sample);
+        Worksheets& screen = openCatalogue();
+        QTest::mouseClick(screen.Check1, Qt::LeftButton, {}, QPoint(8, 12));
+        QTest::mouseClick(screen.Label2(2), Qt::LeftButton);
+
+        auto& wizard = m_test->screens().get<Wizard>(QStringLiteral("wizard"));
+        QTest::keyClick(wizard.Text1, Qt::Key_End);
+        QTest::keyClicks(wizard.Text1, QStringLiteral(" copy"));
+        QTest::mouseClick(wizard.Label3(1), Qt::LeftButton);
+        QTest::mouseClick(wizard.Label3(0), Qt::LeftButton);
+        QCOMPARE(visibleTitles(screen), (QStringList{QStringLiteral("Beaches"), sample.title}));
+
+        QTest::mouseClick(screen.Label2(0), Qt::LeftButton);
+        TestProgram::flushDeletes();
+        Worksheets& reopened = openCatalogue();
+        QCOMPARE(visibleTitles(reopened),
+                 (QStringList{QStringLiteral("Beaches"), sample.title, QStringLiteral("Harbours copy")}));
+        QVERIFY(!reopened.Check1->isChecked());
+        QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Your worksheet has been saved.")});
+        QCOMPARE(readFile(QStringLiteral("multiple/Harbours copy.txt")).left(15), QByteArray("Harbours copy\r\n"));
+    }
+
     void aLongerTextFromAWorksheetIsShownWhole()
     {
         Sample sample = rivers(QStringLiteral("Long"));
