@@ -152,6 +152,7 @@ void Wizard::Form_Load()
         QPalette pal = tick->palette();
         pal.setColor(QPalette::Window, formBlue);
         tick->setPalette(pal);
+        tick->setBackgroundRole(QPalette::Window); // a button's own role would fill it grey
         tick->setAutoFillBackground(true);
     }
 }

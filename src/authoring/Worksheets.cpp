@@ -53,6 +53,7 @@ void setBackground(QWidget* control, const QColor& color)
     QPalette pal = control->palette();
     pal.setColor(QPalette::Window, color);
     control->setPalette(pal);
+    control->setBackgroundRole(QPalette::Window); // a button's own role would fill it grey
     control->setAutoFillBackground(true);
 }
 

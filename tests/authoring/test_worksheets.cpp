@@ -150,6 +150,16 @@ private Q_SLOTS:
         QVERIFY(!screen.Check2->isChecked());
     }
 
+    void modeBoxesSitOnTheScreensBlue()
+    {
+        Worksheets& screen = openCatalogue();
+        for (QCheckBox* box : {screen.Check1, screen.Check2}) {
+            const QImage image = box->grab().toImage();
+            QCOMPARE(image.pixelColor(image.width() - 2, image.height() - 2), QColor(39, 63, 137));
+        }
+        QCOMPARE(screen.Check2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+
     void deleteAnsweredWithCancelChangesNothing()
     {
         const QStringList titles = numberedTitles(3);
