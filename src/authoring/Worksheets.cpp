@@ -12,6 +12,7 @@
 #include "worksheetdata/Worksheet.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -63,6 +64,13 @@ void setBoxText(QLineEdit* box, const QString& text, int limit)
 {
     box->setMaxLength(std::max<int>(limit, text.size()));
     box->setText(text);
+}
+
+// A title is shown as typed: an "&" in it must not make a keyboard shortcut that opens it.
+void setTitleCaption(LabelButton* slot, const QString& title)
+{
+    slot->setCaption(title);
+    slot->setShortcut(QKeySequence());
 }
 
 } // namespace
@@ -146,7 +154,7 @@ void Worksheets::Form_Load()
         Label3(1)->show();
     }
     for (int i = 1; i <= shown; ++i) {
-        Label2(i)->setCaption(catalogueTitle(i));
+        setTitleCaption(Label2(i), catalogueTitle(i));
         Label2(i)->show();
     }
 }
@@ -156,7 +164,7 @@ void Worksheets::workpage()
     int& catpage = program().state.catpage;
     catpage = std::clamp(catpage, 0, LastPage);
     for (int i = 1; i <= TitlesPerPage; ++i) {
-        Label2(i)->setCaption(QString());
+        setTitleCaption(Label2(i), QString());
         Label2(i)->hide();
     }
     Label3(0)->show();
@@ -173,7 +181,7 @@ void Worksheets::workpage()
         Label3(1)->hide();
     }
     for (int i = first + 1; i <= last; ++i) {
-        Label2(i - first)->setCaption(catalogueTitle(i));
+        setTitleCaption(Label2(i - first), catalogueTitle(i));
         Label2(i - first)->show();
     }
 }
@@ -307,7 +315,7 @@ void Worksheets::askToDelete(const QString& title)
     const int first = TitlesPerPage * state.catpage;
     for (int j = 1; j <= TitlesPerPage; ++j) {
         Label2(j)->hide();
-        Label2(j)->setCaption(catalogueTitle(j + first));
+        setTitleCaption(Label2(j), catalogueTitle(j + first));
     }
     const int shown = std::min(TitlesPerPage, titleCount() - first);
     for (int j = 1; j <= shown; ++j)

@@ -411,6 +411,18 @@ private Q_SLOTS:
         QCOMPARE(visibleTitles(screen), (QStringList{QStringLiteral("Kept one"), QStringLiteral("Kept two")}));
     }
 
+    void anAmpersandInATitleMakesNoShortcut()
+    {
+        setCatalogue({QStringLiteral("Fish &Chips")});
+        writeWorksheet(rivers(QStringLiteral("Fish &Chips")));
+        Worksheets& screen = openCatalogue();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QCOMPARE(screen.Label2(1)->caption(), QStringLiteral("Fish &Chips"));
+        QTest::keyClick(&screen, Qt::Key_C, Qt::AltModifier);
+        // A shortcut presses the button at once and clicks it a moment later.
+        QVERIFY(!screen.Label2(1)->isDown());
+    }
+
     void titlesLightUpUnderThePointer()
     {
         setCatalogue(numberedTitles(2));
