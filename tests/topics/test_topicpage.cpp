@@ -287,9 +287,10 @@ private Q_SLOTS:
         QVERIFY(m_test->dialogs().messages.isEmpty());
         QCOMPARE(m_test->state().worktitle, QStringLiteral("Tresco"));
         QCOMPARE(m_test->state().question[10], QStringLiteral("Tresco question 10"));
-        if (m_test->screens().isRegistered(QStringLiteral("multiple")))
-            QVERIFY(m_test->screens().touch(QStringLiteral("multiple")).isVisible());
-        QCOMPARE(m_test->sound().played, QStringList{click});
+        QVERIFY(m_test->screens().touch(QStringLiteral("multiple")).isVisible());
+        // The quiz's first question clears the answers by selecting its hidden option, which
+        // sounds like any answer chosen; the page's click follows.
+        QCOMPARE(m_test->sound().played, (QStringList{QStringLiteral("wav\\typekey.wav"), click}));
     }
 
     void activitiesOpenWhenTheyExist_data()
