@@ -2,6 +2,7 @@
 
 #include "app/Twips.h"
 
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,6 +19,8 @@ LabelButton::LabelButton(QWidget* parent)
 void LabelButton::setCaption(const QString& caption)
 {
     setText(caption);
+    // A caption is shown as written: an "&" in a worksheet title is no keyboard shortcut.
+    setShortcut(QKeySequence());
     setAccessibleName(caption);
 }
 

@@ -4,6 +4,7 @@
 #include "app/Layout.h"
 #include "app/Program.h"
 #include "app/Screens.h"
+#include "app/Text.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/Worksheet.h"
 
@@ -22,12 +23,6 @@ const QColor formBlue(39, 63, 137);
 const QColor yellow(255, 255, 0);
 constexpr int QuestionCount = QuestionBank::QuestionCount;
 const QString letters[4] = {QStringLiteral("A."), QStringLiteral("B."), QStringLiteral("C."), QStringLiteral("D.")};
-
-// A number joined to a message: one space before it (room for a sign), as in "Question 3".
-QString withNumber(const QString& text, int number)
-{
-    return text + (number >= 0 ? QStringLiteral(" ") : QString()) + QString::number(number);
-}
 
 // Questions 1 to 5 stand in the left column, 6 to 10 in the right.
 int columnLeft(int q)
@@ -231,7 +226,7 @@ void Wizard::genwork()
     }
     for (int q = 0; q < QuestionCount; ++q) {
         const int n = q + 1;
-        const QString notCompleted = withNumber(QStringLiteral("You have not completed Question"), n);
+        const QString notCompleted = QStringLiteral("You have not completed Question") + numberText(n);
         if (Text2(q)->text().isEmpty()) {
             dialogs.message(notCompleted);
             return;
@@ -246,11 +241,11 @@ void Wizard::genwork()
                 ++ticks;
         }
         if (ticks == 0) {
-            dialogs.message(withNumber(QStringLiteral("You have not ticked the correct answer for Question"), n));
+            dialogs.message(QStringLiteral("You have not ticked the correct answer for Question") + numberText(n));
             return;
         }
         if (ticks > 1) {
-            dialogs.message(withNumber(QStringLiteral("You have ticked more than one correct answer for Question"), n));
+            dialogs.message(QStringLiteral("You have ticked more than one correct answer for Question") + numberText(n));
             return;
         }
     }

@@ -4,6 +4,7 @@
 #include "app/Layout.h"
 #include "app/Program.h"
 #include "app/Screens.h"
+#include "app/Text.h"
 #include "authoring/Wizard.h"
 #include "quiz/QuizOpeners.h"
 #include "worksheetdata/Catalogue.h"
@@ -29,12 +30,6 @@ const QString clickCue = QStringLiteral("wav\\click.wav");
 const QString catalogueFile = QStringLiteral("multiple\\track.txt");
 const QString menuName = QStringLiteral("intro0");
 const QString wizardName = QStringLiteral("wizard");
-
-// A number joined to a caption: one space before it (room for a sign), as in "Page 2".
-QString withNumber(const QString& text, int number)
-{
-    return text + (number >= 0 ? QStringLiteral(" ") : QString()) + QString::number(number);
-}
 
 QCheckBox* makeModeBox(QWidget* parent, const QString& objectName, const QString& caption, const QRect& twips,
                        const QColor& textColor)
@@ -67,12 +62,6 @@ void setBoxText(QLineEdit* box, const QString& text, int limit)
 }
 
 // A title is shown as typed: an "&" in it must not make a keyboard shortcut that opens it.
-void setTitleCaption(LabelButton* slot, const QString& title)
-{
-    slot->setCaption(title);
-    slot->setShortcut(QKeySequence());
-}
-
 } // namespace
 
 Worksheets::Worksheets(Program& program, const QString& formName)
@@ -154,7 +143,7 @@ void Worksheets::Form_Load()
         Label3(1)->show();
     }
     for (int i = 1; i <= shown; ++i) {
-        setTitleCaption(Label2(i), catalogueTitle(i));
+        Label2(i)->setCaption(catalogueTitle(i));
         Label2(i)->show();
     }
 }
@@ -164,7 +153,7 @@ void Worksheets::workpage()
     int& catpage = program().state.catpage;
     catpage = std::clamp(catpage, 0, LastPage);
     for (int i = 1; i <= TitlesPerPage; ++i) {
-        setTitleCaption(Label2(i), QString());
+        Label2(i)->setCaption(QString());
         Label2(i)->hide();
     }
     Label3(0)->show();
@@ -173,7 +162,7 @@ void Worksheets::workpage()
         Label3(0)->hide();
     if (catpage == LastPage)
         Label3(1)->hide();
-    Label4->setText(withNumber(QStringLiteral("Page"), catpage + 1));
+    Label4->setText(QStringLiteral("Page") + numberText(catpage + 1));
     const int first = TitlesPerPage * catpage;
     int last = first + TitlesPerPage;
     if (titleCount() < last + 1) {
@@ -181,7 +170,7 @@ void Worksheets::workpage()
         Label3(1)->hide();
     }
     for (int i = first + 1; i <= last; ++i) {
-        setTitleCaption(Label2(i - first), catalogueTitle(i));
+        Label2(i - first)->setCaption(catalogueTitle(i));
         Label2(i - first)->show();
     }
 }
@@ -315,7 +304,7 @@ void Worksheets::askToDelete(const QString& title)
     const int first = TitlesPerPage * state.catpage;
     for (int j = 1; j <= TitlesPerPage; ++j) {
         Label2(j)->hide();
-        setTitleCaption(Label2(j), catalogueTitle(j + first));
+        Label2(j)->setCaption(catalogueTitle(j + first));
     }
     const int shown = std::min(TitlesPerPage, titleCount() - first);
     for (int j = 1; j <= shown; ++j)

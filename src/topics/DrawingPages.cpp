@@ -1,6 +1,7 @@
 #include "topics/DrawingPages.h"
 
 #include "app/Controls.h"
+#include "app/Text.h"
 #include "app/LabelButton.h"
 #include "app/Program.h"
 #include "platform/Printer.h"
@@ -8,16 +9,6 @@
 #include <QLabel>
 
 namespace bs {
-
-namespace {
-
-// A number joined into a caption carries one leading blank when it is 0 or more.
-QString numberText(int number)
-{
-    return number >= 0 ? QStringLiteral(" %1").arg(number) : QString::number(number);
-}
-
-} // namespace
 
 QString pageLabel(int page, int pages)
 {
