@@ -20,6 +20,16 @@ void placeTwips(QWidget* control, const QRect& twips)
     control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
+void setControlBackColor(QWidget* control, const QColor& color)
+{
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::Window, color);
+    pal.setColor(QPalette::Button, color);
+    control->setPalette(pal);
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(true);
+}
+
 void setLabelColors(QLabel* label, const QColor& fore, const QColor& back, bool opaque)
 {
     QPalette pal = label->palette();

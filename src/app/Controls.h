@@ -53,6 +53,10 @@ void setLabelBorder(QLabel* label, bool border);
 LabelButton* makeLabelButton(QWidget* parent, const QString& objectName, const QString& caption,
                              const QRect& twips, double points, const QColor& back = QColor(0, 0, 0));
 
+// Fills a control's background with a colour: option buttons and tick boxes otherwise fill
+// with the style's button grey.
+void setControlBackColor(QWidget* control, const QColor& color);
+
 // Places a control in twips (left, top, width, height).
 void placeTwips(QWidget* control, const QRect& twips);
 

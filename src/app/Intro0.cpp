@@ -128,12 +128,8 @@ void Intro0::Form_Load()
 {
     layoutform(*this);
     Image1->setPicture(program().pictures().load(QStringLiteral("Images\\brellinshoresm.jpg")));
-    for (QRadioButton* option : {Option1, Option2}) {
-        QPalette pal = option->palette();
-        pal.setColor(QPalette::Window, formBlue);
-        option->setPalette(pal);
-        option->setAutoFillBackground(true);
-    }
+    for (QRadioButton* option : {Option1, Option2})
+        setControlBackColor(option, formBlue);
     program().state.soundon = 1;
     Timer1->start();
 }

@@ -143,13 +143,8 @@ Wizard::Wizard(Program& program, const QString& formName)
 void Wizard::Form_Load()
 {
     layoutform(*this);
-    for (const auto& [index, tick] : Check1) {
-        QPalette pal = tick->palette();
-        pal.setColor(QPalette::Window, formBlue);
-        tick->setPalette(pal);
-        tick->setBackgroundRole(QPalette::Window); // a button's own role would fill it grey
-        tick->setAutoFillBackground(true);
-    }
+    for (const auto& [index, tick] : Check1)
+        setControlBackColor(tick, formBlue);
 }
 
 void Wizard::Label3_Click(int index)

@@ -44,15 +44,6 @@ QCheckBox* makeModeBox(QWidget* parent, const QString& objectName, const QString
     return box;
 }
 
-void setBackground(QWidget* control, const QColor& color)
-{
-    QPalette pal = control->palette();
-    pal.setColor(QPalette::Window, color);
-    control->setPalette(pal);
-    control->setBackgroundRole(QPalette::Window); // a button's own role would fill it grey
-    control->setAutoFillBackground(true);
-}
-
 // The box's length limit holds back the teacher's typing, not a worksheet being loaded: a
 // longer text (a worksheet written elsewhere) is shown whole rather than cut short.
 void setBoxText(QLineEdit* box, const QString& text, int limit)
@@ -128,8 +119,8 @@ void Worksheets::Form_Load()
         readCatalogue(program().content().resolve(catalogueFile), program().state);
     } catch (const std::exception&) {
     }
-    setBackground(Check1, formBlue);
-    setBackground(Check2, formBlue);
+    setControlBackColor(Check1, formBlue);
+    setControlBackColor(Check2, formBlue);
     program().state.catpage = 0;
     for (int i = 1; i <= TitlesPerPage; ++i) {
         Label2(i)->hide();

@@ -104,14 +104,8 @@ void Multiple::Form_Load()
     state.questno = 1;
     for (int i = 1; i <= 10; ++i)
         state.mark[i] = 0;
-    for (int i = 1; i <= 4; ++i) {
-        QRadioButton* option = Option1(i);
-        QPalette pal = option->palette();
-        pal.setColor(QPalette::Window, formColor);
-        pal.setColor(QPalette::Button, formColor); // a button fills with this role
-        option->setPalette(pal);
-        option->setAutoFillBackground(true);
-    }
+    for (int i = 1; i <= 4; ++i)
+        setControlBackColor(Option1(i), formColor);
     Label6->setText(state.worktitle);
     showquest();
 }
