@@ -76,7 +76,7 @@ void decodeRle(const Params& bits, qint64 at, bool four, QImage& image, const st
 
 } // namespace
 
-QImage decodeDib(const Params& dib, bool paletteIndices)
+QImage decodeDib(const Params& dib, bool paletteIndices, const QList<QRgb>& fallbackPalette)
 {
     if (!dib.hasBytes(12))
         return {};
@@ -139,18 +139,27 @@ QImage decodeDib(const Params& dib, bool paletteIndices)
         const int maxColors = 1 << bitCount;
         const int colors = (colorsUsed == 0 || colorsUsed > std::uint32_t(maxColors)) ? maxColors : int(colorsUsed);
         const int size = paletteIndices ? 2 : entrySize;
-        for (int i = 0; i < colors; ++i) {
-            const qint64 e = at + qint64(i) * size;
-            if (!dib.hasBytes(e + size))
-                return {};
-            if (paletteIndices) {
-                const int grey = (dib.byte(e) * 37) & 0xFF;
-                table[i] = qRgb(grey, grey, grey);
-            } else {
-                table[i] = qRgb(dib.byte(e + 2), dib.byte(e + 1), dib.byte(e));
+        const qint64 stride = ((width * bitCount + 31) / 32) * 4;
+        const bool noTable = compression == BiRgb && dib.size() - at == stride * height;
+        if (noTable) {
+            for (int i = 0; i < maxColors; ++i) {
+                const int grey = i * 255 / (maxColors - 1);
+                table[i] = i < fallbackPalette.size() ? fallbackPalette[i] : qRgb(grey, grey, grey);
             }
+        } else {
+            for (int i = 0; i < colors; ++i) {
+                const qint64 e = at + qint64(i) * size;
+                if (!dib.hasBytes(e + size))
+                    return {};
+                if (paletteIndices) {
+                    const int grey = (dib.byte(e) * 37) & 0xFF;
+                    table[i] = qRgb(grey, grey, grey);
+                } else {
+                    table[i] = qRgb(dib.byte(e + 2), dib.byte(e + 1), dib.byte(e));
+                }
+            }
+            at += qint64(colors) * size;
         }
-        at += qint64(colors) * size;
     } else if (bitCount != 16 && bitCount != 24 && bitCount != 32) {
         return {};
     } else if (colorsUsed > 0 && colorsUsed < 65536) {

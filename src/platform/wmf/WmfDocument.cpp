@@ -76,6 +76,7 @@ bool Document::parse(const QByteArray& data)
     int mapMode = MmText;
     bool haveOrigin = false;
     bool haveExtent = false;
+    QList<QRgb> palette;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const Params p = params(i);
         switch (records[i].function) {
@@ -95,6 +96,14 @@ bool Document::parse(const QByteArray& data)
                 haveExtent = true;
             }
             break;
+        case CreatePalette: {
+            // start, count, then red, green, blue and flags a byte each
+            palette.clear();
+            const int count = std::min<int>(p.u16(1), (p.size() - 4) / 4);
+            for (int e = 0; e < count; ++e)
+                palette.append(qRgb(p.byte(4 + 4 * e), p.byte(5 + 4 * e), p.byte(6 + 4 * e)));
+            break;
+        }
         default:
             break;
         }
@@ -109,11 +118,10 @@ bool Document::parse(const QByteArray& data)
                 paletteIndices = p.u16(0) == 1;
             else if (function == DibCreatePatternBrush)
                 paletteIndices = p.u16(1) == 1;
-            QImage image;
-            if (function == DibCreatePatternBrush && p.u16(0) == 3)
+            // Writers put a DIB behind the older pattern style too; try it first.
+            QImage image = decodeDib(bits, paletteIndices, palette);
+            if (image.isNull() && function == DibCreatePatternBrush && p.u16(0) == 3)
                 image = decodeBitmap16(bits);
-            else
-                image = decodeDib(bits, paletteIndices);
             if (!image.isNull())
                 images.emplace(i, std::move(image));
         }

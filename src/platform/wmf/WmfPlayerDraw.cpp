@@ -244,9 +244,12 @@ void Player::drawArc(const Params& p, int kind)
 QFont Player::fontFor(const GdiObject& font) const
 {
     QFont result;
-    if (!font.face.isEmpty())
+    const bool symbols = font.decoder && font.decoder->mapsSymbols();
+    if (!font.face.isEmpty() && !symbols)
         result.setFamily(font.face);
-    switch ((font.pitchAndFamily >> 4) & 0x0F) {
+    if (symbols)
+        result.setStyleHint(QFont::Serif);
+    switch (symbols ? 0 : (font.pitchAndFamily >> 4) & 0x0F) {
     case 1: result.setStyleHint(QFont::Serif); break;
     case 2: result.setStyleHint(QFont::SansSerif); break;
     case 3: result.setStyleHint(QFont::Monospace); break;
@@ -413,12 +416,13 @@ void Player::patBlt(std::uint32_t rop, const QRectF& rect)
             m_painter.fillRect(rect, brushFor(m_state.brush.get()));
         }
         break;
-    default: {
+    case RopPatCopy: {
         const QBrush brush = brushFor(m_state.brush.get());
         if (brush.style() != Qt::NoBrush)
             m_painter.fillRect(rect, brush);
         break;
     }
+    default: break; // operations that keep the destination or need a source draw nothing
     }
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
@@ -467,7 +471,7 @@ void Player::drawBitmap(std::size_t index, std::uint32_t rop, QRectF source, dou
         return;
     }
     const auto found = m_doc.images.find(index);
-    if (found == m_doc.images.end() || dest.isEmpty())
+    if (found == m_doc.images.end() || dest.isEmpty() || rop == RopDestination)
         return;
     const QImage& image = found->second;
     source = source.normalized();

@@ -75,5 +75,6 @@ inline constexpr std::uint32_t RopPatInvert = 0x005A0049;
 inline constexpr std::uint32_t RopDstInvert = 0x00550009;
 inline constexpr std::uint32_t RopBlackness = 0x00000042;
 inline constexpr std::uint32_t RopWhiteness = 0x00FF0062;
+inline constexpr std::uint32_t RopDestination = 0x00AA0029; // leaves the page as it is
 
 } // namespace bs::wmf

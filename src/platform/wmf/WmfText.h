@@ -15,6 +15,9 @@ public:
     // False for symbol fonts whose glyphs have no Unicode meaning (Wingdings and the like):
     // their texts are not drawn rather than drawn as wrong letters.
     bool drawable() const { return m_drawable; }
+    // True when the text is mapped from the Symbol font's code points to Unicode: drawn in an
+    // ordinary font then, since the fonts named Symbol here may lack those characters.
+    bool mapsSymbols() const { return m_symbol; }
 
     QString decode(const QByteArray& bytes) const;
     // One entry per character with the number of bytes it took (double-byte character sets
