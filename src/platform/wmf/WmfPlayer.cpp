@@ -45,6 +45,7 @@ Player::Player(const Document& document, QPainter& painter, const QRectF& target
     m_state.viewportOrigin = m_doc.frameOrigin;
     m_state.viewportExtent = QPointF(std::abs(extent.width()), std::abs(extent.height()));
     m_objects.resize(std::min<std::size_t>(m_doc.objectCount, MaxObjects));
+    m_maxFont = std::min(4000.0, 2 * std::max(std::abs(target.width()), std::abs(target.height())) + 16);
     updateMapping();
 }
 
@@ -179,9 +180,7 @@ void Player::playRecord(std::size_t index)
         break;
     case OffsetClipRgn:
         if (s.clip.on) {
-            const QPointF by(p.s16(1) * m_sx, p.s16(0) * m_sy);
-            s.clip.rect.translate(by);
-            s.clip.path.translate(by);
+            s.clip.region.translate(int(std::lround(p.s16(1) * m_sx)), int(std::lround(p.s16(0) * m_sy)));
             m_clipDirty = true;
         }
         break;
@@ -263,13 +262,11 @@ void Player::playRecord(std::size_t index)
 void Player::addObject(GdiObject object)
 {
     auto shared = std::make_shared<const GdiObject>(std::move(object));
-    for (ObjectPtr& slot : m_objects) {
-        if (!slot) {
-            slot = std::move(shared);
-            return;
-        }
-    }
-    if (m_objects.size() < MaxObjects)
+    while (m_firstFree < m_objects.size() && m_objects[m_firstFree])
+        ++m_firstFree;
+    if (m_firstFree < m_objects.size())
+        m_objects[m_firstFree] = std::move(shared);
+    else if (m_objects.size() < MaxObjects)
         m_objects.push_back(std::move(shared));
 }
 
@@ -296,8 +293,10 @@ void Player::selectObject(int index)
 
 void Player::deleteObject(int index)
 {
-    if (index >= 0 && std::size_t(index) < m_objects.size())
+    if (index >= 0 && std::size_t(index) < m_objects.size()) {
         m_objects[std::size_t(index)].reset();
+        m_firstFree = std::min(m_firstFree, std::size_t(index));
+    }
 }
 
 GdiObject Player::createPen(const Params& p) const
@@ -369,36 +368,29 @@ GdiObject Player::createRegion(const Params& p) const
 
 // ---- Clipping ----
 
+QRect Player::clipRect(const QRectF& rect) const
+{
+    const double limit = 1e8;
+    auto clamp = [&](double v) { return int(std::lround(std::clamp(v, -limit, limit))); };
+    return QRect(QPoint(clamp(rect.left()), clamp(rect.top())), QPoint(clamp(rect.right()) - 1, clamp(rect.bottom()) - 1));
+}
+
 void Player::intersectClip(const QRectF& rect)
 {
     Clip& clip = m_state.clip;
-    if (!clip.on) {
-        clip = Clip{true, true, rect, {}};
-    } else if (clip.isRect) {
-        clip.rect = clip.rect.intersected(rect);
-    } else {
-        QPainterPath r;
-        r.addRect(rect);
-        clip.path = clip.path.intersected(r);
-    }
+    if (!clip.on)
+        clip = Clip{true, QRegion(clipRect(rect))};
+    else
+        clip.region &= clipRect(rect);
     m_clipDirty = true;
 }
 
 void Player::excludeClip(const QRectF& rect)
 {
     Clip& clip = m_state.clip;
-    QPainterPath base;
     if (!clip.on)
-        base.addRect(m_target.adjusted(-1e6, -1e6, 1e6, 1e6));
-    else if (clip.isRect)
-        base.addRect(clip.rect);
-    else
-        base = clip.path;
-    QPainterPath r;
-    r.addRect(rect);
-    clip.on = true;
-    clip.isRect = false;
-    clip.path = base.subtracted(r);
+        clip = Clip{true, QRegion(clipRect(m_target.adjusted(-1e5, -1e5, 1e5, 1e5)))};
+    clip.region -= clipRect(rect);
     m_clipDirty = true;
 }
 
@@ -406,16 +398,11 @@ void Player::selectClipRegion(int index)
 {
     const ObjectPtr region = object(index);
     Clip& clip = m_state.clip;
-    if (!region || region->kind != GdiObject::Region) {
-        clip = Clip{};
-    } else {
+    clip = Clip{};
+    if (region && region->kind == GdiObject::Region) {
         clip.on = true;
-        clip.isRect = false;
-        clip.path = QPainterPath();
-        clip.path.setFillRule(Qt::WindingFill);
         for (const QRectF& r : region->rects)
-            clip.path.addRect(mapRect(r.left(), r.top(), r.right(), r.bottom()));
-        clip.path = clip.path.simplified();
+            clip.region += clipRect(mapRect(r.left(), r.top(), r.right(), r.bottom()));
     }
     m_clipDirty = true;
 }
@@ -432,11 +419,7 @@ void Player::applyClip()
         m_painter.setClipping(false);
     if (!clip.on)
         return;
-    const Qt::ClipOperation op = m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip;
-    if (clip.isRect)
-        m_painter.setClipRect(clip.rect, op);
-    else
-        m_painter.setClipPath(clip.path, op);
+    m_painter.setClipRegion(clip.region, m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
 } // namespace bs::wmf

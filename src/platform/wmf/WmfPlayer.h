@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QRectF>
+#include <QRegion>
 
 #include <memory>
 #include <vector>
@@ -54,12 +55,11 @@ public:
 private:
     using ObjectPtr = std::shared_ptr<const GdiObject>;
 
+    // The clip in painter coordinates; regions keep every combination cheap and bounded.
     struct Clip
     {
         bool on = false;
-        bool isRect = true;
-        QRectF rect;
-        QPainterPath path;
+        QRegion region;
     };
 
     struct State
@@ -95,6 +95,7 @@ private:
     // Clipping
     void intersectClip(const QRectF& rect);
     void excludeClip(const QRectF& rect);
+    QRect clipRect(const QRectF& rect) const;
     void selectClipRegion(int index);
     void applyClip();
     // Drawing
@@ -126,9 +127,11 @@ private:
     bool m_rasterOps = false;
     double m_hairline = 1;
     double m_dpiY = 96;
+    double m_maxFont = 4000; // pixels: a font far taller than the picture is garbage
     State m_state;
     std::vector<State> m_saved;
     std::vector<ObjectPtr> m_objects;
+    std::size_t m_firstFree = 0; // no free slot below it
     double m_sx = 1, m_sy = 1, m_ox = 0, m_oy = 0;
     bool m_clipDirty = false;
 };

@@ -272,7 +272,7 @@ QFont Player::fontFor(const GdiObject& font) const
         if (cell > 0)
             em = em * 100 / cell;
     }
-    em = std::clamp(em, 0.05, 4000.0);
+    em = std::clamp(em, 0.05, m_maxFont);
     result.setPointSizeF(em * 72 / m_dpiY);
     return result;
 }
