@@ -3,6 +3,7 @@
 #include "WmfWriter.h"
 
 #include "platform/wmf/WmfDrawing.h"
+#include "platform/wmf/WmfText.h"
 
 #include <QDir>
 #include <QPainter>
@@ -237,6 +238,40 @@ private slots:
         w.textOut(QPoint(100, 500), text);
         w.extTextOut(QPoint(100, 800), text, 0, {}, QList<int>(text.size(), 60));
         QVERIFY(!render(w.finish()).isNull());
+    }
+
+    void textDecoding_data()
+    {
+        QTest::addColumn<int>("charset");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("drawable");
+        QTest::newRow("Windows-1252") << 0 << "Arial" << QByteArray("\x80 caf\xE9 \x93ok\x94") << u"\u20AC caf\u00E9 \u201Cok\u201D"_qs << true;
+        QTest::newRow("Symbol font") << 2 << "Symbol" << QByteArray("abp\xB1") << u"\u03B1\u03B2\u03C0\u00B1"_qs << true;
+        QTest::newRow("Wingdings") << 2 << "Wingdings" << QByteArray("J") << u""_qs << false;
+        QTest::newRow("GB2312") << 134 << "SimSun" << QByteArray("\xD0\xC2\xBD\xA8") << u"\u65B0\u5EFA"_qs << true;
+        QTest::newRow("default set, Chinese face") << 1 << "Microsoft YaHei UI" << QByteArray("\xD0\xC2\xBD\xA8") << u"\u65B0\u5EFA"_qs << true;
+        QTest::newRow("Shift-JIS") << 128 << "MS Gothic" << QByteArray("\x82\xA0") << u"\u3042"_qs << true;
+        QTest::newRow("Russian") << 204 << "Arial" << QByteArray("\xCF\xF0") << u"\u041F\u0440"_qs << true;
+    }
+
+    void textDecoding()
+    {
+        QFETCH(int, charset);
+        QFETCH(QString, face);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, drawable);
+        const bs::wmf::TextDecoder decoder(charset, face);
+        QCOMPARE(decoder.drawable(), drawable);
+        if (!drawable)
+            return;
+        QCOMPARE(decoder.decode(bytes), text);
+        // Split into characters, double-byte ones keep both their bytes.
+        QList<int> byteCounts;
+        QCOMPARE(decoder.characters(bytes, &byteCounts).join(QString()), text);
+        QCOMPARE(byteCounts.size(), text.size());
     }
 
     void symbolTextIsDrawn()

@@ -74,11 +74,31 @@ QByteArray encodingFor(int charset)
     }
 }
 
+// DEFAULT_CHARSET means the writer's system code page; for the East Asian fonts that code
+// page is the font's own, which is the best guess a reader has.
+int charsetForFace(const QString& face)
+{
+    static const struct { const char* name; int charset; } faces[] = {
+        {"yahei", Gb2312Charset}, {"simsun", Gb2312Charset}, {"simhei", Gb2312Charset}, {"kaiti", Gb2312Charset},
+        {"fangsong", Gb2312Charset}, {"dengxian", Gb2312Charset}, {"ms gothic", ShiftJisCharset},
+        {"ms mincho", ShiftJisCharset}, {"ms pgothic", ShiftJisCharset}, {"ms pmincho", ShiftJisCharset},
+        {"ms ui gothic", ShiftJisCharset}, {"meiryo", ShiftJisCharset}, {"yu gothic", ShiftJisCharset},
+        {"mingliu", Big5Charset}, {"jhenghei", Big5Charset}, {"gulim", HangulCharset}, {"batang", HangulCharset},
+        {"dotum", HangulCharset}, {"malgun", HangulCharset}, {"gungsuh", HangulCharset},
+    };
+    for (const auto& known : faces) {
+        if (face.contains(QLatin1String(known.name), Qt::CaseInsensitive))
+            return known.charset;
+    }
+    return AnsiCharset;
+}
+
 } // namespace
 
 TextDecoder::TextDecoder(int charset, const QString& face)
-    : m_charset(charset)
+    : m_charset(charset == DefaultCharset ? charsetForFace(face) : charset)
 {
+    charset = m_charset;
     if (charset == SymbolCharset) {
         m_symbol = face.contains(QLatin1String("symbol"), Qt::CaseInsensitive);
         m_drawable = m_symbol;
