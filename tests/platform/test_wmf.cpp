@@ -452,6 +452,40 @@ private slots:
         QVERIFY2(isColor(image, QPoint(20, 20), Qt::yellow), qPrintable(describe(image, QPoint(20, 20))));
     }
 
+    void hatchBrush()
+    {
+        WmfWriter w;
+        w.select(w.createPen(PsNull, 0, Qt::black));
+        w.select(w.createBrush(2, Qt::blue, 4)); // a cross hatch
+        w.setBkMode(1);
+        w.rectangle(QRect(0, 0, 1000, 1000));
+        const QImage image = render(w.finish());
+        int blue = 0;
+        for (int y = 10; y < 90; ++y)
+            for (int x = 10; x < 90; ++x)
+                blue += isColor(image, QPoint(x, y), Qt::blue, 60);
+        QVERIFY2(blue > 80 * 80 / 8 && blue < 80 * 80 / 2, qPrintable(QString::number(blue))); // lines, not a fill
+    }
+
+    // Extra space between characters widens a text without an advance array.
+    void textCharacterExtra()
+    {
+        auto inkRight = [](int extra) {
+            WmfWriter w;
+            w.select(w.createFont(-150, "Liberation Sans"));
+            w.setBkMode(1);
+            w.record(0x0108, {extra});
+            w.textOut(QPoint(50, 400), "IIII");
+            const QImage image = render(w.finish());
+            int right = 0;
+            for (int x = 0; x < image.width(); ++x)
+                if (darkPixels(image, QRect(x, 0, 1, 100)) > 0)
+                    right = x;
+            return right;
+        };
+        QVERIFY(inkRight(100) >= inkRight(0) + 25); // three gaps of 10 pixels more
+    }
+
     void notAMetafile_data()
     {
         QTest::addColumn<QByteArray>("bytes");

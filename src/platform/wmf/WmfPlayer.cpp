@@ -140,6 +140,7 @@ void Player::playRecord(std::size_t index)
     case SetBkColor: s.backColor = colorRef(p.u32(0)); break;
     case SetTextColor: s.textColor = colorRef(p.u32(0)); break;
     case SetTextAlign: s.textAlign = p.u16(0); break;
+    case SetTextCharExtra: s.charExtra = p.s16(0); break;
     case SetPolyFillMode: s.fillRule = p.u16(0) == 2 ? Qt::WindingFill : Qt::OddEvenFill; break;
     case SetRop2: s.rop2 = p.u16(0); break;
     case CreatePenIndirect: addObject(createPen(p)); break;

@@ -71,6 +71,7 @@ private:
         QColor backColor = Qt::white;
         int backMode = 2;
         int textAlign = 0;
+        int charExtra = 0; // logical units between characters
         Qt::FillRule fillRule = Qt::OddEvenFill;
         int rop2 = 13;
         QPointF position; // logical

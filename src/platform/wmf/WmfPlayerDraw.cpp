@@ -19,16 +19,29 @@ enum TextAlign { TaUpdateCp = 1, TaRight = 2, TaCenter = 6, TaBottom = 8, TaBase
 enum TextOptions { EtoOpaque = 2, EtoClipped = 4 };
 constexpr int BkOpaque = 2;
 
-Qt::BrushStyle hatchStyle(int hatch)
+// The hatch as an 8 x 8 tile, so it scales with the device like the pattern brushes do (the
+// toolkit's own hatch styles stay one device pixel fine on a printer).
+QImage hatchTile(int hatch, const QColor& color)
 {
-    switch (hatch) {
-    case 0: return Qt::HorPattern;
-    case 1: return Qt::VerPattern;
-    case 2: return Qt::FDiagPattern;
-    case 3: return Qt::BDiagPattern;
-    case 4: return Qt::CrossPattern;
-    default: return Qt::DiagCrossPattern;
+    QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    const QRgb ink = color.rgba();
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            bool on = false;
+            switch (hatch) {
+            case 0: on = y == 4; break;                    // horizontal
+            case 1: on = x == 4; break;                    // vertical
+            case 2: on = x == y; break;                    // forward diagonal
+            case 3: on = x + y == 7; break;                // backward diagonal
+            case 4: on = x == 4 || y == 4; break;          // cross
+            default: on = x == y || x + y == 7; break;     // diagonal cross
+            }
+            if (on)
+                tile.setPixel(x, y, ink);
+        }
     }
+    return tile;
 }
 
 // Pixels of the given colour become transparent: how an AND mask (white) or an OR/XOR image
@@ -124,7 +137,7 @@ QBrush Player::brushFor(const GdiObject* brush) const
     QBrush result;
     switch (brush->style) {
     case BsNull: return Qt::NoBrush;
-    case BsHatched: result = QBrush(ropColor(m_state.rop2, brush->color), hatchStyle(brush->hatch)); break;
+    case BsHatched: result = QBrush(hatchTile(brush->hatch, ropColor(m_state.rop2, brush->color))); break;
     case BsPattern:
         if (brush->pattern.isNull())
             return QBrush(Qt::gray);
@@ -298,7 +311,9 @@ void Player::drawText(double x, double y, const QByteArray& bytes, const std::ve
     if (!decoder.drawable() || bytes.isEmpty())
         return;
 
-    const QFont qfont = fontFor(font);
+    QFont qfont = fontFor(font);
+    if (m_state.charExtra != 0 && dx.empty())
+        qfont.setLetterSpacing(QFont::AbsoluteSpacing, m_state.charExtra * std::abs(m_sx));
     const QFontMetricsF metrics(qfont, m_painter.device());
     QStringList characters;
     std::vector<double> offsets; // painter units along the baseline, one per character

@@ -12,6 +12,7 @@ enum Record : std::uint16_t {
     SetMapMode = 0x0103,
     SetRop2 = 0x0104,
     SetPolyFillMode = 0x0106,
+    SetTextCharExtra = 0x0108,
     RestoreDC = 0x0127,
     FillRegion = 0x0228,
     PaintRegion = 0x012B,
