@@ -66,6 +66,9 @@ void Player::updateMapping()
 {
     const QPointF win = m_state.windowExtent;
     const QPointF vp = m_state.viewportExtent;
+    const QSizeF frame = m_doc.frameExtent;
+    if (win.x() == 0 || win.y() == 0 || frame.width() == 0 || frame.height() == 0)
+        return; // nothing to map; play() draws nothing for an empty frame
     double kx = vp.x() / win.x();
     double ky = vp.y() / win.y();
     if (m_state.mapMode == MmIsotropic) {
@@ -131,8 +134,13 @@ void Player::playRecord(std::size_t index)
         QPointF& extent = function == ScaleWindowExt ? s.windowExtent : s.viewportExtent;
         const int xNum = p.s16(3), xDenom = p.s16(2), yNum = p.s16(1), yDenom = p.s16(0);
         if (p.has(4) && xNum != 0 && xDenom != 0 && yNum != 0 && yDenom != 0) {
-            extent = QPointF(extent.x() * xNum / xDenom, extent.y() * yNum / yDenom);
-            updateMapping();
+            const QPointF scaled(extent.x() * xNum / xDenom, extent.y() * yNum / yDenom);
+            // Repeated scaling must not run the extent off to nothing or to infinity.
+            const auto usable = [](double v) { return std::abs(v) > 1e-6 && std::abs(v) < 1e9; };
+            if (usable(scaled.x()) && usable(scaled.y())) {
+                extent = scaled;
+                updateMapping();
+            }
         }
         break;
     }
