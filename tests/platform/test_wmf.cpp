@@ -249,6 +249,7 @@ private slots:
         QTest::addColumn<bool>("drawable");
         QTest::newRow("Windows-1252") << 0 << "Arial" << QByteArray("\x80 caf\xE9 \x93ok\x94") << u"\u20AC caf\u00E9 \u201Cok\u201D"_qs << true;
         QTest::newRow("Symbol font") << 2 << "Symbol" << QByteArray("abp\xB1") << u"\u03B1\u03B2\u03C0\u00B1"_qs << true;
+        QTest::newRow("default set, symbol face") << 1 << "Euclid Symbol" << QByteArray("\xEC\xEF") << u"\u23A7\u23AA"_qs << true;
         QTest::newRow("Wingdings") << 2 << "Wingdings" << QByteArray("J") << u""_qs << false;
         QTest::newRow("GB2312") << 134 << "SimSun" << QByteArray("\xD0\xC2\xBD\xA8") << u"\u65B0\u5EFA"_qs << true;
         QTest::newRow("default set, Chinese face") << 1 << "Microsoft YaHei UI" << QByteArray("\xD0\xC2\xBD\xA8") << u"\u65B0\u5EFA"_qs << true;

@@ -75,7 +75,7 @@ QByteArray encodingFor(int charset)
 }
 
 // DEFAULT_CHARSET means the writer's system code page; for the East Asian fonts that code
-// page is the font's own, which is the best guess a reader has.
+// page is the font's own, which is the best guess a reader has, and symbol fonts keep theirs.
 int charsetForFace(const QString& face)
 {
     static const struct { const char* name; int charset; } faces[] = {
@@ -86,6 +86,11 @@ int charsetForFace(const QString& face)
         {"mingliu", Big5Charset}, {"jhenghei", Big5Charset}, {"gulim", HangulCharset}, {"batang", HangulCharset},
         {"dotum", HangulCharset}, {"malgun", HangulCharset}, {"gungsuh", HangulCharset},
     };
+    // Symbol fonts have their own character set whatever the writer asked for.
+    for (const char* symbolFace : {"symbol", "wingdings", "webdings", "mt extra", "marlett"}) {
+        if (face.contains(QLatin1String(symbolFace), Qt::CaseInsensitive))
+            return SymbolCharset;
+    }
     for (const auto& known : faces) {
         if (face.contains(QLatin1String(known.name), Qt::CaseInsensitive))
             return known.charset;
