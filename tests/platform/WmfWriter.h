@@ -92,6 +92,20 @@ public:
         record(0x0142, {5, 0}, dib(image, bits));
         return addObject();
     }
+    // A region of rectangles, one scan each (rectangles must not share rows).
+    int createRegion(const QList<QRect>& rects)
+    {
+        QRect bounds;
+        for (QRect r : rects)
+            bounds |= r;
+        QList<int> words{0, 6, 0, 0, 0, int(rects.size()), 4, bounds.left(), bounds.top(), bounds.right() + 1,
+                         bounds.bottom() + 1};
+        for (QRect r : rects)
+            words << 2 << r.top() << r.bottom() + 1 << r.left() << r.right() + 1 << 2;
+        recordWords(0x06FF, words);
+        return addObject();
+    }
+    void selectClipRegion(int index) { record(0x012C, {index}); }
     void select(int index) { record(0x012D, {index}); }
     void deleteObject(int index)
     {

@@ -321,6 +321,37 @@ private slots:
         QVERIFY(isColor(image, QPoint(48, 10), colours[0], 0) && isColor(image, QPoint(52, 10), colours[1], 0));
     }
 
+    // A run-length encoded 8-bit bitmap: runs, an end of line, an absolute run.
+    void rleBitmap()
+    {
+        QByteArray dib;
+        WmfWriter::put32(dib, 40);
+        WmfWriter::put32(dib, 4);
+        WmfWriter::put32(dib, 2);
+        WmfWriter::put16(dib, 1);
+        WmfWriter::put16(dib, 8);
+        WmfWriter::put32(dib, 1); // RLE8
+        for (int i = 0; i < 3; ++i)
+            WmfWriter::put32(dib, 0);
+        WmfWriter::put32(dib, 4); // colours used
+        WmfWriter::put32(dib, 0);
+        for (QRgb c : {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}) {
+            dib += char(qBlue(c));
+            dib += char(qGreen(c));
+            dib += char(qRed(c));
+            dib += '\0';
+        }
+        // Bottom row: two red, two green. Top row: blue, white, red, green as an absolute run.
+        dib += QByteArray("\x02\x01\x02\x02\x00\x00\x00\x04\x03\x00\x01\x02\x00\x01", 14);
+        WmfWriter w(QRect(0, 0, 4, 2));
+        w.record(0x0F43, {0x0020, 0x00CC, 0, 2, 4, 0, 0, 2, 4, 0, 0}, dib);
+        const QImage image = render(w.finish());
+        const QList<QPair<QPoint, QColor>> expected{{{12, 25}, Qt::blue},  {{37, 25}, Qt::white}, {{62, 25}, Qt::red},
+                                                    {{87, 25}, Qt::green}, {{12, 75}, Qt::red},   {{87, 75}, Qt::green}};
+        for (const auto& [at, colour] : expected)
+            QVERIFY2(isColor(image, at, colour), qPrintable(describe(image, at)));
+    }
+
     // An icon as programs store it: an AND mask, then the colour image with XOR.
     void maskedBitmap()
     {
@@ -371,6 +402,16 @@ private slots:
             w.restoreDC();
             w.rectangle(QRect(0, 0, 1000, 1000));
             QTest::newRow("restored by RestoreDC") << w.finish() << QList<QPoint>{{50, 50}, {90, 90}} << QList<QPoint>{};
+        }
+        {
+            WmfWriter w;
+            const int region = w.createRegion({QRect(0, 0, 500, 300), QRect(500, 600, 500, 400)});
+            w.select(w.createPen(PsNull, 0, Qt::black));
+            w.select(w.createBrush(BsSolid, Qt::red));
+            w.selectClipRegion(region);
+            w.rectangle(QRect(0, 0, 1000, 1000));
+            QTest::newRow("region") << w.finish() << QList<QPoint>{{25, 15}, {75, 80}}
+                                    << QList<QPoint>{{75, 15}, {25, 80}, {50, 45}};
         }
         {
             WmfWriter w = start();
