@@ -212,6 +212,12 @@ private slots:
                 cupsd.waitForFinished(10000);
             }
         });
+        // A queue the test makes is taken away again; one that was there stays.
+        const bool hadQueue = run(QStringLiteral("lpstat"), {QStringLiteral("-p"), QStringLiteral("PDF")});
+        auto removeQueue = qScopeGuard([&] {
+            if (!hadQueue)
+                run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("PDF")});
+        });
         QString out;
         QVERIFY2(run(QStringLiteral("lpadmin"),
                      {"-p", "PDF", "-E", "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd", "-o",
