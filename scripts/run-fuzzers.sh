@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+# Real-world samples beside the project, read as an extra corpus where they exist.
+shared="${BRELLINSHORE_SHARED_DIR:-$(pwd)/../shared}"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DBRELLINSHORE_FUZZ=ON -DBUILD_TESTING=OFF -DBRELLINSHORE_BENCH=OFF >/dev/null
 cmake --build build-fuzz --target all
@@ -13,9 +15,13 @@ for corpus in fuzz/*/corpus; do
     binary="build-fuzz/fuzz/$(basename "$(dirname "$corpus")")/$target"
     [ -x "$binary" ] || continue
     work="$(mktemp -d)"
+    extra=()
+    if [ "$target" = fuzz_wmf ] && [ -d "$shared/wmf-samples" ]; then
+        extra+=("$shared/wmf-samples")
+    fi
     echo "Fuzzing $target for ${seconds}s"
     QT_QPA_PLATFORM=offscreen "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -artifact_prefix="$work/" -print_final_stats=1 "$work" "$corpus" 2>&1 | tail -n 12
+        -artifact_prefix="$work/" -print_final_stats=1 "$work" "$corpus" "${extra[@]}" 2>&1 | tail -n 12
     status=${PIPESTATUS[0]}
     if [ "$status" -ne 0 ]; then
         echo "$target found a problem; see $work"

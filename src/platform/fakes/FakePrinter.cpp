@@ -1,9 +1,13 @@
 #include "platform/fakes/FakePrinter.h"
 
 #include "app/Twips.h"
+#include "platform/QtPrinter.h"
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
 
 namespace bs {
 
@@ -36,6 +40,10 @@ public:
     void print(const QString& text, bool endLine) override
     {
         step();
+        if (m_y > 0 && m_y + textHeight() > scaleHeight()) {
+            ++m_page;
+            m_y = 0;
+        }
         PrintOp op = current(PrintOp::Text);
         op.text = text;
         op.endLine = endLine;
@@ -100,6 +108,7 @@ private:
         op.fontSize = m_fontSize;
         op.color = m_color;
         op.drawWidth = m_drawWidth;
+        op.page = m_page;
         return op;
     }
 
@@ -110,6 +119,7 @@ private:
     double m_x = 0;
     double m_y = 0;
     int m_drawWidth = 1;
+    int m_page = 0;
 };
 
 } // namespace
@@ -120,6 +130,45 @@ std::unique_ptr<PrintJob> FakePrinter::startJob()
         throw PrintError("There is no default printer.");
     ++jobsStarted;
     return std::make_unique<FakePrintJob>(*this);
+}
+
+bool FakePrinter::writePdf(const QString& path) const
+{
+    QPdfWriter writer(path);
+    writer.setResolution(1200);
+    // The recorded printable area with half-inch margins around it.
+    const QSizeF points = pageTwips / 20.0 + QSizeF(72, 72);
+    writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
+                                     QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    PrintPage page(painter, writer);
+    int currentPage = 0;
+    bool startNextJob = false;
+    try {
+        for (const PrintOp& op : ops) {
+            if (startNextJob) {
+                page.newPage();
+                currentPage = 0;
+                startNextJob = false;
+            }
+            for (; currentPage < op.page; ++currentPage)
+                page.newPage();
+            switch (op.kind) {
+            case PrintOp::Text:
+                page.drawText(op.at, op.text, page.font(op.fontName, op.fontSize), op.color);
+                break;
+            case PrintOp::Line: page.drawLine(op.at, op.to, op.color, op.drawWidth); break;
+            case PrintOp::Picture: page.drawPicture(op.picture, op.at); break;
+            case PrintOp::EndDoc: startNextJob = true; break;
+            }
+        }
+    } catch (const PrintError&) {
+        painter.end();
+        return false;
+    }
+    return painter.end();
 }
 
 } // namespace bs

@@ -22,6 +22,7 @@ struct PrintOp
     QColor color;
     int drawWidth = 1;
     bs::Picture picture;
+    int page = 0;       // 0-based page of its job: a text past the bottom starts a new page
 };
 
 // A printer that records every operation of every job. It measures text with Qt's font
@@ -31,6 +32,11 @@ class FakePrinter : public Printer
 {
 public:
     std::unique_ptr<PrintJob> startJob() override;
+
+    // Draws every recorded operation into a PDF through the page code of the real printer,
+    // one page per recorded page; each ended job starts on a new page. Returns false when
+    // the file cannot be written.
+    bool writePdf(const QString& path) const;
 
     QSizeF pageTwips{11520, 16320}; // the printable area of an A4 page with margins
     bool noPrinter = false;

@@ -1,18 +1,65 @@
 #include "platform/wmf/WmfDrawing.h"
 
+#include "platform/wmf/WmfPlayer.h"
+
+#include <QPainter>
+#include <QPicture>
+
 namespace bs {
 
-// The renderer comes with the metafile work; until then no drawing can be read.
-std::shared_ptr<const WmfDrawing> WmfDrawing::fromBytes(const QByteArray&)
+namespace {
+
+constexpr double MaxSideTwips = 1440.0 * 200; // 200 inches: beyond that the header is garbage
+
+} // namespace
+
+std::shared_ptr<const WmfDrawing> WmfDrawing::fromBytes(const QByteArray& bytes)
 {
-    return nullptr;
+    auto drawing = std::make_shared<WmfDrawing>();
+    wmf::Document& doc = drawing->m_doc;
+    if (!doc.parse(bytes))
+        return nullptr;
+    if (doc.frameExtent.width() == 0 || doc.frameExtent.height() == 0) {
+        // Neither a box nor a window: measure what the records draw, in logical units.
+        doc.frameOrigin = QPointF(0, 0);
+        doc.frameExtent = QSizeF(1, 1);
+        QPicture picture;
+        {
+            QPainter painter(&picture);
+            wmf::Player(doc, painter, QRectF(0, 0, 1, 1)).play();
+        }
+        const QRectF bounds = picture.boundingRect();
+        if (bounds.width() <= 0 || bounds.height() <= 0)
+            return nullptr;
+        doc.frameOrigin = bounds.topLeft();
+        doc.frameExtent = bounds.size();
+        doc.sizeTwips = bounds.size() * 15.0;
+    }
+    doc.sizeTwips = doc.sizeTwips.boundedTo(QSizeF(MaxSideTwips, MaxSideTwips));
+    if (doc.sizeTwips.width() <= 0 || doc.sizeTwips.height() <= 0)
+        return nullptr;
+    return drawing;
 }
 
 QSizeF WmfDrawing::sizeTwips() const
 {
-    return m_sizeTwips;
+    return m_doc.sizeTwips;
 }
 
-void WmfDrawing::play(QPainter&, const QRectF&) const {}
+void WmfDrawing::play(QPainter& painter, const QRectF& target) const
+{
+    wmf::Player(m_doc, painter, target).play();
+}
+
+QImage WmfDrawing::toImage(const QSize& size) const
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    play(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
 
 } // namespace bs

@@ -1,0 +1,157 @@
+#include "platform/wmf/WmfText.h"
+
+#include <QStringDecoder>
+
+namespace bs::wmf {
+
+namespace {
+
+enum Charset {
+    AnsiCharset = 0, DefaultCharset = 1, SymbolCharset = 2, ShiftJisCharset = 128, HangulCharset = 129,
+    JohabCharset = 130, Gb2312Charset = 134, Big5Charset = 136, GreekCharset = 161, TurkishCharset = 162,
+    VietnameseCharset = 163, HebrewCharset = 177, ArabicCharset = 178, BalticCharset = 186,
+    RussianCharset = 204, ThaiCharset = 222, EastEuropeCharset = 238, OemCharset = 255,
+};
+
+// Windows-1252 0x80-0x9F; the rest of the code page is Latin-1.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// The Symbol font's code points 0x20-0x7F and 0xA0-0xFF in Unicode.
+constexpr char16_t SymbolLow[96] = {
+    0x0020, 0x0021, 0x2200, 0x0023, 0x2203, 0x0025, 0x0026, 0x220B, 0x0028, 0x0029, 0x2217, 0x002B, 0x002C, 0x2212, 0x002E, 0x002F,
+    0x0030, 0x0031, 0x0032, 0x0033, 0x0034, 0x0035, 0x0036, 0x0037, 0x0038, 0x0039, 0x003A, 0x003B, 0x003C, 0x003D, 0x003E, 0x003F,
+    0x2245, 0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399, 0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F,
+    0x03A0, 0x0398, 0x03A1, 0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396, 0x005B, 0x2234, 0x005D, 0x22A5, 0x005F,
+    0x203E, 0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3, 0x03B7, 0x03B9, 0x03D5, 0x03BA, 0x03BB, 0x03BC, 0x03BD, 0x03BF,
+    0x03C0, 0x03B8, 0x03C1, 0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6, 0x007B, 0x007C, 0x007D, 0x223C, 0x0020,
+};
+constexpr char16_t SymbolHigh[96] = {
+    0x20AC, 0x03D2, 0x2032, 0x2264, 0x2044, 0x221E, 0x0192, 0x2663, 0x2666, 0x2665, 0x2660, 0x2194, 0x2190, 0x2191, 0x2192, 0x2193,
+    0x00B0, 0x00B1, 0x2033, 0x2265, 0x00D7, 0x221D, 0x2202, 0x2022, 0x00F7, 0x2260, 0x2261, 0x2248, 0x2026, 0x23D0, 0x23AF, 0x21B5,
+    0x2135, 0x2111, 0x211C, 0x2118, 0x2297, 0x2295, 0x2205, 0x2229, 0x222A, 0x2283, 0x2287, 0x2284, 0x2282, 0x2286, 0x2208, 0x2209,
+    0x2220, 0x2207, 0x00AE, 0x00A9, 0x2122, 0x220F, 0x221A, 0x22C5, 0x00AC, 0x2227, 0x2228, 0x21D4, 0x21D0, 0x21D1, 0x21D2, 0x21D3,
+    0x25CA, 0x2329, 0x00AE, 0x00A9, 0x2122, 0x2211, 0x239B, 0x239C, 0x239D, 0x23A1, 0x23A2, 0x23A3, 0x23A7, 0x23A8, 0x23A9, 0x23AA,
+    0x0020, 0x232A, 0x222B, 0x2320, 0x23AE, 0x2321, 0x239E, 0x239F, 0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC, 0x23AD, 0x0020,
+};
+
+QChar symbolChar(unsigned char b)
+{
+    if (b >= 0x20 && b < 0x80)
+        return QChar(SymbolLow[b - 0x20]);
+    if (b >= 0xA0)
+        return QChar(SymbolHigh[b - 0xA0]);
+    return QChar(u' ');
+}
+
+QChar cp1252Char(unsigned char b)
+{
+    if (b >= 0x80 && b < 0xA0)
+        return QChar(Cp1252High[b - 0x80]);
+    return QChar(char16_t(b));
+}
+
+QByteArray encodingFor(int charset)
+{
+    switch (charset) {
+    case ShiftJisCharset: return "Shift_JIS";
+    case HangulCharset: return "windows-949";
+    case JohabCharset: return "windows-949";
+    case Gb2312Charset: return "GBK";
+    case Big5Charset: return "Big5";
+    case GreekCharset: return "windows-1253";
+    case TurkishCharset: return "windows-1254";
+    case VietnameseCharset: return "windows-1258";
+    case HebrewCharset: return "windows-1255";
+    case ArabicCharset: return "windows-1256";
+    case BalticCharset: return "windows-1257";
+    case RussianCharset: return "windows-1251";
+    case ThaiCharset: return "windows-874";
+    case EastEuropeCharset: return "windows-1250";
+    default: return {};
+    }
+}
+
+// DEFAULT_CHARSET means the writer's system code page; for the East Asian fonts that code
+// page is the font's own, which is the best guess a reader has, and symbol fonts keep theirs.
+int charsetForFace(const QString& face)
+{
+    static const struct { const char* name; int charset; } faces[] = {
+        {"yahei", Gb2312Charset}, {"simsun", Gb2312Charset}, {"simhei", Gb2312Charset}, {"kaiti", Gb2312Charset},
+        {"fangsong", Gb2312Charset}, {"dengxian", Gb2312Charset}, {"ms gothic", ShiftJisCharset},
+        {"ms mincho", ShiftJisCharset}, {"ms pgothic", ShiftJisCharset}, {"ms pmincho", ShiftJisCharset},
+        {"ms ui gothic", ShiftJisCharset}, {"meiryo", ShiftJisCharset}, {"yu gothic", ShiftJisCharset},
+        {"mingliu", Big5Charset}, {"jhenghei", Big5Charset}, {"gulim", HangulCharset}, {"batang", HangulCharset},
+        {"dotum", HangulCharset}, {"malgun", HangulCharset}, {"gungsuh", HangulCharset},
+    };
+    // Symbol fonts have their own character set whatever the writer asked for.
+    for (const char* symbolFace : {"symbol", "wingdings", "webdings", "mt extra", "marlett"}) {
+        if (face.contains(QLatin1String(symbolFace), Qt::CaseInsensitive))
+            return SymbolCharset;
+    }
+    for (const auto& known : faces) {
+        if (face.contains(QLatin1String(known.name), Qt::CaseInsensitive))
+            return known.charset;
+    }
+    return AnsiCharset;
+}
+
+} // namespace
+
+TextDecoder::TextDecoder(int charset, const QString& face)
+    : m_charset(charset == DefaultCharset ? charsetForFace(face) : charset)
+{
+    charset = m_charset;
+    if (charset == SymbolCharset) {
+        m_symbol = face.contains(QLatin1String("symbol"), Qt::CaseInsensitive);
+        m_drawable = m_symbol;
+        return;
+    }
+    m_encoding = encodingFor(charset);
+    if (!m_encoding.isEmpty() && !QStringDecoder(m_encoding.constData()).isValid())
+        m_encoding.clear();
+    m_doubleByte = charset == ShiftJisCharset || charset == HangulCharset || charset == JohabCharset
+        || charset == Gb2312Charset || charset == Big5Charset;
+    if (m_encoding.isEmpty())
+        m_doubleByte = false;
+}
+
+bool TextDecoder::isLeadByte(unsigned char byte) const
+{
+    if (!m_doubleByte)
+        return false;
+    if (m_charset == ShiftJisCharset)
+        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
+QString TextDecoder::decode(const QByteArray& bytes) const
+{
+    if (m_symbol || m_encoding.isEmpty()) {
+        QString text(bytes.size(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            text[i] = m_symbol ? symbolChar(b) : cp1252Char(b);
+        }
+        return text;
+    }
+    QStringDecoder decoder(m_encoding.constData());
+    return decoder.decode(bytes);
+}
+
+QStringList TextDecoder::characters(const QByteArray& bytes, QList<int>* byteCounts) const
+{
+    QStringList result;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const int n = (isLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size()) ? 2 : 1;
+        result.append(decode(bytes.mid(i, n)));
+        if (byteCounts)
+            byteCounts->append(n);
+        i += n;
+    }
+    return result;
+}
+
+} // namespace bs::wmf

@@ -1,0 +1,52 @@
+// wmf2png IN.wmf OUT.png [scale]: renders a Windows metafile with the program's own renderer.
+// The image is the drawing's own size at 96 dpi times scale. Exits 1 when the file cannot be
+// read as a metafile at all, 2 on bad arguments or when the PNG cannot be written.
+#include "platform/wmf/WmfDrawing.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QTextStream err(stderr);
+    if (args.size() < 3 || args.size() > 4) {
+        err << "usage: wmf2png IN.wmf OUT.png [scale]\n";
+        return 2;
+    }
+    double scale = 1;
+    if (args.size() == 4) {
+        bool ok = false;
+        scale = args[3].toDouble(&ok);
+        if (!ok || !(scale > 0) || scale > 50) {
+            err << "scale must be a number above 0 and at most 50\n";
+            return 2;
+        }
+    }
+    QFile file(args[1]);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "cannot open " << args[1] << "\n";
+        return 1;
+    }
+    const auto drawing = bs::WmfDrawing::fromBytes(file.readAll());
+    if (!drawing) {
+        err << args[1] << " is not a Windows metafile that can be read\n";
+        return 1;
+    }
+    const QSizeF twips = drawing->sizeTwips() * scale / 15.0;
+    // Keep the image within 8000 pixels a side, whatever the header claims.
+    const double fit = std::min(1.0, 8000.0 / std::max(twips.width(), twips.height()));
+    const QSize size(std::max(1, int(std::lround(twips.width() * fit))), std::max(1, int(std::lround(twips.height() * fit))));
+    const QImage image = drawing->toImage(size);
+    if (image.isNull() || !image.save(args[2], "PNG")) {
+        err << "cannot write " << args[2] << "\n";
+        return 2;
+    }
+    return 0;
+}
