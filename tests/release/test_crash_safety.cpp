@@ -519,9 +519,11 @@ void TestCrashSafety::killedSavesLeaveOldOrNewFiles()
     QVERIFY2(final.problem.isEmpty(), qPrintable(final.problem));
     QVERIFY(final.folder == last.finished);
 
-    qInfo("%d kills, %d steps finished between them; locks left behind: %d (each taken over at once); "
-          "temporary files left: %lld",
-          Rounds, finishedSteps, locksLeft, qsizetype(leftovers.size()));
+    const auto takeoverLocks = std::count_if(leftovers.cbegin(), leftovers.cend(),
+                                             [](const QString& name) { return name.endsWith(QStringLiteral(".rmlock")); });
+    qInfo("%d kills, %d steps finished between them; locks left behind: %d (none held up the next save); "
+          "files left beside: %lld temporary files of interrupted writes, %lld takeover locks (.rmlock)",
+          Rounds, finishedSteps, locksLeft, qsizetype(leftovers.size() - takeoverLocks), qsizetype(takeoverLocks));
     for (auto it = kills.cbegin(); it != kills.cend(); ++it)
         qInfo("  %4d  %s", it.value(), qPrintable(it.key()));
     // Kills must have landed inside both kinds of write, or the rounds proved little.
