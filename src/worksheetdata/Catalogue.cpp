@@ -6,8 +6,10 @@
 #include "worksheetdata/WholeFile.h"
 #include "worksheetdata/Worksheet.h"
 
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
+#include <QThread>
 
 #include <algorithm>
 
@@ -59,6 +61,34 @@ QByteArray catalogueLine(const QString& title)
     return line + "\r\n";
 }
 
+// QLockFile writes its owner into a lock file just after creating it: a program killed in
+// between leaves a file naming no owner, which QLockFile takes over only after its stale time,
+// every save waiting that long. The same holds for the ".rmlock" file QLockFile makes while it
+// takes over a stale lock. Still naming no owner a moment later and locked by no living program
+// (removeStaleLockFile takes the file's native locks first), such a file was abandoned.
+void removeAbandonedOwnerlessLocks(const QString& lockPath)
+{
+    const auto namesOwner = [](const QString& path) {
+        qint64 pid = 0;
+        QString hostname;
+        QString appname;
+        return QLockFile(path).getLockInfo(&pid, &hostname, &appname);
+    };
+    QStringList ownerless;
+    for (const QString& path : {lockPath, lockPath + QStringLiteral(".rmlock")}) {
+        if (QFileInfo::exists(path) && !namesOwner(path))
+            ownerless.append(path);
+    }
+    if (ownerless.isEmpty())
+        return;
+    constexpr int OwnerWriteGraceMs = 200;
+    QThread::msleep(OwnerWriteGraceMs);
+    for (const QString& path : std::as_const(ownerless)) {
+        if (!namesOwner(path))
+            QLockFile(path).removeStaleLockFile();
+    }
+}
+
 // Held while the catalogue is re-read, changed and replaced, so that two computers saving at
 // the same moment both land in the file.
 class CatalogueLock
@@ -67,6 +97,10 @@ public:
     explicit CatalogueLock(const QString& cataloguePath) : m_lock(catalogueLockPath(cataloguePath))
     {
         m_lock.setStaleLockTime(StaleLockMs);
+        if (m_lock.tryLock(0))
+            return;
+        if (m_lock.error() == QLockFile::LockFailedError)
+            removeAbandonedOwnerlessLocks(catalogueLockPath(cataloguePath));
         if (m_lock.tryLock(LockWaitMs))
             return;
         switch (m_lock.error()) {
