@@ -19,6 +19,11 @@ QSoundEffect* QtSoundPlayer::effectFor(const QString& path)
     QSoundEffect* effect = nullptr;
     if (QFileInfo(path).isFile()) {
         effect = new QSoundEffect;
+        QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
+            if (effect->status() != QSoundEffect::Loading && m_playWhenReady.remove(effect)
+                && effect->status() == QSoundEffect::Ready)
+                effect->play();
+        });
         effect->setSource(QUrl::fromLocalFile(path));
     }
     m_effects.insert(path, effect);
@@ -36,18 +41,10 @@ void QtSoundPlayer::play(const QString& filePath)
     QSoundEffect* effect = effectFor(filePath);
     if (!effect || effect->status() == QSoundEffect::Error)
         return;
-    if (effect->status() == QSoundEffect::Ready) {
+    if (effect->status() == QSoundEffect::Ready)
         effect->play();
-        return;
-    }
-    // Still loading: play once it is ready, and only once.
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect, connection] {
-        if (effect->status() == QSoundEffect::Ready)
-            effect->play();
-        if (effect->status() != QSoundEffect::Loading)
-            QObject::disconnect(*connection);
-    });
+    else
+        m_playWhenReady.insert(effect); // played once loaded; clicks meanwhile are one cue
 }
 
 } // namespace bs

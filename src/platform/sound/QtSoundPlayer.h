@@ -3,6 +3,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <QHash>
+#include <QSet>
 
 class QSoundEffect;
 
@@ -24,6 +25,7 @@ private:
     QSoundEffect* effectFor(const QString& filePath);
 
     QHash<QString, QSoundEffect*> m_effects; // null for a missing file
+    QSet<QSoundEffect*> m_playWhenReady;     // asked for while still loading
 };
 
 } // namespace bs
