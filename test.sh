@@ -1,8 +1,23 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds everything and runs every test.
+# Installs what the tests need, builds everything and runs every check: the test suite, the
+# fuzz targets, a real window under Xvfb, and the suite again under ASan and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh test
+
+echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
+
+echo "== Fuzz targets"
+scripts/run-fuzzers.sh 60
+
+echo "== A real window under Xvfb"
+scripts/window-check.sh build
+
+echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRELLINSHORE_SANITIZE=ON \
+    -DBRELLINSHORE_BENCH=OFF >/dev/null
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure -j2

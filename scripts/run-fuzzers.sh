@@ -8,7 +8,9 @@ seconds="${1:-60}"
 shared="${BRELLINSHORE_SHARED_DIR:-$(pwd)/../shared}"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DBRELLINSHORE_FUZZ=ON -DBUILD_TESTING=OFF -DBRELLINSHORE_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target all
+targets=()
+for corpus in fuzz/*/corpus; do targets+=("fuzz_$(basename "$(dirname "$corpus")")"); done
+cmake --build build-fuzz --target "${targets[@]}"
 found=0
 for corpus in fuzz/*/corpus; do
     target="fuzz_$(basename "$(dirname "$corpus")")"
@@ -20,9 +22,10 @@ for corpus in fuzz/*/corpus; do
         extra+=("$shared/wmf-samples")
     fi
     echo "Fuzzing $target for ${seconds}s"
+    status=0
     QT_QPA_PLATFORM=offscreen "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -artifact_prefix="$work/" -print_final_stats=1 "$work" "$corpus" "${extra[@]}" 2>&1 | tail -n 12
-    status=${PIPESTATUS[0]}
+        -artifact_prefix="$work/" -print_final_stats=1 "$work" "$corpus" "${extra[@]}" >"$work/log" 2>&1 || status=$?
+    tail -n 12 "$work/log"
     if [ "$status" -ne 0 ]; then
         echo "$target found a problem; see $work"
         found=1
