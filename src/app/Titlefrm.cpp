@@ -29,8 +29,8 @@ Titlefrm::Titlefrm(Program& program, const QString& formName)
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     placeTwips(Frame1, QRect(0, -90, 5480, 6660));
 
-    const QRect frameOffset(0, 90, 0, 0); // children are placed relative to the frame
-    auto inFrame = [&](int l, int t, int w, int h) { return QRect(l, t + frameOffset.y(), w, h); };
+    // The controls' places are measured from the frame's own corner, as a frame's children are.
+    auto inFrame = [](int l, int t, int w, int h) { return QRect(l, t, w, h); };
     const QString times = QStringLiteral("Times New Roman");
 
     Label4 = makeLabel(Frame1, QStringLiteral("Label4"), QStringLiteral("Brellinshore"), inFrame(60, 120, 5355, 1305),

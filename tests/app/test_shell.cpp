@@ -130,6 +130,32 @@ private Q_SLOTS:
         QCOMPARE(grey->backColor(), QColor(48, 133, 214));
     }
 
+    void titleLinesAreNotCutOff_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char* name : {"Label4", "Label1", "Label5", "Label3", "Label2", "Command1", "Command2"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void titleLinesAreNotCutOff()
+    {
+        QFETCH(QString, control);
+        m_test->screens().show(QStringLiteral("Titlefrm"));
+        auto& title = m_test->screens().get<Titlefrm>(QStringLiteral("Titlefrm"));
+        auto* widget = title.findChild<QWidget*>(control);
+        QVERIFY(widget);
+        // The first line of text must end above the frame's bottom border, which is also the
+        // bottom of the screen.
+        const int top = widget->mapTo(&title, QPoint(0, 0)).y();
+        const int frameBorder = title.Frame1->geometry().bottom();
+        QVERIFY2(top + widget->fontMetrics().height() <= frameBorder,
+                 qPrintable(QStringLiteral("%1 ends at %2, the frame's border is at %3")
+                                .arg(control)
+                                .arg(top + widget->fontMetrics().height())
+                                .arg(frameBorder)));
+        QVERIFY(frameBorder < title.height());
+    }
+
     void missingTitlePictureStillShowsTheScreen()
     {
         m_test->removeContent(QStringLiteral("Images/brellinshoresm.jpg"));

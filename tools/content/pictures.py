@@ -495,9 +495,10 @@ def logo_bitmap():
     # A "Q" whose tail is a wave.
     d.ellipse([36, 40, 176, 180], outline=GOLD, width=22)
     d.line([(120, 150), (150, 176), (178, 160), (206, 184)], fill=GOLD, width=18, joint='curve')
-    big = ImageFont.truetype(os.path.join(FONTS, 'LiberationSans-Bold.ttf'), 84)
+    # Sized so that the name ends inside the gold border.
+    big = ImageFont.truetype(os.path.join(FONTS, 'LiberationSans-Bold.ttf'), 72)
     small = ImageFont.truetype(os.path.join(FONTS, 'LiberationSans-Bold.ttf'), 40)
-    d.text((204, 60), 'uenlow', font=big, fill=(255, 255, 255))
+    d.text((192, 66), 'uenlow', font=big, fill=(255, 255, 255))
     d.text((w / 2, 286), 'PUBLISHING', font=small, fill=GOLD, anchor='mm')
     d.line([(60, 240), (w - 60, 240)], fill=(120, 150, 220), width=4)
     return image.resize((120, 89), Image.LANCZOS)
