@@ -1,7 +1,6 @@
 // Times the end of a quiz as the pupil feels it, from "Check Score >>" to the results screen's
 // first paint, and the two printouts written to PDF.
 #include "BenchUtil.h"
-#include "PdfPrinter.h"
 
 #include "app/Fonts.h"
 #include "app/LabelButton.h"
@@ -9,6 +8,7 @@
 #include "app/Screens.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
+#include "platform/QtPrinter.h"
 #include "quiz/Multiple.h"
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"
@@ -26,6 +26,17 @@
 using namespace bs;
 
 namespace {
+
+// The real printing code, writing each job to one PDF file instead of the printer.
+class PdfFilePrinter : public Printer
+{
+public:
+    explicit PdfFilePrinter(QString path) : m_path(std::move(path)) {}
+    std::unique_ptr<PrintJob> startJob() override { return QtPrinter::startPdfJob(m_path); }
+
+private:
+    QString m_path;
+};
 
 Services fakeServices(std::unique_ptr<Printer> printer)
 {
@@ -127,7 +138,7 @@ int main(int argc, char** argv)
     }
 
     const QString pdf = dir.filePath(QStringLiteral("printout.pdf"));
-    Program program(dir.path(), fakeServices(std::make_unique<quiztest::PdfPrinter>(pdf)));
+    Program program(dir.path(), fakeServices(std::make_unique<PdfFilePrinter>(pdf)));
     fillWorksheet(program.state);
     openQuiz(program, Picture(), QStringLiteral("Brellinshore"));
     auto& quiz = program.screens().get<Multiple>(QStringLiteral("multiple"));
