@@ -4,15 +4,13 @@
 #include "app/Program.h"
 #include "app/Screens.h"
 
-#include <QLabel>
-
 namespace bs {
 
 void openActivity(Program& program, const QString& formName, const QString& heading)
 {
     Screens& screens = program.screens();
     // The first touch loads the activity, so its load event runs before the heading is set.
-    screens.get<ActivityScreen>(formName).Label6->setText(heading);
+    screens.get<ActivityScreen>(formName).setHeading(heading);
     screens.show(formName);
 }
 

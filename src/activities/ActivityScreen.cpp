@@ -7,6 +7,7 @@
 #include "app/Screens.h"
 #include "app/Twips.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -143,6 +144,7 @@ ActivityScreen::ActivityScreen(Program& program, const QString& formName)
                                   uiFont(spec.font.family, spec.font.points, spec.font.bold), spec.color,
                                   spec.alignment | Qt::AlignTop);
         addControl(spec.name, label);
+        fitCaption(label, spec.font);
         if (spec.name == QLatin1String("Label6"))
             Label6 = label;
     }
@@ -170,6 +172,29 @@ ActivityScreen::ActivityScreen(Program& program, const QString& formName)
 void ActivityScreen::addControl(const QString& name, QWidget* control)
 {
     m_controls.insert(name, control);
+}
+
+void ActivityScreen::fitCaption(QLabel* label, const FontSpec& font)
+{
+    // The boxes were measured for the design fonts; a stand-in font that runs wider would wrap
+    // the last words below the box, out of sight. Only the descenders of the last line may go.
+    constexpr double smallestPoints = 8;
+    QFont fitted = uiFont(font.family, font.points, font.bold);
+    label->setFont(fitted);
+    while (fitted.pointSizeF() > smallestPoints
+           && label->heightForWidth(label->width()) - label->height() > QFontMetrics(fitted).descent()) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.75);
+        label->setFont(fitted);
+    }
+}
+
+void ActivityScreen::setHeading(const QString& caption)
+{
+    Label6->setText(caption);
+    for (const LabelSpec& spec : m_definition.labels) {
+        if (spec.name == QLatin1String("Label6"))
+            fitCaption(Label6, spec.font);
+    }
 }
 
 void ActivityScreen::applyStacking()

@@ -11,6 +11,7 @@ class QLabel;
 namespace bs {
 
 struct ActivityDefinition;
+struct FontSpec;
 class LabelButton;
 
 // A drag-and-drop activity screen, built from its definition ("scilly1lab", "scilly2ord",
@@ -35,6 +36,10 @@ public:
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index);
 
+    // The heading the opening topic page gives the screen, set a little smaller when it would
+    // not fit its box.
+    void setHeading(const QString& caption);
+
     const ActivityDefinition& definition() const { return m_definition; }
     const DragEngine& engine() const { return m_engine; }
     // Any control by its design name: "Label2(3)", "Label7", "Label5(1)", "Line1", "Image1(0)".
@@ -54,6 +59,7 @@ protected:
 
 private:
     void addControl(const QString& name, QWidget* control);
+    void fitCaption(QLabel* label, const FontSpec& font);
     void placeItem(int i);
     void applyStacking();
     void handOverScore();

@@ -267,8 +267,12 @@ void Wizard::saveworksheet()
 {
     Dialogs& dialogs = program().dialogs();
     const WorksheetText worksheet = worksheetFromBoxes();
-    // A title that cannot name a file is the teacher's to change: say why, and write nothing.
-    if (const QString problem = titleProblem(worksheet.title); !problem.isEmpty()) {
+    // A title that cannot name a file, or a text the file cannot hold, is the teacher's to
+    // change: say which and why, and write nothing.
+    QString problem = titleProblem(worksheet.title);
+    if (problem.isEmpty())
+        problem = worksheetProblem(worksheet);
+    if (!problem.isEmpty()) {
         dialogs.message(problem);
         return;
     }

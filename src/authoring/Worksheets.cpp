@@ -6,6 +6,7 @@
 #include "app/Screens.h"
 #include "app/Text.h"
 #include "authoring/Wizard.h"
+#include "quiz/Multiple.h"
 #include "quiz/QuizOpeners.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
@@ -52,7 +53,6 @@ void setBoxText(QLineEdit* box, const QString& text, int limit)
     box->setText(text);
 }
 
-// A title is shown as typed: an "&" in it must not make a keyboard shortcut that opens it.
 } // namespace
 
 Worksheets::Worksheets(Program& program, const QString& formName)
@@ -250,6 +250,12 @@ void Worksheets::openAsQuiz()
     }
     if (!fromMenu)
         picture = program().pictures().load(QStringLiteral("Images\\brellinshoresm.jpg"));
+    // The menu's picture is far larger than the quiz's small picture box, which would show
+    // only a patch of its top-left corner: hand it over whole, scaled down to the box.
+    const QSize box = screens.get<Multiple>(QStringLiteral("multiple")).Picture1->size();
+    const QImage& image = picture.image();
+    if (!image.isNull() && (image.width() > box.width() || image.height() > box.height()))
+        picture = Picture(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     openQuiz(program(), picture, heading);
 }
 

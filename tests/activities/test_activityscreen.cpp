@@ -9,6 +9,7 @@
 #include "support/TestProgram.h"
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -329,6 +330,35 @@ private Q_SLOTS:
         QCOMPARE(screen.Label6->text(), QStringLiteral("Isles of Scilly: Physical Geography"));
         QCOMPARE(m_test->state().outof, 5);
         QCOMPARE(screen.caption(), QStringLiteral("Brellinshore"));
+    }
+
+    // The topic page's title, as long as "Isles of Scilly: Physical Geography", shows whole in
+    // the heading box, as does every other text; a text that fits keeps its design size.
+    void everyTextShowsWhole_data()
+    {
+        QTest::addColumn<QString>("formName");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("scilly1lab") << "scilly1lab" << "Isles of Scilly: History";
+        QTest::newRow("scilly2lab") << "scilly2lab" << "Isles of Scilly: Physical Geography";
+        QTest::newRow("scilly1ord") << "scilly1ord" << "Isles of Scilly: History";
+        QTest::newRow("scilly2ord") << "scilly2ord" << "Isles of Scilly: Physical Geography";
+        QTest::newRow("groupingord") << "groupingord" << "Grouping Plants";
+    }
+    void everyTextShowsWhole()
+    {
+        QFETCH(QString, formName);
+        QFETCH(QString, heading);
+        openActivity(m_test->program(), formName, heading);
+        auto& screen = m_test->screens().get<ActivityScreen>(formName);
+        QCOMPARE(screen.Label6->text(), heading);
+        for (const LabelSpec& spec : screen.definition().labels) {
+            auto* label = qobject_cast<QLabel*>(screen.control(spec.name));
+            QVERIFY2(label->heightForWidth(label->width()) - label->height() <= QFontMetrics(label->font()).descent(),
+                     qPrintable(spec.name + QStringLiteral(" is cut off")));
+            QVERIFY(label->font().pointSizeF() > spec.font.points - 3);
+        }
+        if (formName == QLatin1String("scilly1ord"))
+            QCOMPARE(screen.Label6->font().pointSizeF(), 24.0);
     }
 
 private:

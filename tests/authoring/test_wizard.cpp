@@ -251,6 +251,35 @@ private Q_SLOTS:
         QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(threeTitles));
     }
 
+    // A text the file cannot hold is named to the teacher, rather than a bare saving problem
+    // that leaves fifty boxes to search.
+    void unstorableTextsAreNamedAndWriteNothing_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("arrow in an answer") << "Text3(5)" << QStringLiteral(u"North \u2192 South");
+        QTest::newRow("Polish letter in a question") << "Text2(7)" << QStringLiteral(u"Where is \u0141\u00F3d\u017A?");
+    }
+    void unstorableTextsAreNamedAndWriteNothing()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        const QStringList before = folderListing();
+        Wizard& wizard = openWizard();
+        typeSample(wizard, rivers());
+        retype(this->box(wizard, box), text);
+        clickSave(wizard);
+
+        QCOMPARE(m_test->dialogs().messages.size(), 1);
+        const QString message = m_test->dialogs().messages.first();
+        QVERIFY2(message != problem, qPrintable(message));
+        QVERIFY2(message.contains(box.startsWith(QLatin1String("Text2")) ? QStringLiteral("Question 8")
+                                                                           : QStringLiteral("Answer B of Question 2")),
+                 qPrintable(message));
+        QCOMPARE(folderListing(), before);
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(threeTitles));
+    }
+
     void aMissingCatalogueIsAProblemAfterTheFileIsWritten()
     {
         m_test->removeContent(QStringLiteral("multiple/track.txt"));

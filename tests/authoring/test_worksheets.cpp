@@ -4,6 +4,7 @@
 #include "app/Screens.h"
 #include "authoring/Wizard.h"
 #include "authoring/Worksheets.h"
+#include "quiz/Multiple.h"
 #include "support/TestProgram.h"
 
 #include <QCheckBox>
@@ -36,7 +37,7 @@ public:
     void Form_Load() override
     {
         ++loads;
-        QImage image(8, 6, QImage::Format_RGB32);
+        QImage image(320, 240, QImage::Format_RGB32); // the size of the menu's picture
         image.fill(Qt::green);
         Image1->setPicture(Picture(image));
     }
@@ -389,8 +390,13 @@ private Q_SLOTS:
         QCOMPARE(menu.loads, 1);
         QVERIFY(!menu.isVisible());
         QVERIFY(m_test->screens().isLoaded(QStringLiteral("worksheets")));
-        if (m_test->screens().isRegistered(QStringLiteral("multiple")))
-            QVERIFY(m_test->screens().touch(QStringLiteral("multiple")).isVisible());
+        auto& quiz = m_test->screens().get<Multiple>(QStringLiteral("multiple"));
+        QVERIFY(quiz.isVisible());
+        // The whole picture, scaled down into the quiz's small picture box.
+        const QSize shown = quiz.Picture1->picture().sizePixels();
+        QVERIFY(shown.width() <= quiz.Picture1->width() && shown.height() <= quiz.Picture1->height());
+        QVERIFY(shown.width() >= quiz.Picture1->width() - 2 || shown.height() >= quiz.Picture1->height() - 2);
+        QVERIFY(qAbs(double(shown.width()) / shown.height() - 320.0 / 240.0) < 0.05);
     }
 
     void exitBringsTheMenuBack()

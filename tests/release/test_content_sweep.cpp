@@ -640,7 +640,11 @@ void wizardAndCatalogue(Tour& tour)
         STEP(click(catalogue.Label2(1))); // as a quiz
         QVERIFY(tour.shown(QStringLiteral("multiple")));
         auto& quiz = tour.screens().get<Multiple>(QStringLiteral("multiple"));
-        STEP(tour.checkPicture(quiz.Picture1->picture(), QStringLiteral("Images\\brellinshoresm.jpg")));
+        // The menu's picture, scaled down whole into the quiz's small box.
+        const Picture menuPicture = tour.program().pictures().load(QStringLiteral("Images\\brellinshoresm.jpg"));
+        QCOMPARE(quiz.Picture1->picture().isNull(), menuPicture.isNull());
+        QVERIFY(quiz.Picture1->picture().sizePixels().width() <= quiz.Picture1->width());
+        QVERIFY(quiz.Picture1->picture().sizePixels().height() <= quiz.Picture1->height());
         STEP(click(quiz.Label3(2)));
 
         STEP(clickIndicator(catalogue.Check1)); // for editing
