@@ -1,5 +1,6 @@
 #include "support/TestProgram.h"
 
+#include "app/Fonts.h"
 #include "app/Screens.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@ namespace bs {
 
 TestProgram::TestProgram(const QStringList& contentFiles)
 {
+    registerFonts(); // measure and wrap text with the fonts the program itself uses
     Services services;
     auto sound = std::make_unique<FakeSound>();
     auto dialogs = std::make_unique<FakeDialogs>();
