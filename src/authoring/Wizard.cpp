@@ -282,6 +282,12 @@ void Wizard::saveworksheet()
         dialogs.message(problem);
         return;
     }
+    // Likewise a question or answer the file cannot hold (a character outside the worksheet's
+    // code page): the teacher is told which box to change, not just that saving failed.
+    if (const QString problem = worksheetProblem(worksheet); !problem.isEmpty()) {
+        dialogs.message(problem);
+        return;
+    }
     const Content& content = program().content();
     try {
         writeWorksheetFile(content.resolve(QStringLiteral("multiple")), worksheet);
