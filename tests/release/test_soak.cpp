@@ -142,6 +142,9 @@ QPoint windowPointOf(QWidget* control)
 // that the font's glyph cache is full early and memory figures show the program.
 const QString typedCharacters =
     QStringLiteral("aeinorstAEST019   ,,&&''\"..-!?;:/\\*<>|()\u00E9\u00FC\u00A3\u20AC\u0141");
+// What a worksheet file can hold, and what a title that names a file may be made of.
+const QString savableCharacters =
+    QStringLiteral("aeinorstAEST019   ,,&&''\"..-!?;:/\\*<>|()\u00E9\u00FC\u00A3\u20AC");
 const QString titleCharacters = QStringLiteral("aeinorstAEST019  ,&'-\u00E9\u00A3");
 
 // A seeded random pupil and teacher at one program.
@@ -171,6 +174,9 @@ public:
     const QMap<QString, int>& counts() const { return m_counts; }
     const QString& lastAction() const { return m_lastAction; }
     int restarts() const { return m_restarts; }
+    int saves() const { return m_saves; }
+    int deleteQuestions() const { return m_deleteQuestions; }
+    int results() const { return m_results; }
 
     void start() { showTitle(); }
 
@@ -196,11 +202,15 @@ public:
         return checkAfter(jobsBefore, endedBefore);
     }
 
-    // Closes every screen, as leaving the program does, so that two measurements compare the
-    // same state; then measures.
-    qint64 settleAndMeasure()
+    // Brings the program back to where a session starts, the main menu over the backdrop,
+    // with every other screen closed, so that two measurements compare the same state.
+    qint64 measureAtMainMenu()
     {
         m_test.screens().closeAll();
+        TestProgram::flushDeletes();
+        showTitle();
+        if (auto* title = dynamic_cast<Titlefrm*>(m_test.screens().loaded(QStringLiteral("Titlefrm"))))
+            click(title->Command1);
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
             TestProgram::flushDeletes();
@@ -337,6 +347,15 @@ private:
         }
         if (alive != m_test.screens().loadedNames().size())
             problem = QStringLiteral("%1 screens alive, %2 loaded").arg(alive).arg(m_test.screens().loadedNames().size());
+        // The folder is healthy throughout, so every refusal must say what to change.
+        if (m_test.dialogs().messages.contains(QStringLiteral("There was a problem saving your worksheet")))
+            problem = QStringLiteral("a worksheet was refused without a reason");
+        m_saves += int(m_test.dialogs().messages.count(QStringLiteral("Your worksheet has been saved.")));
+        m_deleteQuestions += int(m_test.dialogs().questions.size());
+        if (Screen* results = m_test.screens().loaded(QStringLiteral("Welldone")); results && results != m_lastResults.data()) {
+            ++m_results;
+            m_lastResults = results;
+        }
         clearRecords();
         return problem;
     }
@@ -714,13 +733,15 @@ private:
     // A teacher types a whole worksheet, box after box with Enter, and ticks one answer of each.
     void fillWorksheet(Wizard& wizard)
     {
+        // Mostly a worksheet that can be saved; sometimes one with a title or a text it cannot.
+        const bool savable = chance(0.7);
+        const QString& characters = savable ? savableCharacters : typedCharacters;
         click(wizard.Text1);
         key(wizard, Qt::Key_A, Qt::ControlModifier);
-        // Mostly a title a file may have; sometimes one it may not.
-        type(wizard, chance(0.8) ? randomText(titleCharacters, 20) + u'x' : randomText(typedCharacters, 25));
+        type(wizard, savable ? u'T' + randomText(titleCharacters, 20) + u'x' : randomText(typedCharacters, 25));
         for (int box = 1; box < 51; ++box) {
             key(wizard, Qt::Key_Return);
-            type(wizard, randomText(typedCharacters, box <= 10 ? 12 : 8));
+            type(wizard, randomText(characters, box <= 10 ? 12 : 8));
         }
         for (int q = 0; q < QuestionBank::QuestionCount; ++q) {
             const int right = below(4);
@@ -835,6 +856,10 @@ private:
     bool m_itemsKnown = false;
     int m_failAtArmed = 0;
     int m_restarts = 0;
+    int m_saves = 0;
+    int m_deleteQuestions = 0;
+    int m_results = 0;
+    QPointer<QObject> m_lastResults;
 };
 
 QtMessageHandler previousHandler = nullptr;
@@ -879,15 +904,14 @@ private Q_SLOTS:
                                                        .arg(action)
                                                        .arg(soak.lastAction(), problem)));
             if (action == EarlyMark) {
-                early = soak.settleAndMeasure();
+                early = soak.measureAtMainMenu();
 #ifdef BS_SOAK_ASAN
                 if (qEnvironmentVariableIsSet("BS_SOAK_TRACE"))
                     __sanitizer_print_memory_profile(100, 200);
 #endif
-                soak.start();
             }
         }
-        late = soak.settleAndMeasure();
+        late = soak.measureAtMainMenu();
 #ifdef BS_SOAK_ASAN
         if (qEnvironmentVariableIsSet("BS_SOAK_TRACE"))
             __sanitizer_print_memory_profile(100, 200);
@@ -904,16 +928,17 @@ private Q_SLOTS:
                 kind = QStringLiteral("topic page");
             byKind[kind] += it.value();
         }
-        qInfo("soak: %d actions in %lld ms, %d restarts at the title screen, %d prints started",
+        qInfo("soak: %d actions in %lld ms, %d restarts at the title screen, %d prints started, "
+              "%d results shown, %d worksheets saved, %d deletions asked",
               TotalActions, static_cast<long long>(clock.elapsed()), soak.restarts(),
-              soak.test().printer().jobsStarted);
+              soak.test().printer().jobsStarted, soak.results(), soak.saves(), soak.deleteQuestions());
         qInfo("%-14s %7s", "screen", "actions");
         for (auto it = counts.begin(); it != counts.end(); ++it)
             qInfo("%-14s %7d", qPrintable(it.key()), it.value());
         qInfo("by kind:");
         for (auto it = byKind.begin(); it != byKind.end(); ++it)
             qInfo("%-14s %7d", qPrintable(it.key()), it.value());
-        qInfo("%s after %d actions: %lld; after %d actions: %lld (%+.1f%%)", heapMeasure(), EarlyMark,
+        qInfo("%s at the main menu after %d actions: %lld; after %d actions: %lld (%+.1f%%)", heapMeasure(), EarlyMark,
               static_cast<long long>(early), TotalActions, static_cast<long long>(late),
               100.0 * double(late - early) / double(early));
 
