@@ -251,6 +251,37 @@ private Q_SLOTS:
         QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(threeTitles));
     }
 
+    void unsavableTextsAreNamedAndWriteNothing_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<int>("answer"); // -1: the question itself
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("question") << 2 << -1
+                                  << QStringLiteral("Question 3 contains the character \u201C\u0141\u201D, which cannot be saved.");
+        QTest::newRow("answer") << 3 << 2
+                                << QStringLiteral("Answer C of Question 4 contains the character \u201C\u0141\u201D, which cannot be saved.");
+    }
+
+    // A letter outside the file's code page is the teacher's to change: the message says where.
+    void unsavableTextsAreNamedAndWriteNothing()
+    {
+        QFETCH(int, question);
+        QFETCH(int, answer);
+        QFETCH(QString, reason);
+        Sample sample = rivers();
+        QString& text = answer < 0 ? sample.questions[question].text : sample.questions[question].answers[answer];
+        text = QStringLiteral("\u0141\u00F3d\u017A");
+        const QStringList before = folderListing();
+
+        Wizard& wizard = openWizard();
+        typeSample(wizard, sample);
+        clickSave(wizard);
+
+        QCOMPARE(m_test->dialogs().messages, QStringList{reason});
+        QCOMPARE(folderListing(), before);
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(threeTitles));
+    }
+
     void aMissingCatalogueIsAProblemAfterTheFileIsWritten()
     {
         m_test->removeContent(QStringLiteral("multiple/track.txt"));
