@@ -24,6 +24,8 @@
 #include "topics/Teacher.h"
 #include "topics/TopicPage.h"
 #include "topics/Topics.h"
+#include "worksheetdata/Catalogue.h"
+#include "worksheetdata/Worksheet.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -156,6 +158,7 @@ public:
         , m_random(seed)
         , m_pixmapCacheLimit(QPixmapCache::cacheLimit())
     {
+        addEarlierWorksheets();
         m_test.state().soundon = 1;
         qApp->installEventFilter(this);
         // The style's pixmap cache keys its drawings by palette, and every screen built anew
@@ -233,6 +236,25 @@ protected:
     }
 
 private:
+    // A teacher saved thirty worksheets before: the catalogue has two pages from the start.
+    void addEarlierWorksheets()
+    {
+        const QString folder = m_test.contentRoot() + QStringLiteral("/multiple");
+        CatalogueList catalogue;
+        for (int i = 1; i <= 30; ++i) {
+            WorksheetText worksheet;
+            worksheet.title = QStringLiteral("Coasts & cliffs, part %1").arg(i);
+            for (int q = 0; q < QuestionBank::QuestionCount; ++q) {
+                worksheet.questions[q].text = QStringLiteral("Question %1, \"fairly\" hard?").arg(q + 1);
+                for (int a = 0; a < 4; ++a)
+                    worksheet.questions[q].answers[a] = QStringLiteral("Answer %1").arg(QChar(u'A' + a));
+                worksheet.questions[q].correct = 1 + (q + i) % 4;
+            }
+            writeWorksheetFile(folder, worksheet);
+            trackworksheets(folder + QStringLiteral("/track.txt"), worksheet.title, catalogue);
+        }
+    }
+
     // ----- choosing -----
     int below(int n) { return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_random) < p; }
