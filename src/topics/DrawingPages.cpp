@@ -15,6 +15,26 @@ QString pageLabel(int page, int pages)
     return QStringLiteral("Page") + numberText(page) + QStringLiteral(" of") + numberText(pages);
 }
 
+ImageBox* makeShownPage(QWidget* parent)
+{
+    auto* image = new ImageBox(parent);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setAccessibleName(QStringLiteral("Page"));
+    image->setLeftTwips(120);
+    image->setTopTwips(0);
+    return image;
+}
+
+ImageBox* makePrintPage(QWidget* parent, double leftTwips, double topTwips)
+{
+    auto* image = new ImageBox(parent);
+    image->setObjectName(QStringLiteral("Image2"));
+    image->setLeftTwips(leftTwips);
+    image->setTopTwips(topTwips);
+    image->hide();
+    return image;
+}
+
 QLabel* makePageLabel(QWidget* parent, const QString& caption)
 {
     QLabel* label = makeLabel(parent, QStringLiteral("Label1"), caption, QRect(4200, 7920, 2295, 495),

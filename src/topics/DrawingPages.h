@@ -27,6 +27,9 @@ QString pageLabel(int page, int pages);
 // The controls both viewers share: the white page label Label1 and the buttons Label3(0)
 // "Print", (1) "Exit", (2) "Next Page" and (3) "Previous Page" (disabled), in the button look.
 QLabel* makePageLabel(QWidget* parent, const QString& caption);
+// The drawing pair's images: Image1, shown at (120, 0); Image2, hidden, at the given place.
+ImageBox* makeShownPage(QWidget* parent);
+ImageBox* makePrintPage(QWidget* parent, double leftTwips, double topTwips);
 ControlArray<LabelButton> makeViewerButtons(QWidget* parent);
 
 inline const QString PrintProblemMessage = QStringLiteral("There was a problem printing to your printer.");

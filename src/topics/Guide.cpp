@@ -14,16 +14,8 @@ Guide::Guide(Program& program, const QString& formName) : Screen(program, formNa
 {
     setSizeTwips(12000, 9000);
 
-    Image1 = new ImageBox(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Page"));
-    Image1->setLeftTwips(120);
-    Image1->setTopTwips(0);
-    Image2 = new ImageBox(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setLeftTwips(120);
-    Image2->setTopTwips(-240);
-    Image2->hide();
+    Image1 = makeShownPage(this);
+    Image2 = makePrintPage(this, 120, -240);
 
     Label1 = makePageLabel(this, QStringLiteral("Page 1 of 3"));
     Label3 = makeViewerButtons(this);

@@ -15,14 +15,8 @@ Teacher::Teacher(Program& program, const QString& formName) : Screen(program, fo
 {
     setSizeTwips(12000, 9000);
 
-    Image1 = new ImageBox(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Page"));
-    Image1->setLeftTwips(120);
-    Image1->setTopTwips(0);
-    Image2 = new ImageBox(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->hide();
+    Image1 = makeShownPage(this);
+    Image2 = makePrintPage(this, 0, 0);
 
     Label1 = makePageLabel(this, QString());
     Label3 = makeViewerButtons(this);
