@@ -12,7 +12,7 @@ run_packages=(
 test_packages=(
     clang libclang-rt-14-dev
     cups cups-bsd printer-driver-cups-pdf poppler-utils
-    xvfb xdotool x11-apps imagemagick
+    xvfb xdotool x11-utils imagemagick
 )
 
 case "${1:-run}" in
