@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "app/Screens.h"
 #include "app/Twips.h"
+#include "platform/fakes/FakeServices.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
 
@@ -64,13 +65,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    Services services;
-    services.sound = std::make_unique<FakeSound>();
-    services.dialogs = std::make_unique<FakeDialogs>();
-    services.random = std::make_unique<FakeRandom>();
-    services.printer = std::make_unique<FakePrinter>();
-    services.display = std::make_unique<FakeDisplay>();
-    services.endProgram = [] {};
+    Services services = fakeServices();
     Program program(QStringLiteral(BS_CONTENT_DIR), std::move(services));
     program.state.soundon = 1;
 

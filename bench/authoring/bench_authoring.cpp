@@ -6,6 +6,7 @@
 #include "app/Screens.h"
 #include "authoring/Wizard.h"
 #include "authoring/Worksheets.h"
+#include "platform/fakes/FakeServices.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
 
@@ -21,18 +22,6 @@
 using namespace bs;
 
 namespace {
-
-Services fakeServices()
-{
-    Services services;
-    services.sound = std::make_unique<FakeSound>();
-    services.dialogs = std::make_unique<FakeDialogs>();
-    services.random = std::make_unique<FakeRandom>();
-    services.printer = std::make_unique<FakePrinter>();
-    services.display = std::make_unique<FakeDisplay>();
-    services.endProgram = [] {};
-    return services;
-}
 
 void writeCatalogue(const QString& root, int count)
 {

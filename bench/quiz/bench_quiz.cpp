@@ -6,6 +6,7 @@
 #include "app/LabelButton.h"
 #include "app/Program.h"
 #include "app/Screens.h"
+#include "platform/fakes/FakeServices.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
 #include "platform/QtPrinter.h"
@@ -38,14 +39,10 @@ private:
     QString m_path;
 };
 
-Services fakeServices(std::unique_ptr<Printer> printer)
+Services servicesPrintingTo(std::unique_ptr<Printer> printer)
 {
-    Services services;
-    services.sound = std::make_unique<FakeSound>();
-    services.dialogs = std::make_unique<FakeDialogs>();
-    services.random = std::make_unique<FakeRandom>();
+    Services services = fakeServices();
     services.printer = std::move(printer);
-    services.display = std::make_unique<FakeDisplay>();
     return services;
 }
 
@@ -107,7 +104,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
 
     {
-        Program program(dir.path(), fakeServices(std::make_unique<FakePrinter>()));
+        Program program(dir.path(), fakeServices());
         FirstPaint watcher;
         app.installEventFilter(&watcher);
         std::vector<double> times;
@@ -138,7 +135,7 @@ int main(int argc, char** argv)
     }
 
     const QString pdf = dir.filePath(QStringLiteral("printout.pdf"));
-    Program program(dir.path(), fakeServices(std::make_unique<PdfFilePrinter>(pdf)));
+    Program program(dir.path(), servicesPrintingTo(std::make_unique<PdfFilePrinter>(pdf)));
     fillWorksheet(program.state);
     openQuiz(program, Picture(), QStringLiteral("Brellinshore"));
     auto& quiz = program.screens().get<Multiple>(QStringLiteral("multiple"));

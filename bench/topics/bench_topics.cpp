@@ -7,6 +7,7 @@
 #include "app/Program.h"
 #include "app/Screens.h"
 #include "app/Titlefrm.h"
+#include "platform/fakes/FakeServices.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
 #include "topics/TopicPage.h"
@@ -82,18 +83,6 @@ void provide(const QString& root, const QString& contentPath, QSize photoSize = 
     }
     if (photoSize.isValid())
         writePhoto(to, photoSize);
-}
-
-Services fakeServices()
-{
-    Services services;
-    services.sound = std::make_unique<FakeSound>();
-    services.dialogs = std::make_unique<FakeDialogs>();
-    services.random = std::make_unique<FakeRandom>();
-    services.printer = std::make_unique<FakePrinter>();
-    services.display = std::make_unique<FakeDisplay>();
-    services.endProgram = [] {};
-    return services;
 }
 
 void flushDeletes()

@@ -2,12 +2,8 @@
 
 #include "app/ProgramState.h"
 #include "platform/Content.h"
-#include "platform/Dialogs.h"
-#include "platform/Display.h"
 #include "platform/Pictures.h"
-#include "platform/Printer.h"
-#include "platform/RandomSource.h"
-#include "platform/SoundPlayer.h"
+#include "platform/Services.h"
 
 #include <functional>
 #include <memory>
@@ -15,17 +11,6 @@
 namespace bs {
 
 class Screens;
-
-// The outside world as the program sees it. Tests and benchmarks pass fakes.
-struct Services
-{
-    std::unique_ptr<SoundPlayer> sound;
-    std::unique_ptr<Dialogs> dialogs;
-    std::unique_ptr<RandomSource> random;
-    std::unique_ptr<Printer> printer;
-    std::unique_ptr<Display> display;
-    std::function<void()> endProgram; // ends the process at once
-};
 
 // The composition root: the shared state, the services and the screens of one run. Every
 // screen is given the Program it belongs to; there are no globals, so a test builds its own.

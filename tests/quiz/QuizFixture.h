@@ -6,6 +6,7 @@
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"
 #include "quiz/Wrong.h"
+#include "platform/fakes/FakeServices.h"
 #include "support/TestProgram.h"
 
 #include <QBuffer>

@@ -281,12 +281,8 @@ private Q_SLOTS:
         const QString worksheetPdf = dir.filePath(QStringLiteral("worksheet.pdf"));
         const QString certificatePdf = dir.filePath(QStringLiteral("certificate.pdf"));
         for (const QString& file : {worksheetPdf, certificatePdf}) {
-            Services services;
-            services.sound = std::make_unique<FakeSound>();
-            services.dialogs = std::make_unique<FakeDialogs>();
-            services.random = std::make_unique<FakeRandom>();
+            Services services = fakeServices();
             services.printer = std::make_unique<PdfFilePrinter>(file);
-            services.display = std::make_unique<FakeDisplay>();
             Program program(dir.path(), std::move(services));
             loadSampleWorksheet(program.state);
             openQuiz(program, Picture(), QStringLiteral("Brellinshore"));
@@ -322,16 +318,13 @@ private Q_SLOTS:
         if (qEnvironmentVariableIntValue("BS_TEST_REAL_PRINTER") != 1)
             QSKIP("prints a real page: set BS_TEST_REAL_PRINTER=1 to run it");
         QTemporaryDir dir;
-        Services services;
+        Services services = fakeServices();
         auto dialogs = std::make_unique<FakeDialogs>();
         FakeDialogs* messages = dialogs.get();
         auto printer = std::make_unique<RefusalWitness>();
         RefusalWitness* witness = printer.get();
-        services.sound = std::make_unique<FakeSound>();
         services.dialogs = std::move(dialogs);
-        services.random = std::make_unique<FakeRandom>();
         services.printer = std::move(printer);
-        services.display = std::make_unique<FakeDisplay>();
         Program program(dir.path(), std::move(services));
         program.state.score = 10;
         program.state.outof = 10;

@@ -308,14 +308,10 @@ private Q_SLOTS:
     void checkScoreClicksAfterTheResultsAppear()
     {
         QTemporaryDir dir;
-        Services services;
+        Services services = fakeServices();
         auto sound = std::make_unique<WitnessSound>();
         WitnessSound* witness = sound.get();
         services.sound = std::move(sound);
-        services.dialogs = std::make_unique<FakeDialogs>();
-        services.random = std::make_unique<FakeRandom>();
-        services.printer = std::make_unique<FakePrinter>();
-        services.display = std::make_unique<FakeDisplay>();
         Program program(dir.path(), std::move(services));
         witness->program = &program;
         loadSampleWorksheet(program.state);

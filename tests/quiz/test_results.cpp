@@ -335,14 +335,11 @@ private Q_SLOTS:
     void anUnexpectedFailureCancelsPrinting()
     {
         QTemporaryDir dir;
-        Services services;
+        Services services = fakeServices();
         auto dialogs = std::make_unique<FakeDialogs>();
         FakeDialogs* messages = dialogs.get();
-        services.sound = std::make_unique<FakeSound>();
         services.dialogs = std::move(dialogs);
-        services.random = std::make_unique<FakeRandom>();
         services.printer = std::make_unique<BrokenPrinter>();
-        services.display = std::make_unique<FakeDisplay>();
         Program program(dir.path(), std::move(services));
         program.state.score = 10;
         program.state.outof = 10;
