@@ -64,7 +64,8 @@ QByteArray catalogueLine(const QString& title)
 // QLockFile writes its owner into a lock file just after creating it: a program killed in
 // between leaves a file naming no owner, which QLockFile takes over only after its stale time,
 // every save waiting that long. The same holds for the ".rmlock" file QLockFile makes while it
-// takes over a stale lock. Still naming no owner a moment later and locked by no living program
+// takes over a stale lock, and for the ".rmlock" of that one (a program killed twice in a row,
+// seen under slow runs). Still naming no owner a moment later and locked by no living program
 // (removeStaleLockFile takes the file's native locks first), such a file was abandoned.
 void removeAbandonedOwnerlessLocks(const QString& lockPath)
 {
@@ -74,10 +75,15 @@ void removeAbandonedOwnerlessLocks(const QString& lockPath)
         QString appname;
         return QLockFile(path).getLockInfo(&pid, &hostname, &appname);
     };
+    // The lock and its chain of ".rmlock" files, deepest first; the chain is short in practice.
+    constexpr int LongestChain = 8;
+    QStringList chain{lockPath};
+    while (chain.size() < LongestChain && QFileInfo::exists(chain.last() + QStringLiteral(".rmlock")))
+        chain.append(chain.last() + QStringLiteral(".rmlock"));
     QStringList ownerless;
-    for (const QString& path : {lockPath, lockPath + QStringLiteral(".rmlock")}) {
-        if (QFileInfo::exists(path) && !namesOwner(path))
-            ownerless.append(path);
+    for (auto path = chain.crbegin(); path != chain.crend(); ++path) {
+        if (QFileInfo::exists(*path) && !namesOwner(*path))
+            ownerless.append(*path);
     }
     if (ownerless.isEmpty())
         return;

@@ -298,7 +298,8 @@ namespace {
 QString saveWithFreshLocks(const QString& cataloguePath, const QString& title)
 {
     const QString lockPath = catalogueLockPath(cataloguePath);
-    const QList<QByteArray> paths{QFile::encodeName(lockPath), QFile::encodeName(lockPath + QStringLiteral(".rmlock"))};
+    const QList<QByteArray> paths{QFile::encodeName(lockPath), QFile::encodeName(lockPath + QStringLiteral(".rmlock")),
+                                  QFile::encodeName(lockPath + QStringLiteral(".rmlock.rmlock"))};
     std::mutex mutex;
     std::condition_variable wake;
     bool saved = false;
@@ -348,25 +349,32 @@ QByteArray lockOfAnEndedProgram()
 void TestCrashSafety::abandonedLocksAreTakenOver_data()
 {
     QTest::addColumn<QByteArray>("lock");
-    QTest::addColumn<bool>("takeoverCutShort");
+    QTest::addColumn<int>("takeoversCutShort");
     // Killed between creating the lock file and writing its owner into it.
-    QTest::newRow("lock without owner") << QByteArray() << false;
-    QTest::newRow("lock of an ended program") << lockOfAnEndedProgram() << false;
+    QTest::newRow("lock without owner") << QByteArray() << 0;
+    QTest::newRow("lock of an ended program") << lockOfAnEndedProgram() << 0;
     // Killed while taking over such a lock, between creating QLockFile's ".rmlock" and
     // writing its owner.
-    QTest::newRow("takeover cut short") << lockOfAnEndedProgram() << true;
+    QTest::newRow("takeover cut short") << lockOfAnEndedProgram() << 1;
+    // Killed after writing its ".rmlock", then the next program killed while taking that over.
+    QTest::newRow("takeover of a takeover cut short") << lockOfAnEndedProgram() << 2;
 }
 
 void TestCrashSafety::abandonedLocksAreTakenOver()
 {
     QFETCH(QByteArray, lock);
-    QFETCH(bool, takeoverCutShort);
+    QFETCH(int, takeoversCutShort);
     QTemporaryDir dir;
     const QString cataloguePath = dir.filePath(catalogueName);
     QVERIFY(writeFile(cataloguePath, " 0\r\n"));
     QVERIFY(writeFile(catalogueLockPath(cataloguePath), lock));
-    if (takeoverCutShort)
-        QVERIFY(writeFile(catalogueLockPath(cataloguePath) + QStringLiteral(".rmlock"), {}));
+    // Each takeover that got as far as writing its owner died holding its ".rmlock"; the last
+    // one died before writing it.
+    QString rmlock = catalogueLockPath(cataloguePath);
+    for (int i = 1; i <= takeoversCutShort; ++i) {
+        rmlock += QStringLiteral(".rmlock");
+        QVERIFY(writeFile(rmlock, i < takeoversCutShort ? lock : QByteArray()));
+    }
 
     const QString failure = saveWithFreshLocks(cataloguePath, QStringLiteral("Rivers"));
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
