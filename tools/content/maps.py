@@ -24,6 +24,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 from pictures import fbm
+from topicfiles import picture_at, target_boxes
 
 SUPER = 4  # drawn at four times the size, then reduced
 
@@ -245,24 +246,19 @@ def scilly():
     return image
 
 
-# Target boxes of the labelling activities (twips), and the places the boxes name, for the
-# check images.
-BOXES = {
-    'south coast.jpg': ((0, -720), [(120, 7560), (5400, 4200), (8880, 4320), (7560, 3000),
-                                    (2880, 5640), (600, 3000)]),
-    'scilly.jpg': ((-360, -120), [(480, 2700), (3720, 4680), (1320, 7080), (4440, 1200),
-                                  (2760, 2640), (8520, 2880)]),
-}
+# The labelling activities that place each map: the boxes come from their topic files.
+MAP_ACTIVITIES = {'south coast.jpg': 'scilly1lab', 'scilly.jpg': 'scilly2lab'}
 
 
 def check_image(image, name):
     """The map as the pupil sees it on the screen, with the target boxes outlined."""
-    (ox, oy), boxes = BOXES[name]
+    form = MAP_ACTIVITIES[name]
+    ox, oy = picture_at(form, 'Images/' + name)
     screen = Image.new('RGB', (800, 600), (39, 63, 137))
     screen.paste(image, (ox // 15, oy // 15))
     draw = ImageDraw.Draw(screen)
-    for left, top in boxes:
-        draw.rectangle([left / 15, top / 15, (left + 1845) / 15, (top + 375) / 15], outline=(255, 255, 0))
+    for left, top, width, height in target_boxes(form):
+        draw.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=(255, 255, 0))
     return screen
 
 
