@@ -11,7 +11,9 @@ Page sources (texts/pages/*.txt):
     a paragraph, which may run over several source lines
     * a bullet point (continuation lines start with two spaces)
     ! a highlighted box ("Did you know?")
-Blank lines separate blocks. Lines are wrapped with the fonts' real metrics.
+Blank lines separate blocks. Lines are wrapped with the fonts' real metrics. A page whose
+header says "fallback: measure" is also wrapped to fit when Tahoma is missing and the
+machine draws it with DejaVu Sans, which is about a seventh wider.
 """
 
 import os
@@ -31,25 +33,35 @@ FONT_FILES = {
     ('Times New Roman', False): os.path.join(LIBERATION, 'LiberationSerif-Regular.ttf'),
     ('Times New Roman', True): os.path.join(LIBERATION, 'LiberationSerif-Bold.ttf'),
 }
+FALLBACK_FILES = {
+    ('Tahoma', False): '/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf',
+    ('Tahoma', True): '/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf',
+}
 # Renderers may set a face a little wider (a synthesised bold, say): measure with room to spare.
 WIDTH_SLACK = 1.05
 
 _font_cache = {}
 
 
-def text_width(face, bold, em, text):
-    key = (face, bold, int(em))
-    if key not in _font_cache:
-        _font_cache[key] = ImageFont.truetype(FONT_FILES[(face, bold)], int(em))
-    return _font_cache[key].getlength(text) * WIDTH_SLACK
+def text_width(face, bold, em, text, fallback=False):
+    files = [FONT_FILES[(face, bold)]]
+    if fallback and (face, bold) in FALLBACK_FILES:
+        files.append(FALLBACK_FILES[(face, bold)])
+    widths = []
+    for path in files:
+        key = (path, int(em))
+        if key not in _font_cache:
+            _font_cache[key] = ImageFont.truetype(path, int(em))
+        widths.append(_font_cache[key].getlength(text))
+    return max(widths) * WIDTH_SLACK
 
 
-def wrap(face, bold, em, text, width):
+def wrap(face, bold, em, text, width, fallback=False):
     words = text.split()
     lines, current = [], ''
     for word in words:
         candidate = word if not current else current + ' ' + word
-        if text_width(face, bold, em, candidate) <= width or not current:
+        if text_width(face, bold, em, candidate, fallback) <= width or not current:
             current = candidate
         else:
             lines.append(current)
@@ -125,6 +137,7 @@ def layout(meta, blocks, style, width, body_em):
     height = style['height']
     margin = style['margin']
     inner = width - 2 * margin
+    fallback = meta.get('fallback') == 'measure'
     ops = []
     y = style['title_band'] + 200
     line_gap = body_em * 1.28
@@ -137,12 +150,12 @@ def layout(meta, blocks, style, width, body_em):
             ops.append(('text', margin, y, face, True, heading_em, style['heading'], text))
             y += heading_em * 1.35
         elif kind == 'para':
-            for line in wrap(body_face, False, body_em, text, inner):
+            for line in wrap(body_face, False, body_em, text, inner, fallback):
                 ops.append(('text', margin, y, body_face, False, body_em, style['body'], line))
                 y += line_gap
             y += body_em * 0.4
         elif kind == 'bullet':
-            lines = wrap(body_face, False, body_em, text, inner - bullet_indent)
+            lines = wrap(body_face, False, body_em, text, inner - bullet_indent, fallback)
             dot = body_em * 0.34
             cy = y + body_em * 0.55
             ops.append(('dot', margin + body_em * 0.3, cy - dot / 2, dot, style['bullet']))
@@ -152,7 +165,7 @@ def layout(meta, blocks, style, width, body_em):
             y += body_em * 0.3
         elif kind == 'box':
             pad = body_em * 0.6
-            lines = wrap(body_face, True, body_em, text, inner - 2 * pad)
+            lines = wrap(body_face, True, body_em, text, inner - 2 * pad, fallback)
             box_top = y + body_em * 0.2
             box_bottom = box_top + 2 * pad + len(lines) * line_gap - (line_gap - body_em * 1.15)
             ops.append(('box', margin, box_top, width - margin, box_bottom))
