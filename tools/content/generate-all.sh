@@ -13,4 +13,7 @@ mkdir -p "$content"
 "$python" sounds.py "$content/wav"
 "$python" pictures.py "$content"
 "$python" maps.py "$content/Images"
+# Llandudno: five panoramas with their quiz pictures, and the three maps of its activities.
+"$python" llandudno_pictures.py "$content/Images"
+"$python" llandudno_maps.py "$content/Images"
 du -sh "$content"
