@@ -219,10 +219,13 @@ def orme_history():
     p.rect(cx - 2, cy - 38, cx + 4, cy - 30, (60, 60, 64))
     for gx in range(int(cx - 60), int(cx + 100), 12):
         p.rect(gx, cy + 10, gx + 3, cy + 17, (200, 198, 190))
-    # The copper mines: tunnel mouths and heaps of spoil near the Halfway station.
-    for mx in (1180, 1260):
-        p.ellipse(mx - 40, 122, mx + 40, 150, (150, 128, 104))
-        p.ellipse(mx - 10, 126, mx + 10, 146, (40, 32, 28))
+    # The copper mines: a grey rock face with dark tunnel mouths, and heaps of spoil below.
+    p.poly([(1120, 130), (1150, 104), (1240, 98), (1290, 110), (1296, 134)], (150, 146, 134))
+    for mx, my in ((1168, 128), (1214, 124), (1256, 128)):
+        p.poly([(mx - 8, my), (mx - 8, my - 9), (mx - 4, my - 14), (mx + 4, my - 14), (mx + 8, my - 9), (mx + 8, my)],
+               (36, 30, 28))
+    p.poly([(1100, 146), (1150, 130), (1210, 134), (1250, 150)], (164, 136, 104))
+    p.poly([(1220, 148), (1262, 132), (1300, 136), (1330, 150)], (150, 124, 96))
     p.rect(1300, 98, 1372, 130, (196, 190, 176))
     p.poly([(1296, 98), (1336, 84), (1376, 98)], (90, 94, 104))
     # The tramway: rails down the slope to the town, with a tram on each section.
@@ -245,6 +248,18 @@ def orme_history():
             p.poly([(x - 1, y - h), (x + w / 2, y - h - 9), (x + w + 1, y - h)], (80, 84, 96))
             p.rect(x + 5, y - h + 5, x + 10, y - h + 10, (64, 76, 98))
             x += w + rng.uniform(1, 6)
+    # Dry-stone walls across the slope, gorse bushes and the Orme's goats.
+    for y0, y1 in ((190, 150), (250, 210), (300, 262)):
+        p.line([(0, y0), (1000, (y0 + y1) / 2), (2100, y1 + 20)], (176, 172, 160), 2.5)
+    for _ in range(90):
+        x = rng.uniform(100, 2200)
+        y = rng.uniform(max(at(top, x) + 70, 150), 335)
+        p.ellipse(x - 9, y - 5, x + 9, y + 5, (72, 100, 50))
+        for _ in range(4):
+            fx, fy = x + rng.uniform(-7, 7), y + rng.uniform(-4, 3)
+            p.ellipse(fx - 1.5, fy - 1.5, fx + 1.5, fy + 1.5, (240, 200, 40))
+    for x, y in ((700, 220), (760, 232), (1500, 260), (1560, 250), (1620, 270)):
+        goat(p, x, y, 1 if x % 3 else -1)
     gulls(p, rng, 0, 3000, 10, 60, 14)
     return finish(image, (WIDTH, HEIGHT), 61)
 
@@ -327,6 +342,10 @@ def pier_economy():
     gx = 1300
     p.rect(gx, 132, gx + 300, 226, (246, 244, 236), outline=(180, 176, 166), width=0.6)
     p.rect(gx - 6, 124, gx + 306, 134, (210, 200, 186))
+    p.poly([(gx - 6, 124), (gx + 10, 110), (gx + 290, 110), (gx + 306, 124)], (84, 90, 104))
+    for tx in (gx - 6, gx + 280):
+        p.rect(tx, 96, tx + 32, 132, (246, 244, 236))
+        p.poly([(tx - 2, 96), (tx + 16, 80), (tx + 34, 96)], (84, 90, 104))
     for f in range(6):
         for c in range(22):
             p.rect(gx + 8 + c * 13, 140 + f * 14, gx + 14 + c * 13, 148 + f * 14, (70, 84, 104))
@@ -334,7 +353,8 @@ def pier_economy():
     pier(p, 1560, 2900, 212, horizon)
     # The beach, deckchairs and visitors; the promenade behind.
     p.rect(1300, 226, 1560, 236, (214, 208, 196))
-    p.poly([(0, 236), (1560, 236), (1560, 340), (0, 340)], (222, 204, 164))
+    p.poly([(0, 236), (1540, 236), (1640, 280), (1720, 340), (0, 340)], (222, 204, 164))
+    p.line([(1540, 236), (1640, 280), (1720, 340)], (240, 246, 250), 2)
     for _ in range(70):
         x, y = rng.uniform(20, 1500), rng.uniform(256, 330)
         colour = [(220, 50, 50), (40, 90, 180), (250, 200, 40), (40, 150, 100)][rng.integers(4)]
@@ -360,7 +380,8 @@ def westshore_living():
     canvas, _ = ridge(canvas, [(0, 130), (300, 112), (600, 126), (900, 150), (1200, 140), (1500, 164),
                                (1800, 172), (2000, 178)], horizon + 2, ((110, 128, 120), (126, 140, 128)), 112, 8)
     # The Great Orme's western cliffs at the right, dropping to the sea.
-    canvas, orme = ridge(canvas, [(1900, 200), (2150, 150), (2400, 90), (2700, 60), (3000, 50)], HEIGHT, TURF, 113, 6)
+    canvas, orme = ridge(canvas, [(0, 400), (1880, 400), (1900, 220), (2150, 150), (2400, 90), (2700, 60),
+                                  (3000, 50)], HEIGHT, TURF, 113, 6)
     canvas = cliffs(canvas, orme, 1950, 2800, 30, 262, 114, sea_side='left')
     # Dunes and the sandy beach in front.
     canvas, dunes = ridge(canvas, [(0, 236), (200, 222), (420, 240), (700, 226), (1000, 242), (1300, 230),
@@ -388,8 +409,8 @@ def westshore_living():
 
 
 PANORAMAS = [('llandudno orme', orme_history, (990, 40)), ('llandudno bay', bay_physical, (900, 60)),
-             ('llandudno promenade', promenade_human, (1500, 120)), ('llandudno pier', pier_economy, (1300, 100)),
-             ('llandudno westshore', westshore_living, (2420, 70))]
+             ('llandudno promenade', promenade_human, (1500, 120)), ('llandudno pier', pier_economy, (1480, 96)),
+             ('llandudno westshore', westshore_living, (1900, 110))]
 
 
 def main(out_dir):
