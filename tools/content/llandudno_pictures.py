@@ -200,9 +200,9 @@ def orme_history():
     horizon = 170
     canvas = base(51, horizon)
     # The Great Orme fills the left and middle, its slopes falling to the town on the right.
-    canvas, top = ridge(canvas, [(0, 168), (120, 150), (300, 92), (800, 50), (1300, 54), (1800, 76),
-                                 (2200, 124), (2400, 196), (3000, 214)], HEIGHT, TURF, 52)
-    canvas = cliffs(canvas, top, 0, 380, 50, 230, 53)
+    canvas, top = ridge(canvas, [(0, 236), (90, 222), (200, 160), (420, 84), (800, 50), (1300, 54),
+                                 (1800, 76), (2200, 124), (2400, 196), (3000, 214)], HEIGHT, TURF, 52)
+    canvas = cliffs(canvas, top, 0, 520, 40, 300, 53)
     image = to_image(canvas)
     p = Painter(image, S)
     # Limestone pavements and scree on the upper slopes.
@@ -249,8 +249,8 @@ def orme_history():
             p.rect(x + 5, y - h + 5, x + 10, y - h + 10, (64, 76, 98))
             x += w + rng.uniform(1, 6)
     # Dry-stone walls across the slope, gorse bushes and the Orme's goats.
-    for y0, y1 in ((190, 150), (250, 210), (300, 262)):
-        p.line([(0, y0), (1000, (y0 + y1) / 2), (2100, y1 + 20)], (176, 172, 160), 2.5)
+    for y0, y1 in ((200, 150), (256, 210), (306, 262)):
+        p.line([(300, y0), (1000, (y0 + y1) / 2), (2100, y1 + 20)], (176, 172, 160), 2.5)
     for _ in range(90):
         x = rng.uniform(100, 2200)
         y = rng.uniform(max(at(top, x) + 70, 150), 335)
