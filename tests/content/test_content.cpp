@@ -463,7 +463,6 @@ private Q_SLOTS:
         QVERIFY2(facts.error.isEmpty(), qPrintable(path + QStringLiteral(": ") + facts.error));
         QVERIFY2(facts.seconds >= minSeconds && facts.seconds < maxSeconds,
                  qPrintable(QStringLiteral("%1 lasts %2 s").arg(path).arg(facts.seconds)));
-        QVERIFY2(facts.peak > 8000, qPrintable(path + QStringLiteral(" is nearly silent")));
     }
 
     void loudnessMeterReadsAKnownTone()

@@ -167,7 +167,8 @@ def sox(x, *effects):
     with tempfile.TemporaryDirectory() as tmp:
         a, b = os.path.join(tmp, 'a.wav'), os.path.join(tmp, 'b.wav')
         write(a, x, 0.5)
-        subprocess.run(['sox', a, '-r', str(RATE), '-c', '1', '-b', '16', b, *effects], check=True)
+        # -D: no dither, whose noise would make every run's file differ.
+        subprocess.run(['sox', '-D', a, '-r', str(RATE), '-c', '1', '-b', '16', b, *effects], check=True)
         return read(b)
 
 
@@ -465,7 +466,7 @@ def cheer2():
 
     track = crowd_voices(rng, 26, 0.1, 0.08, hooray) * 0.6
     clapping = applause(rng, 2.2, 65)
-    place(track, clapping * 0.5, 0.9)
+    place(track, clapping, 0.9)
     place(track, whistle(rng, 2000, 2900, 0.55) * 0.2, 1.25)
     return track[:int(3.2 * RATE)] * glide([(0, 1), (2.6, 1), (3.2, 0)], int(3.2 * RATE))
 
