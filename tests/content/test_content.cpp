@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTest>
@@ -371,6 +372,33 @@ private Q_SLOTS:
             QSKIP("the metafile renderer does not read this drawing yet");
         QVERIFY(picture.isDrawing());
         QCOMPARE(picture.sizeTwips(), QSizeF(facts.widthTwips, facts.heightTwips));
+    }
+
+    void pagesKeepTheirRightMarginInAFallbackFont_data() { drawings_data(); }
+    void pagesKeepTheirRightMarginInAFallbackFont()
+    {
+        // This test never registers Tahoma, so the pages' Tahoma text is drawn in the font that
+        // stands in for it (wider): still no word may reach the page's right margin.
+        QFETCH(QString, path);
+        const Picture page = Pictures(Content(ContentRoot)).load(path);
+        if (!page.isDrawing())
+            QSKIP("the metafile renderer does not read this drawing yet");
+        const QSizeF twips = page.sizeTwips();
+        constexpr double scale = 7.5; // twips a pixel: twice the screen's detail
+        QImage image((twips / scale).toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        page.draw(painter, QRectF(QPointF(0, 0), twips / scale));
+        painter.end();
+        // The strip between the text's margin and the page's frame, below the title.
+        const int fromX = int((twips.width() - 200) / scale);
+        const int toX = int((twips.width() - 60) / scale);
+        const QRgb ground = image.pixel(fromX, int(1100 / scale));
+        for (int y = int(1100 / scale); y < int((twips.height() - 300) / scale); ++y)
+            for (int x = fromX; x < toX; ++x)
+                if (image.pixel(x, y) != ground)
+                    QFAIL(qPrintable(QStringLiteral("%1: something drawn in the right margin at %2, %3 twips")
+                                         .arg(path).arg(x * scale).arg(y * scale)));
     }
 
     void metafileCheckCatchesDamage_data()
