@@ -208,9 +208,14 @@ def sung(f0, vowels, rng, tilt=1.0, vibrato_depth=0.006, breath=0.04):
     n = len(f0)
     t = np.arange(n) / RATE
     rate = rng.uniform(4.8, 6.0)
-    wobble = fast_lowpass(rng.normal(size=n), 4) * 0.02
+    # No singer holds a note dead still: a slow drift of a few cents, and a slight unsteadiness
+    # of breath in the loudness.
+    drift = fast_lowpass(rng.normal(size=n), 3)
+    drift *= 0.0015 / max(drift.std(), 1e-9)
+    shimmer = fast_lowpass(rng.normal(size=n), 8)
+    shimmer = 1 + 0.04 * shimmer / max(shimmer.std(), 1e-9)
     f0 = f0 * (1 + vibrato_depth * np.sin(2 * np.pi * rate * t + rng.uniform(0, 6.3)) * np.clip(t / 0.3, 0, 1)
-               + wobble * 0.1)
+               + drift)
     formants = [[glide([(at, VOWELS[v][i][0]) for at, v in vowels], n),
                  glide([(at, VOWELS[v][i][1]) for at, v in vowels], n)] for i in range(3)]
     phase = 2 * np.pi * np.cumsum(f0) / RATE
@@ -223,7 +228,7 @@ def sung(f0, vowels, rng, tilt=1.0, vibrato_depth=0.006, breath=0.04):
         out += audible * (0.04 + weight) * np.sin(k * phase + rng.uniform(0, 6.3)) / k ** tilt
     # A little breath, shaped like the vowel's lower formants.
     air = bandpass(rng.normal(size=n), 400, 3500) * breath
-    return out + air
+    return (out + air) * shimmer
 
 
 def choir(parts, rng, singers=4):
