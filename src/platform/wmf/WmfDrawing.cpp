@@ -60,7 +60,8 @@ void WmfDrawing::play(QPainter& painter, const QRectF& target) const
 
 QImage WmfDrawing::toImage(const QSize& size) const
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    // Opaque: nothing to convert before an image writer takes it, and a PNG of three channels.
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(Qt::white);
