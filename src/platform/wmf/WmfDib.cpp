@@ -160,8 +160,13 @@ QImage decodeDib(const Params& dib, bool paletteIndices, const QList<QRgb>& fall
             }
             at += qint64(colors) * size;
         }
-        if (monochrome)
-            *monochrome = bitCount == 1;
+        if (monochrome && bitCount == 1) {
+            // The darker of the two colours is the bitmap's black, the other its white.
+            const bool zeroDarker = qGray(table[0]) <= qGray(table[1]);
+            table[0] = zeroDarker ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+            table[1] = zeroDarker ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            *monochrome = true;
+        }
     } else if (bitCount != 16 && bitCount != 24 && bitCount != 32) {
         return {};
     } else if (colorsUsed > 0 && colorsUsed < 65536) {

@@ -15,8 +15,8 @@ inline constexpr qint64 MaxBitmapPixels = 32 * 1024 * 1024;
 // bits run past the data. paletteIndices: the colour table holds palette indices, drawn grey.
 // Some writers leave the colour table out and rely on the metafile's palette: then
 // fallbackPalette (the last palette the file created) colours the bitmap.
-// monochrome, when given, is set for a 1-bit bitmap: a player may paint its dark colour and
-// its light one in colours of its own.
+// monochrome, when given, is set for a 1-bit bitmap, which then decodes in black (the darker
+// of its two colours) and white, for a player to paint in colours of its own.
 QImage decodeDib(const Params& dib, bool paletteIndices, const QList<QRgb>& fallbackPalette = {},
                  bool* monochrome = nullptr);
 

@@ -78,8 +78,8 @@ struct Document
     double twipsPerUnit = 15; // of the logical units the frame is in
     // Bitmaps of bitmap and pattern-brush records, by record index.
     std::unordered_map<std::size_t, QImage> images;
-    // Records whose bitmap is monochrome: its dark and light colours stand for the text and
-    // background colours in force when it is drawn.
+    // Records whose bitmap is monochrome, decoded in black and white: they stand for the text
+    // and background colours in force when it is drawn.
     std::unordered_set<std::size_t> monochrome;
 
     Params params(std::size_t index) const

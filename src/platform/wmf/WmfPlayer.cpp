@@ -382,15 +382,15 @@ GdiObject Player::createPatternBrush(std::size_t index) const
 
 QImage colourized(const QImage& monochrome, const QColor& dark, const QColor& light)
 {
-    // A 0 bit of a monochrome bitmap is black and takes the text colour; a 1 bit is white and
-    // takes the background colour. A DIB's own two colours are read the same way.
+    // As the original graphics system paints a monochrome bitmap: a 0 bit (black) in the text
+    // colour, a 1 bit (white) in the background colour.
     QImage result = monochrome.convertToFormat(QImage::Format_RGB32);
-    const QRgb zeroRgb = dark.rgb();
-    const QRgb oneRgb = light.rgb();
+    const QRgb darkRgb = dark.rgb();
+    const QRgb lightRgb = light.rgb();
     for (int y = 0; y < result.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
         for (int x = 0; x < result.width(); ++x)
-            line[x] = qGray(line[x]) < 128 ? zeroRgb : oneRgb;
+            line[x] = qGray(line[x]) < 128 ? darkRgb : lightRgb;
     }
     return result;
 }

@@ -28,7 +28,7 @@ struct GdiObject
     double penWidth = 0; // logical units
     int hatch = 0;
     QImage pattern;
-    bool monochrome = false; // the pattern's dark and light take the text and background colours
+    bool monochrome = false; // the pattern's black and white take the text and background colours
     // Font
     QString face;
     int height = 0;
@@ -44,7 +44,7 @@ struct GdiObject
     std::vector<QRectF> rects;
 };
 
-// A monochrome bitmap in two colours: its dark pixels become dark, its light ones light.
+// A black and white bitmap in two colours: black becomes dark, white becomes light.
 QImage colourized(const QImage& monochrome, const QColor& dark, const QColor& light);
 
 // Plays a parsed metafile on a painter: the file's frame fills target. The player keeps the

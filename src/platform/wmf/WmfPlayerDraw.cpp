@@ -500,7 +500,7 @@ void Player::drawBitmap(std::size_t index, std::uint32_t rop, QRectF source, dou
     const auto found = m_doc.images.find(index);
     if (found == m_doc.images.end() || dest.isEmpty() || rop == RopDestination)
         return;
-    // A monochrome bitmap takes the text colour for its dark pixels, the background colour for the others.
+    // A monochrome bitmap takes the text colour for black, the background colour for white.
     const QImage image = m_doc.monochrome.count(index)
         ? colourized(found->second, m_state.textColor, m_state.backColor)
         : found->second;
@@ -527,6 +527,7 @@ void Player::drawBitmap(std::size_t index, std::uint32_t rop, QRectF source, dou
     }
     applyClip();
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setRenderHint(QPainter::Antialiasing, false); // whole pixels, as fills
     const QRectF device = m_painter.transform().mapRect(dest);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, device.width() < source.width());
     m_painter.drawImage(dest, drawn.isNull() ? image : drawn, drawnSource);
