@@ -302,9 +302,8 @@ void Player::drawText(double x, double y, const QByteArray& bytes, const std::ve
 {
     applyClip();
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::Antialiasing, false); // the boxes behind, as fills
     const QRectF mappedBox = box.isNull() ? QRectF() : mapRect(box.left(), box.top(), box.right(), box.bottom());
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
     if ((options & EtoOpaque) && !mappedBox.isNull())
         m_painter.fillRect(mappedBox, m_state.backColor);
 
@@ -364,7 +363,7 @@ void Player::drawText(double x, double y, const QByteArray& bytes, const std::ve
         m_painter.rotate(-font.escapement / 10.0);
     if (m_state.backMode == BkOpaque && !(options & EtoOpaque))
         m_painter.fillRect(QRectF(left, baseline - metrics.ascent(), width, metrics.height()), m_state.backColor);
-    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::Antialiasing); // the glyphs stay smooth
     m_painter.setFont(qfont);
     m_painter.setPen(m_state.textColor);
     for (qsizetype i = 0; i < characters.size(); ++i) {
