@@ -2,11 +2,11 @@
 # Starts the built program in a real X window under Xvfb, waits for the title screen, takes a
 # screenshot, clicks "OK" where the button is, waits for the main menu and takes a second
 # screenshot. Screenshots land in build/screenshots/ (title.png, menu.png).
-# Usage: scripts/window-check.sh [build-folder]
+# Usage: scripts/window-check.sh [build-folder [program]]   (program: build-folder/src/brellinshore)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
-program="$build/src/brellinshore"
+program="${2:-$build/src/brellinshore}"
 shots="$build/screenshots"
 mkdir -p "$shots"
 rm -f "$shots"/*.png
