@@ -65,6 +65,7 @@ set(CPACK_PACKAGE_NAME brellinshore)
 set(CPACK_PACKAGE_VENDOR "Quenlow Publishing Ltd")
 set(CPACK_PACKAGE_CONTACT "Quenlow Publishing Ltd <support@quenlow.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Geography for primary schools: places, worksheets and map activities")
+# No apostrophes or quotation marks in it: CPack writes them as XML entities.
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/packaging/description.txt)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
