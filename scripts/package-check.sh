@@ -26,13 +26,21 @@ echo "-- the packaged program in a real window"
 data="$check/root/usr/share/brellinshore"
 rm "$data/multiple"
 cp -r "$data/default-worksheets" "$data/multiple"
-scripts/window-check.sh build-deb
-scripts/window-check.sh "$check" "$check/root/usr/lib/brellinshore/brellinshore"
-for shot in title menu; do
-    differing=$(compare -metric AE "build-deb/screenshots/$shot.png" "$check/screenshots/$shot.png" null: 2>&1) || true
-    if [ "$differing" != "0" ]; then
-        echo "the packaged program's $shot screen differs from the built program's ($differing pixels)" >&2
-        exit 1
-    fi
+# The window check shoots after a fixed pause, which a busy machine may not have painted in:
+# a difference is looked at a second time before it counts.
+for _ in 1 2; do
+    scripts/window-check.sh build-deb
+    scripts/window-check.sh "$check" "$check/root/usr/lib/brellinshore/brellinshore"
+    same=yes
+    for shot in title menu; do
+        differing=$(compare -metric AE "build-deb/screenshots/$shot.png" "$check/screenshots/$shot.png" null: 2>&1) || true
+        if [ "$differing" != "0" ]; then
+            same=no
+            echo "the packaged program's $shot screen differs from the built program's ($differing pixels):" \
+                "$check/screenshots/$shot.png, build-deb/screenshots/$shot.png" >&2
+        fi
+    done
+    [ "$same" = yes ] && break
 done
+[ "$same" = yes ] || exit 1
 echo "the packaged program shows the title screen and the main menu as built"
