@@ -11,9 +11,7 @@ Page sources (texts/pages/*.txt):
     a paragraph, which may run over several source lines
     * a bullet point (continuation lines start with two spaces)
     ! a highlighted box ("Did you know?")
-Blank lines separate blocks. Lines are wrapped with the fonts' real metrics. A page whose
-header says "fallback: measure" is also wrapped to fit when Tahoma is missing and the
-machine draws it with DejaVu Sans, which is about a seventh wider.
+Blank lines separate blocks. Lines are wrapped with the fonts' real metrics.
 """
 
 import os
@@ -21,7 +19,7 @@ import sys
 
 from PIL import ImageFont
 
-from wmfwriter import Metafile
+from wmfwriter import TA_CENTER_TOP, TA_LEFT_TOP, Metafile
 
 WINE_FONTS = '/usr/share/wine/fonts'
 LIBERATION = '/usr/share/fonts/truetype/liberation2'
@@ -33,35 +31,39 @@ FONT_FILES = {
     ('Times New Roman', False): os.path.join(LIBERATION, 'LiberationSerif-Regular.ttf'),
     ('Times New Roman', True): os.path.join(LIBERATION, 'LiberationSerif-Bold.ttf'),
 }
-FALLBACK_FILES = {
-    ('Tahoma', False): '/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf',
-    ('Tahoma', True): '/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf',
-}
+# Tahoma lies outside fontconfig's folders, so a viewer that does not register it as the
+# program does draws Tahoma text in fontconfig's stand-in, DejaVu Sans, which is wider. Lines are
+# measured in both and must fit in the wider, so no word runs off the page. (Arial and Times New
+# Roman resolve through fontconfig to the metric-compatible Liberation faces.)
+DEJAVU = '/usr/share/fonts/truetype/dejavu'
+FALLBACK_FILES = dict(FONT_FILES)
+FALLBACK_FILES[('Tahoma', False)] = os.path.join(DEJAVU, 'DejaVuSans.ttf')
+FALLBACK_FILES[('Tahoma', True)] = os.path.join(DEJAVU, 'DejaVuSans-Bold.ttf')
 # Renderers may set a face a little wider (a synthesised bold, say): measure with room to spare.
 WIDTH_SLACK = 1.05
 
 _font_cache = {}
 
 
-def text_width(face, bold, em, text, fallback=False):
-    files = [FONT_FILES[(face, bold)]]
-    if fallback and (face, bold) in FALLBACK_FILES:
-        files.append(FALLBACK_FILES[(face, bold)])
-    widths = []
-    for path in files:
-        key = (path, int(em))
-        if key not in _font_cache:
-            _font_cache[key] = ImageFont.truetype(path, int(em))
-        widths.append(_font_cache[key].getlength(text))
+def _font(path, em):
+    key = (path, int(em))
+    if key not in _font_cache:
+        _font_cache[key] = ImageFont.truetype(path, int(em))
+    return _font_cache[key]
+
+
+def text_width(face, bold, em, text):
+    """The width the text may take on any machine: its own font's or the fallback's, if wider."""
+    widths = (_font(files[(face, bold)], em).getlength(text) for files in (FONT_FILES, FALLBACK_FILES))
     return max(widths) * WIDTH_SLACK
 
 
-def wrap(face, bold, em, text, width, fallback=False):
+def wrap(face, bold, em, text, width):
     words = text.split()
     lines, current = [], ''
     for word in words:
         candidate = word if not current else current + ' ' + word
-        if text_width(face, bold, em, candidate, fallback) <= width or not current:
+        if text_width(face, bold, em, candidate) <= width or not current:
             current = candidate
         else:
             lines.append(current)
@@ -137,7 +139,6 @@ def layout(meta, blocks, style, width, body_em):
     height = style['height']
     margin = style['margin']
     inner = width - 2 * margin
-    fallback = meta.get('fallback') == 'measure'
     ops = []
     y = style['title_band'] + 200
     line_gap = body_em * 1.28
@@ -150,12 +151,12 @@ def layout(meta, blocks, style, width, body_em):
             ops.append(('text', margin, y, face, True, heading_em, style['heading'], text))
             y += heading_em * 1.35
         elif kind == 'para':
-            for line in wrap(body_face, False, body_em, text, inner, fallback):
+            for line in wrap(body_face, False, body_em, text, inner):
                 ops.append(('text', margin, y, body_face, False, body_em, style['body'], line))
                 y += line_gap
             y += body_em * 0.4
         elif kind == 'bullet':
-            lines = wrap(body_face, False, body_em, text, inner - bullet_indent, fallback)
+            lines = wrap(body_face, False, body_em, text, inner - bullet_indent)
             dot = body_em * 0.34
             cy = y + body_em * 0.55
             ops.append(('dot', margin + body_em * 0.3, cy - dot / 2, dot, style['bullet']))
@@ -165,7 +166,7 @@ def layout(meta, blocks, style, width, body_em):
             y += body_em * 0.3
         elif kind == 'box':
             pad = body_em * 0.6
-            lines = wrap(body_face, True, body_em, text, inner - 2 * pad, fallback)
+            lines = wrap(body_face, True, body_em, text, inner - 2 * pad)
             box_top = y + body_em * 0.2
             box_bottom = box_top + 2 * pad + len(lines) * line_gap - (line_gap - body_em * 1.15)
             ops.append(('box', margin, box_top, width - margin, box_bottom))
@@ -211,14 +212,16 @@ def render(meta, blocks, style, width, target):
     sub = meta.get('subtitle', '')
     block_height = title_em * 1.15 + (style['sub_em'] * 1.2 if sub else 0)
     top = 120 + (style['title_band'] - 120 - block_height) / 2
+    # The renderer centres them on the page's middle, whichever font it draws them in.
+    wmf.text_align(TA_CENTER_TOP)
     wmf.font(face, title_em, bold=True)
     wmf.text_color(style['title'])
-    wmf.text((width - text_width(face, True, title_em, meta['title']) / WIDTH_SLACK) / 2, top, meta['title'])
+    wmf.text(width / 2, top, meta['title'])
     if sub:
         wmf.font(face, style['sub_em'], bold=True)
         wmf.text_color(style['sub'])
-        wmf.text((width - text_width(face, True, style['sub_em'], sub) / WIDTH_SLACK) / 2,
-                 top + title_em * 1.15, sub)
+        wmf.text(width / 2, top + title_em * 1.15, sub)
+    wmf.text_align(TA_LEFT_TOP)
     # Body.
     current_font = None
     for op in ops:
