@@ -17,6 +17,9 @@ struct ActivityItem
     QString text;
     QPoint start;  // also its home slot
     QPoint target; // item i belongs in target box i
+    // What names target box i for a screen reader: the century or description beside it.
+    // Empty: the box is named by its number.
+    QString boxName = {};
 };
 
 // A font as the designs name it.

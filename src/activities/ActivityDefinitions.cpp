@@ -97,11 +97,15 @@ ActivityDefinition scilly1ord()
     d.itemSize = QSize(4035, 675);
     d.itemFont = {tahoma, 11.25, true};
     d.items = {
-        {QStringLiteral("The islands became part of the Duchy of Cornwall."), {6000, 6480}, {7560, 1920}},
+        {QStringLiteral("The islands became part of the Duchy of Cornwall."), {6000, 6480}, {7560, 1920},
+         QStringLiteral("14th century")},
         // 70 characters: the lease of 1571.
-        {QStringLiteral("Queen Elizabeth I granted a lease of the islands to Francis Godolphin."), {1920, 6480}, {7560, 3120}},
-        {QStringLiteral("A Benedictine priory was founded on Tresco."), {6000, 7200}, {7560, 720}},
-        {QStringLiteral("Shipbuilding became an important occupation on the islands."), {1920, 7200}, {7560, 4560}},
+        {QStringLiteral("Queen Elizabeth I granted a lease of the islands to Francis Godolphin."), {1920, 6480}, {7560, 3120},
+         QStringLiteral("16th century")},
+        {QStringLiteral("A Benedictine priory was founded on Tresco."), {6000, 7200}, {7560, 720},
+         QStringLiteral("12th century")},
+        {QStringLiteral("Shipbuilding became an important occupation on the islands."), {1920, 7200}, {7560, 4560},
+         QStringLiteral("19th century")},
     };
     const FontSpec markFont{times, 15.75, false};
     auto mark = [&](const QString& name, const QString& caption, int top) {
@@ -133,13 +137,26 @@ ActivityDefinition scilly2ord()
     d.formName = QStringLiteral("scilly2ord");
     d.itemSize = QSize(1875, 495);
     d.itemFont = {tahoma, 15.75, true};
+    // Each box is named for a screen reader by the description beside it (Label5 below).
+    const QString descriptions[] = {
+        QStringLiteral("This is the third largest of the islands. It is the first island that you see as you "
+                       "travel to the Isles of Scilly from the mainland."),
+        QStringLiteral("This is the smallest community of the Isles of Scilly. In autumn many migratory "
+                       "birds use this island as a resting place. "),
+        QStringLiteral("This island has a deeply indented coastline. It is only a mile across and a "
+                       "community of just 72 people lives here."),
+        QStringLiteral("This is the largest island of the group. Most of the population of the Isles of "
+                       "Scilly live on this island."),
+        QStringLiteral("This is a small private island. The island has an Abbey that is famous for its "
+                       "gardens."),
+    };
     // The typographic apostrophe, unlike the labelling screen's names.
     d.items = {
-        {QStringLiteral(u"St Martin\u2019s"), {3120, 7320}, {9240, 5010}},
-        {QStringLiteral("Bryher"), {6960, 7320}, {9240, 2130}},
-        {QStringLiteral(u"St Mary\u2019s"), {1200, 7320}, {9240, 5970}},
-        {QStringLiteral("Tresco"), {5040, 7320}, {9240, 4050}},
-        {QStringLiteral("St Agnes"), {8880, 7320}, {9240, 3090}},
+        {QStringLiteral(u"St Martin\u2019s"), {3120, 7320}, {9240, 5010}, descriptions[0].trimmed()},
+        {QStringLiteral("Bryher"), {6960, 7320}, {9240, 2130}, descriptions[1].trimmed()},
+        {QStringLiteral(u"St Mary\u2019s"), {1200, 7320}, {9240, 5970}, descriptions[3].trimmed()},
+        {QStringLiteral("Tresco"), {5040, 7320}, {9240, 4050}, descriptions[4].trimmed()},
+        {QStringLiteral("St Agnes"), {8880, 7320}, {9240, 3090}, descriptions[2].trimmed()},
     };
     const FontSpec descriptionFont{tahoma, 12.75, true};
     auto description = [&](int k, const QString& caption, const QRect& twips) {

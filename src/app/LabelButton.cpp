@@ -1,7 +1,9 @@
 #include "app/LabelButton.h"
 
+#include "app/FocusRing.h"
 #include "app/Twips.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +13,7 @@ namespace bs {
 LabelButton::LabelButton(QWidget* parent)
     : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
 }
@@ -75,6 +77,20 @@ void LabelButton::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.setPen(isEnabled() ? m_fore : QColor(128, 128, 128));
     painter.drawText(area.adjusted(1, 0, -1, 0), int(m_alignment) | Qt::TextWordWrap, text());
+    // Drawn over the text's margin, never over the text: inside the border, 2 pixels deep.
+    if (hasFocus())
+        drawFocusRing(painter, area);
+}
+
+void LabelButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent* event)

@@ -62,6 +62,7 @@ private:
     Program& m_program;
     QHash<QString, Factory> m_factories;
     QHash<QString, Screen*> m_loaded;
+    QPointer<Screen> m_front; // the screen shown last, which has the keyboard
 };
 
 } // namespace bs
