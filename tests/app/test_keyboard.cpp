@@ -10,9 +10,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -122,6 +124,16 @@ private Q_SLOTS:
         QVERIFY(screens.isLoaded(QStringLiteral("scilly1")));
         QTRY_VERIFY(screens.touch(QStringLiteral("scilly1")).isActiveWindow());
         QCOMPARE(m_test->sound().played, QStringList({click, click}));
+        // The panorama pans with Left and Right once Tab reaches its scroll bar.
+        auto* pan = screens.touch(QStringLiteral("scilly1")).findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+        auto* panorama = screens.touch(QStringLiteral("scilly1")).findChild<QWidget*>(QStringLiteral("Image1"));
+        const int left = panorama->x();
+        tabTo(pan);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_Left);
+        QCOMPARE(pan->value(), 51);
+        QVERIFY(panorama->x() < left);
         // Its "Exit" gives the keyboard back to the entry that opened it.
         press(Qt::Key_Escape);
         QVERIFY(!screens.isLoaded(QStringLiteral("scilly1")));
@@ -210,6 +222,33 @@ private Q_SLOTS:
         QCOMPARE(m_test->endProgramCalls(), 0);
         QVERIFY(m_test->screens().touch(QStringLiteral("Titlefrm")).isVisible());
         QVERIFY(m_test->sound().played.isEmpty());
+    }
+
+    // The ring drawn on the focused button never covers a pixel of its caption, on buttons of
+    // every size and font the screens have.
+    void focusRingNeverHidesTheCaption()
+    {
+        for (const QString& form : {QStringLiteral("intro0"), QStringLiteral("scilly1"), QStringLiteral("worksheets")}) {
+            m_test->screens().show(form);
+            Screen& screen = m_test->screens().touch(form);
+            QTRY_VERIFY(screen.isActiveWindow());
+            for (LabelButton* button : screen.findChildren<LabelButton*>()) {
+                if (!button->isVisible() || button->caption().isEmpty())
+                    continue;
+                button->clearFocus();
+                const QImage plain = button->grab().toImage();
+                button->setFocus();
+                const QImage ringed = button->grab().toImage();
+                QVERIFY(plain != ringed);
+                for (int y = 0; y < plain.height(); ++y) {
+                    for (int x = 0; x < plain.width(); ++x) {
+                        if (plain.pixelColor(x, y) == button->foreColor())
+                            QVERIFY2(ringed.pixelColor(x, y) == button->foreColor(),
+                                     qPrintable(form + u' ' + button->caption()));
+                    }
+                }
+            }
+        }
     }
 
     // The whole quiz with the keyboard, from the topic page's button to the printed
