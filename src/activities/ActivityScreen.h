@@ -111,6 +111,5 @@ private:
 };
 
 // Every activity screen's form name.
-QStringList activityFormNames();
 
 } // namespace bs
