@@ -1,5 +1,6 @@
 #include "app/FocusRing.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
@@ -38,6 +39,16 @@ void FocusScrollBar::paintEvent(QPaintEvent* event)
         QPainter painter(this);
         drawFocusRing(painter, rect());
     }
+}
+
+void FocusScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    // A scroll bar's controls are inverted by default, which sends the thumb against the key.
+    if (event->modifiers() == Qt::NoModifier && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 } // namespace bs

@@ -24,6 +24,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Left and Right move the thumb, and so the picture, the way the arrow points.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace bs

@@ -74,12 +74,13 @@ void LabelButton::paintEvent(QPaintEvent*)
         painter.drawLine(area.topRight(), area.bottomRight());
         area.adjust(1, 1, -1, -1);
     }
+    // Inside the border and under the caption, which some captions touch: never over it.
+    if (hasFocus())
+        drawFocusRing(painter, area);
     painter.setFont(font());
     painter.setPen(isEnabled() ? m_fore : QColor(128, 128, 128));
     painter.drawText(area.adjusted(1, 0, -1, 0), int(m_alignment) | Qt::TextWordWrap, text());
-    // Drawn over the text's margin, never over the text: inside the border, 2 pixels deep.
-    if (hasFocus())
-        drawFocusRing(painter, area);
+
 }
 
 void LabelButton::keyPressEvent(QKeyEvent* event)
