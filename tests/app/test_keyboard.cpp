@@ -131,6 +131,14 @@ private Q_SLOTS:
         press(Qt::Key_Right);
         press(Qt::Key_Left);
         QCOMPARE(pan->value(), 51);
+        // A viewer opened from here gives the keyboard back to its button when it closes.
+        auto* keyFacts = screens.touch(QStringLiteral("scilly1")).findChild<LabelButton*>(QStringLiteral("Label3_4"));
+        tabTo(keyFacts);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(screens.touch(QStringLiteral("teacher")).isActiveWindow());
+        press(Qt::Key_Escape);
+        QVERIFY(!screens.isLoaded(QStringLiteral("teacher")));
+        QTRY_COMPARE(focused(), static_cast<QWidget*>(keyFacts));
         // Its "Exit" gives the keyboard back to the entry that opened it.
         press(Qt::Key_Escape);
         QVERIFY(!screens.isLoaded(QStringLiteral("scilly1")));
