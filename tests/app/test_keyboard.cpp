@@ -9,6 +9,7 @@
 #include "support/TestProgram.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 using namespace bs;
@@ -334,6 +336,14 @@ private:
         activate(page, QStringLiteral("Multiple Choice"));
         auto& quiz = screens.get<Multiple>(QStringLiteral("multiple"));
         QTRY_VERIFY(quiz.isActiveWindow());
+        // A screen reader reads the question, then the four answers in their order.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&quiz);
+        QList<int> readingOrder;
+        for (QWidget* part : {static_cast<QWidget*>(quiz.Label4), static_cast<QWidget*>(quiz.Label2),
+                              static_cast<QWidget*>(quiz.Option1(1)), static_cast<QWidget*>(quiz.Option1(2)),
+                              static_cast<QWidget*>(quiz.Option1(3)), static_cast<QWidget*>(quiz.Option1(4))})
+            readingOrder << reader->indexOfChild(QAccessible::queryAccessibleInterface(part));
+        QVERIFY(std::is_sorted(readingOrder.begin(), readingOrder.end()) && readingOrder.first() >= 0);
         for (int n = 1; n <= 10; ++n) {
             const int right = m_test->state().correct[n].toInt();
             if (keyboard) {
@@ -351,6 +361,8 @@ private:
         }
         auto& results = screens.get<Welldone>(QStringLiteral("Welldone"));
         QTRY_COMPARE(focused(), static_cast<QWidget*>(results.Text1));
+        QCOMPARE(QAccessible::queryAccessibleInterface(results.Label1)->text(QAccessible::Name),
+                 QStringLiteral("Excellent work. You have scored 10 out of 10."));
         // The celebration comes on a timer of its own: let it play on both paths alike.
         QTRY_VERIFY(m_test->sound().played.filter(QStringLiteral("fanf")).size() == 1);
         QTest::keyClicks(results.Text1, QStringLiteral("Robin Keys"));
