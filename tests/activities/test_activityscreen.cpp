@@ -470,7 +470,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("itemName");
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("placedName");
-        QTest::newRow("numbered boxes") << "scilly2lab" << "Tresco" << "Box 3 of 6" << "Tresco, in box 3 of 6";
+        QTest::newRow("numbered boxes") << "scilly2lab" << "Bryher" << "Box 3 of 6" << "Bryher, in box 3 of 6";
         QTest::newRow("centuries") << "scilly1ord" << "A Benedictine priory was founded on Tresco."
                                    << "12th century" << "A Benedictine priory was founded on Tresco., in the box for 12th century";
     }
