@@ -6,6 +6,7 @@ Page sources (texts/pages/*.txt):
     title: <page title>            first lines, "key: value"
     subtitle: <small line under the title>
     width: <screen width in twips>  optional; narrower pages leave room beside them
+    fallback: wide                  optional; wrap so that the text fits in DejaVu Sans too
     ---
     ## a heading
     a paragraph, which may run over several source lines
@@ -33,15 +34,30 @@ FONT_FILES = {
 }
 # Renderers may set a face a little wider (a synthesised bold, say): measure with room to spare.
 WIDTH_SLACK = 1.05
+# Where Tahoma is missing, the usual stand-in is DejaVu Sans, about a sixth wider. A page whose
+# header says "fallback: wide" is wrapped to fit in either face.
+DEJAVU = '/usr/share/fonts/truetype/dejavu'
+FALLBACK_FILES = {
+    ('Tahoma', False): os.path.join(DEJAVU, 'DejaVuSans.ttf'),
+    ('Tahoma', True): os.path.join(DEJAVU, 'DejaVuSans-Bold.ttf'),
+}
+measure_fallback = False
 
 _font_cache = {}
 
 
-def text_width(face, bold, em, text):
-    key = (face, bold, int(em))
+def _font(path, em):
+    key = (path, int(em))
     if key not in _font_cache:
-        _font_cache[key] = ImageFont.truetype(FONT_FILES[(face, bold)], int(em))
-    return _font_cache[key].getlength(text) * WIDTH_SLACK
+        _font_cache[key] = ImageFont.truetype(path, int(em))
+    return _font_cache[key]
+
+
+def text_width(face, bold, em, text):
+    width = _font(FONT_FILES[(face, bold)], em).getlength(text)
+    if measure_fallback and (face, bold) in FALLBACK_FILES:
+        width = max(width, _font(FALLBACK_FILES[(face, bold)], em).getlength(text))
+    return width * WIDTH_SLACK
 
 
 def wrap(face, bold, em, text, width):
@@ -235,12 +251,14 @@ def render(meta, blocks, style, width, target):
 
 
 def main(source_dir, out_screen, out_print):
+    global measure_fallback
     os.makedirs(out_screen, exist_ok=True)
     os.makedirs(out_print, exist_ok=True)
     for name in sorted(os.listdir(source_dir)):
         if not name.endswith('.txt'):
             continue
         meta, blocks = parse(os.path.join(source_dir, name))
+        measure_fallback = meta.get('fallback') == 'wide'
         stem = name[:-4]
         screen_width = int(meta.get('width', 10440))
         render(meta, blocks, SCREEN, screen_width, 'wmf/' + stem).save(os.path.join(out_screen, stem + '.wmf'))
