@@ -4,6 +4,7 @@
 
 #include "platform/Content.h"
 #include "platform/Pictures.h"
+#include "topicdata/TopicLibrary.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -20,6 +21,12 @@ using namespace bs;
 namespace {
 
 const QString ContentRoot = QStringLiteral(BS_CONTENT_DIR);
+
+TopicLibrary& shippedTopics()
+{
+    static TopicLibrary library(ContentRoot + QStringLiteral("/topics"));
+    return library;
+}
 constexpr int TwipsPerPixel = 15;
 
 QByteArray readAll(const QString& contentPath)
@@ -212,18 +219,16 @@ private Q_SLOTS:
         // Paths as the screens spell them.
         QTest::newRow("title") << "images\\brellinshoresm.jpg" << title << title;
         QTest::newRow("menu title") << "Images\\brellinshoresm.jpg" << title << title;
-        // Panoramas pan across the 800-pixel page and fit between title and scroll bar.
-        QTest::newRow("St Mary's") << "images\\stmary.jpg" << QSize(2400, 300) << QSize(3600, 350);
-        QTest::newRow("Tresco") << "images\\tresco.jpg" << QSize(2400, 300) << QSize(3600, 350);
-        QTest::newRow("St Mary's quiz") << "images\\stmarysm.jpg" << quiz << quiz;
-        QTest::newRow("Tresco quiz") << "images\\trescosm.jpg" << quiz << quiz;
-        // Maps cover the whole screen from where the activities place them.
-        QTest::newRow("south coast") << "Images\\south coast.jpg" << QSize(800, 600 + 48) << QSize(820, 680);
-        QTest::newRow("scilly") << "Images\\scilly.jpg" << QSize(800 + 24, 600 + 8) << QSize(850, 640);
-        const QSize plantMin(100, 75);
-        const QSize plantMax(160, 120);
-        for (const char* plant : {"algaesm", "lichensm", "moss2sm", "conifersm", "flowersm"})
-            QTest::newRow(plant) << QStringLiteral("Images\\%1.jpg").arg(QLatin1String(plant)) << plantMin << plantMax;
+        for (const Topic& topic : shippedTopics().topics()) {
+            // Panoramas pan across the 800-pixel page and fit between title and scroll bar.
+            QTest::newRow(qPrintable(topic.panorama)) << topic.panorama << QSize(2400, 300) << QSize(3600, 350);
+            QTest::newRow(qPrintable(topic.quizPicture)) << topic.quizPicture << quiz << quiz;
+            // An activity's pictures: anything from a small photograph to a map past the screen.
+            for (const ActivityDefinition& activity : topic.activities) {
+                for (const PictureSpec& picture : activity.pictures)
+                    QTest::newRow(qPrintable(picture.path)) << picture.path << QSize(40, 30) << QSize(1200, 900);
+            }
+        }
         QTest::newRow("logo") << "logo\\quenlow2.bmp" << QSize(120, 89) << QSize(120, 89);
         for (int frame = 0; frame < 20; ++frame) {
             const QString name = frame < 10 ? QStringLiteral("logo\\quen000%1.gif").arg(frame)
@@ -275,11 +280,9 @@ private Q_SLOTS:
         // On paper a page is printed 1000 twips in from the corner of the printable area.
         const QSize screen(10560, 7920);
         const QSize paper(9500, 14000);
-        const QStringList pages = {QStringLiteral("key scilly1a"), QStringLiteral("key scilly1b"),
-                                   QStringLiteral("key scilly2a"), QStringLiteral("key scilly2b"),
-                                   QStringLiteral("scilly1"),      QStringLiteral("scilly2"),
-                                   QStringLiteral("guide1"),       QStringLiteral("guide2"),
-                                   QStringLiteral("guide3")};
+        QStringList pages = {QStringLiteral("guide1"), QStringLiteral("guide2"), QStringLiteral("guide3")};
+        for (const Topic& topic : shippedTopics().topics())
+            pages << topic.keyFactsKey + u'a' << topic.keyFactsKey + u'b' << topic.notesKey;
         for (const QString& page : pages) {
             QTest::newRow(qPrintable(QStringLiteral("wmf ") + page)) << QStringLiteral("wmf\\%1.wmf").arg(page) << screen;
             QTest::newRow(qPrintable(QStringLiteral("wmf2 ") + page)) << QStringLiteral("wmf2\\%1.wmf").arg(page) << paper;
@@ -333,9 +336,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
-        QTest::newRow("history") << "multiple\\Isles of Scilly - History.txt" << "Isles of Scilly - History";
-        QTest::newRow("physical") << "multiple\\Isles of Scilly - Physical Geography.txt"
-                                  << "Isles of Scilly - Physical Geography";
+        for (const Topic& topic : shippedTopics().topics())
+            QTest::newRow(qPrintable(topic.formName)) << topic.worksheet << topic.place + QStringLiteral(" - ") + topic.topic;
     }
     void worksheets()
     {
@@ -369,6 +371,13 @@ private Q_SLOTS:
         for (int n = 1; n <= 10; ++n)
             digits.insert(lines[7 * n]);
         QCOMPARE(digits.size(), 4);
+    }
+
+    void everyTopicFileIsRead()
+    {
+        QVERIFY2(shippedTopics().problems().isEmpty(), qPrintable(shippedTopics().problems().join(u'\n')));
+        const QStringList files = QDir(ContentRoot + QStringLiteral("/topics")).entryList({QStringLiteral("*.json")});
+        QCOMPARE(qsizetype(shippedTopics().topics().size()), files.size());
     }
 
     void catalogueShipsEmpty()
@@ -408,20 +417,6 @@ private Q_SLOTS:
             total += QFileInfo(it.next()).size();
         QVERIFY(total > 0);
         QVERIFY2(total < 40 * 1024 * 1024, qPrintable(QString::number(total)));
-    }
-
-    void timelineSentence()
-    {
-        // The 16th-century event of the History timeline is kept with the other texts.
-        QFile file(QStringLiteral(BS_SOURCE_DIR) + QStringLiteral("/tools/content/texts/activities.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QString text = QString::fromUtf8(file.readAll());
-        const auto match = QRegularExpression(QStringLiteral("^scilly1ord item 1: (.*)$"),
-                                              QRegularExpression::MultilineOption).match(text);
-        QVERIFY(match.hasMatch());
-        const QString sentence = match.captured(1);
-        QCOMPARE(sentence.size(), 70);
-        QVERIFY(sentence.contains(QStringLiteral("Elizabeth")) && sentence.contains(QStringLiteral("Godolphin")));
     }
 };
 
