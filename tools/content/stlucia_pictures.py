@@ -115,24 +115,42 @@ def fishing_boat(p, x, base, length, hull, trim, angle=0.0):
     p.rect(x + length * 0.45, base - h * 1.05, x + length * 0.48, base - h * 0.3, (110, 80, 50))
 
 
+def leaf(p, root, bend, tip, width, colour, rib):
+    """A broad leaf blade along a curved midrib (root, bend, tip), widest in its middle."""
+    steps = 12
+    rib_points, upper, lower = [], [], []
+    for k in range(steps + 1):
+        t = k / steps
+        x = (1 - t) ** 2 * root[0] + 2 * (1 - t) * t * bend[0] + t ** 2 * tip[0]
+        y = (1 - t) ** 2 * root[1] + 2 * (1 - t) * t * bend[1] + t ** 2 * tip[1]
+        dx = 2 * (1 - t) * (bend[0] - root[0]) + 2 * t * (tip[0] - bend[0])
+        dy = 2 * (1 - t) * (bend[1] - root[1]) + 2 * t * (tip[1] - bend[1])
+        norm = math.hypot(dx, dy) or 1
+        half = width * math.sin(math.pi * min(1, t * 1.15)) / 2
+        rib_points.append((x, y))
+        upper.append((x - dy / norm * half, y + dx / norm * half))
+        lower.append((x + dy / norm * half, y - dx / norm * half))
+    p.poly(upper + lower[::-1], colour)
+    p.line(rib_points, rib, 1)
+
+
 def banana_plant(p, rng, x, base, height):
-    """A banana plant: a green trunk, long torn leaves arching out, a bunch in a blue bag."""
-    top = base - height
-    p.line([(x, base), (x + 1, top + 10)], (96, 130, 60), 6)
-    for k in range(6):
-        angle = math.pi * (0.1 + 0.8 * k / 5) + rng.normal(0, 0.08)
-        length = height * rng.uniform(0.6, 0.85)
-        # Each leaf rises from the crown, arches out and droops towards its tip.
-        mid = (x + math.cos(angle) * length * 0.5, top + 10 - math.sin(angle) * length * 0.35)
-        tip = (x + math.cos(angle) * length, top + 10 + length * 0.12 - math.sin(angle) * length * 0.12)
-        green = (int(rng.uniform(50, 90)), int(rng.uniform(130, 170)), int(rng.uniform(40, 70)))
-        # A broad blade: its edges run either side of the midrib from the stem to the tip.
-        width = height * 0.11
-        root = (x, top + 12)
-        p.poly([root, (mid[0], mid[1] - width), tip, (mid[0], mid[1] + width * 0.6)], green)
-        p.line([root, mid, tip], (170, 200, 110), 1)
+    """A banana plant: a green stem, big paddle leaves arching out and drooping at the tips,
+    and a bunch hanging in a blue bag, as on the island's farms."""
+    top = base - height * 0.5  # the top of the stem; the leaves make the upper half
+    p.line([(x, base), (x + 1, top)], (104, 136, 66), 7)
+    crown = (x, top)
+    for k in range(7):
+        side = -1 if k % 2 == 0 else 1
+        spread = rng.uniform(0.2, 1.0)
+        length = height * rng.uniform(0.55, 0.7)
+        # Leaves rise steeply out of the crown, then bend over towards their tips.
+        bend = (x + side * length * 0.3 * spread, top - length * rng.uniform(0.7, 0.9))
+        tip = (x + side * length * (0.5 + 0.4 * spread), top - length * rng.uniform(0.05, 0.45))
+        green = (int(rng.uniform(60, 100)), int(rng.uniform(140, 180)), int(rng.uniform(44, 74)))
+        leaf(p, crown, bend, tip, height * rng.uniform(0.13, 0.18), green, (176, 206, 116))
     if rng.random() < 0.7:
-        p.ellipse(x + 3, top + 24, x + 15, top + 48, (40, 110, 200))
+        p.ellipse(x + 3, top + 4, x + 15, top + 28, (40, 110, 200))
 
 
 def sugar_mill(p, x, base):
