@@ -22,8 +22,7 @@ import sys
 import numpy as np
 from PIL import Image
 
-from pictures import (Painter, fbm, fill_profile, finish, palm, profile, reflect, sky, to_image,
-                      water)
+from pictures import Painter, fill_profile, finish, profile, reflect, sky, to_image, water
 
 S = 2  # painting scale
 WIDTH, HEIGHT = 3000, 340
@@ -153,6 +152,20 @@ def banana_plant(p, rng, x, base, height):
         p.ellipse(x + 3, top + 4, x + 15, top + 28, (40, 110, 200))
 
 
+def coconut_palm(p, rng, x, base, height, lean=0.0):
+    """A coconut palm: a slim curved trunk and a crown of long feathery fronds hanging down."""
+    top = (x + lean * height, base - height)
+    p.line([(x, base), (x + lean * height * 0.3, base - height * 0.5), top], (128, 100, 66), 6)
+    for k in range(9):
+        angle = math.pi * (k / 8) + rng.normal(0, 0.08)
+        length = height * rng.uniform(0.35, 0.45)
+        bend = (top[0] + math.cos(angle) * length * 0.6, top[1] - length * 0.3 * math.sin(angle) - length * 0.1)
+        tip = (top[0] + math.cos(angle) * length, top[1] + length * rng.uniform(0.15, 0.45))
+        leaf(p, top, bend, tip, height * 0.07, (46, 116, 48), (96, 160, 70))
+    for dx in (-4, 3):
+        p.ellipse(top[0] + dx - 4, top[1] + 1, top[0] + dx + 4, top[1] + 9, (120, 92, 40))
+
+
 def sugar_mill(p, x, base):
     """The stone tower of an old windmill of a sugar plantation, roofless, its sails gone."""
     p.poly([(x - 22, base), (x - 16, base - 70), (x + 16, base - 70), (x + 22, base)], (150, 136, 116))
@@ -227,7 +240,7 @@ def history():
                                   ((238, 226, 190), (222, 206, 166)), 16))
     p = Painter(image, S)
     for x, h, lean in ((80, 120, 0.1), (240, 140, -0.05), (1120, 110, 0.12), (2860, 120, -0.1)):
-        palm(p, x, 326, h, lean)
+        coconut_palm(p, rng, x, 326, h, lean)
     return finish(image, (WIDTH, HEIGHT), 111)
 
 
@@ -346,7 +359,7 @@ def economy():
             p.rect(2290 + k * 22, 190 + row * 20, 2302 + k * 22, 202 + row * 20, (80, 150, 200))
     p.poly([(2270, 180), (2420, 164), (2570, 180)], (200, 90, 60))
     for x in (2160, 2620, 2720, 2900):
-        palm(p, x, 300, 130, 0.08)
+        coconut_palm(p, rng, x, 300, 130, 0.08)
     for x in (2230, 2600, 2680, 2800):
         p.poly([(x - 20, 280), (x, 270), (x + 20, 280)], (236, 80, 70))
         p.line([(x, 280), (x, 300)], (250, 250, 250), 1.5)
@@ -392,7 +405,7 @@ def sea_life():
             p.line([(x + k * 8 + 40, 246), (x + k * 8, 286)], (70, 60, 50), 1)
         p.line([(x - 4, 246), (x + 110, 246)], (120, 90, 60), 3)
     for x, h, lean in ((40, 170, 0.1), (620, 150, -0.08), (1300, 160, 0.06), (2560, 170, -0.1), (2940, 150, 0.05)):
-        palm(p, x, 262, h, lean)
+        coconut_palm(p, rng, x, 262, h, lean)
     # A boat coming home across the bay.
     fishing_boat(p, 2200, 326, 110, (40, 120, 200), (250, 210, 40))
     return finish(image, (WIDTH, HEIGHT), 115)
