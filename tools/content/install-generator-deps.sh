@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     python3 python3-pil python3-numpy
     gmt gmt-gshhg-full ghostscript
-    sox espeak-ng
+    sox
     fonts-liberation2 fonts-wine fonts-dejavu-core
     libwmf-bin
 )

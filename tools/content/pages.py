@@ -6,7 +6,6 @@ Page sources (texts/pages/*.txt):
     title: <page title>            first lines, "key: value"
     subtitle: <small line under the title>
     width: <screen width in twips>  optional; narrower pages leave room beside them
-    fallback: wide                  optional; wrap so that the text fits in DejaVu Sans too
     ---
     ## a heading
     a paragraph, which may run over several source lines
@@ -20,7 +19,7 @@ import sys
 
 from PIL import ImageFont
 
-from wmfwriter import Metafile
+from wmfwriter import TA_CENTER_TOP, TA_LEFT_TOP, Metafile
 
 WINE_FONTS = '/usr/share/wine/fonts'
 LIBERATION = '/usr/share/fonts/truetype/liberation2'
@@ -32,16 +31,16 @@ FONT_FILES = {
     ('Times New Roman', False): os.path.join(LIBERATION, 'LiberationSerif-Regular.ttf'),
     ('Times New Roman', True): os.path.join(LIBERATION, 'LiberationSerif-Bold.ttf'),
 }
+# Tahoma lies outside fontconfig's folders, so a viewer that does not register it as the
+# program does draws Tahoma text in fontconfig's stand-in, DejaVu Sans, which is wider. Lines are
+# measured in both and must fit in the wider, so no word runs off the page. (Arial and Times New
+# Roman resolve through fontconfig to the metric-compatible Liberation faces.)
+DEJAVU = '/usr/share/fonts/truetype/dejavu'
+FALLBACK_FILES = dict(FONT_FILES)
+FALLBACK_FILES[('Tahoma', False)] = os.path.join(DEJAVU, 'DejaVuSans.ttf')
+FALLBACK_FILES[('Tahoma', True)] = os.path.join(DEJAVU, 'DejaVuSans-Bold.ttf')
 # Renderers may set a face a little wider (a synthesised bold, say): measure with room to spare.
 WIDTH_SLACK = 1.05
-# Where Tahoma is missing, the usual stand-in is DejaVu Sans, about a sixth wider. A page whose
-# header says "fallback: wide" is wrapped to fit in either face.
-DEJAVU = '/usr/share/fonts/truetype/dejavu'
-FALLBACK_FILES = {
-    ('Tahoma', False): os.path.join(DEJAVU, 'DejaVuSans.ttf'),
-    ('Tahoma', True): os.path.join(DEJAVU, 'DejaVuSans-Bold.ttf'),
-}
-measure_fallback = False
 
 _font_cache = {}
 
@@ -54,10 +53,9 @@ def _font(path, em):
 
 
 def text_width(face, bold, em, text):
-    width = _font(FONT_FILES[(face, bold)], em).getlength(text)
-    if measure_fallback and (face, bold) in FALLBACK_FILES:
-        width = max(width, _font(FALLBACK_FILES[(face, bold)], em).getlength(text))
-    return width * WIDTH_SLACK
+    """The width the text may take on any machine: its own font's or the fallback's, if wider."""
+    widths = (_font(files[(face, bold)], em).getlength(text) for files in (FONT_FILES, FALLBACK_FILES))
+    return max(widths) * WIDTH_SLACK
 
 
 def wrap(face, bold, em, text, width):
@@ -214,14 +212,16 @@ def render(meta, blocks, style, width, target):
     sub = meta.get('subtitle', '')
     block_height = title_em * 1.15 + (style['sub_em'] * 1.2 if sub else 0)
     top = 120 + (style['title_band'] - 120 - block_height) / 2
+    # The renderer centres them on the page's middle, whichever font it draws them in.
+    wmf.text_align(TA_CENTER_TOP)
     wmf.font(face, title_em, bold=True)
     wmf.text_color(style['title'])
-    wmf.text((width - text_width(face, True, title_em, meta['title']) / WIDTH_SLACK) / 2, top, meta['title'])
+    wmf.text(width / 2, top, meta['title'])
     if sub:
         wmf.font(face, style['sub_em'], bold=True)
         wmf.text_color(style['sub'])
-        wmf.text((width - text_width(face, True, style['sub_em'], sub) / WIDTH_SLACK) / 2,
-                 top + title_em * 1.15, sub)
+        wmf.text(width / 2, top + title_em * 1.15, sub)
+    wmf.text_align(TA_LEFT_TOP)
     # Body.
     current_font = None
     for op in ops:
@@ -251,14 +251,12 @@ def render(meta, blocks, style, width, target):
 
 
 def main(source_dir, out_screen, out_print):
-    global measure_fallback
     os.makedirs(out_screen, exist_ok=True)
     os.makedirs(out_print, exist_ok=True)
     for name in sorted(os.listdir(source_dir)):
         if not name.endswith('.txt'):
             continue
         meta, blocks = parse(os.path.join(source_dir, name))
-        measure_fallback = meta.get('fallback') == 'wide'
         stem = name[:-4]
         screen_width = int(meta.get('width', 10440))
         render(meta, blocks, SCREEN, screen_width, 'wmf/' + stem).save(os.path.join(out_screen, stem + '.wmf'))
