@@ -16,4 +16,6 @@ mkdir -p "$content"
 # Llandudno: five panoramas with their quiz pictures, and the three maps of its activities.
 "$python" llandudno_pictures.py "$content/Images"
 "$python" llandudno_maps.py "$content/Images"
+"$python" stlucia_pictures.py "$content/Images"
+"$python" stlucia_maps.py "$content/Images"
 du -sh "$content"
