@@ -13,4 +13,7 @@ mkdir -p "$content"
 "$python" sounds.py "$content/wav"
 "$python" pictures.py "$content"
 "$python" maps.py "$content/Images"
+# Isles of Scilly: Human Geography, Economy, Living by the sea (pages and worksheets above)
+"$python" scillypictures.py "$content/Images"
+"$python" scillymaps.py "$content/Images"
 du -sh "$content"
