@@ -10,7 +10,7 @@ option(BRELLINSHORE_DEB_LAYOUT "Install for the Debian package (worksheets under
 set(BS_PROGRAM_DIR lib/brellinshore)
 install(TARGETS brellinshore RUNTIME DESTINATION ${BS_PROGRAM_DIR})
 install(TARGETS bs_sound LIBRARY DESTINATION ${BS_PROGRAM_DIR})
-foreach(folder Images wmf wmf2 wav logo)
+foreach(folder Images wmf wmf2 wav logo topics)
     if(EXISTS ${PROJECT_SOURCE_DIR}/content/${folder})
         install(DIRECTORY ${PROJECT_SOURCE_DIR}/content/${folder} DESTINATION ${BS_PROGRAM_DIR})
     endif()

@@ -1,14 +1,18 @@
 #include "activities/ActivitiesScreens.h"
 
 #include "activities/ActivityScreen.h"
+#include "app/Program.h"
 #include "app/Screens.h"
 
 namespace bs {
 
 void registerActivitiesScreens(Screens& screens)
 {
-    for (const QString& formName : activityFormNames())
-        screens.registerScreen<ActivityScreen>(formName);
+    screens.registerSource([](Program& program, const QString& formName) -> Screens::Factory {
+        if (!program.topicLibrary().activityNamed(formName))
+            return {};
+        return [](Program& owner, const QString& name) -> Screen* { return new ActivityScreen(owner, name); };
+    });
 }
 
 } // namespace bs

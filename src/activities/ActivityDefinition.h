@@ -17,6 +17,7 @@ struct ActivityItem
     QString text;
     QPoint start;  // also its home slot
     QPoint target; // item i belongs in target box i
+    QString boxName; // what names the target box on screen ("12th century"); empty: its number
 };
 
 // A font as the designs name it.
@@ -52,7 +53,8 @@ struct LineSpec
     int widthPixels = 1;
 };
 
-// Everything that differs between the five drag-and-drop screens.
+// Everything that differs between one drag-and-drop screen and another; read from the topic
+// files (topicdata/TopicFile).
 struct ActivityDefinition
 {
     QString formName;
@@ -65,10 +67,5 @@ struct ActivityDefinition
     // Every control of the screen, front to back: "Label2(5)", "Label6", "Line1", "Image1(0)".
     QStringList stacking;
 };
-
-// The definitions of "scilly1lab", "scilly2lab", "scilly1ord", "scilly2ord" and "groupingord".
-const std::vector<ActivityDefinition>& activityDefinitions();
-// The definition of one form, or nullptr.
-const ActivityDefinition* activityDefinition(const QString& formName);
 
 } // namespace bs

@@ -24,9 +24,9 @@ const QString thudCue = QStringLiteral("wav\\thud3.wav");
 const QString clickCue = QStringLiteral("wav\\click.wav");
 const QString resultsScreen = QStringLiteral("Welldone");
 
-const ActivityDefinition& definitionOf(const QString& formName)
+const ActivityDefinition& definitionOf(Program& program, const QString& formName)
 {
-    const ActivityDefinition* definition = activityDefinition(formName);
+    const ActivityDefinition* definition = program.topicLibrary().activityNamed(formName);
     if (!definition)
         throw std::logic_error("no activity named " + formName.toStdString());
     return *definition;
@@ -92,17 +92,9 @@ private:
 
 } // namespace
 
-QStringList activityFormNames()
-{
-    QStringList names;
-    for (const ActivityDefinition& definition : activityDefinitions())
-        names << definition.formName;
-    return names;
-}
-
 ActivityScreen::ActivityScreen(Program& program, const QString& formName)
     : Screen(program, formName)
-    , m_definition(definitionOf(formName))
+    , m_definition(definitionOf(program, formName))
     , m_engine(rects(m_definition, &ActivityItem::start), rects(m_definition, &ActivityItem::target))
 {
     const QSize size = m_definition.itemSize;
@@ -215,6 +207,7 @@ void ActivityScreen::Form_Load()
         Image1(i)->setPicture(program().pictures().load(m_definition.pictures[i].path));
     for (int i = 0; i < n; ++i) {
         Label2(i)->setText(Label1(i)->text());
+        fitCaption(Label2(i), m_definition.itemFont);
         Label1(i)->setText(QString());
         Label1(i)->setAutoFillBackground(false);
         Label1(i)->show();

@@ -70,6 +70,5 @@ private:
 };
 
 // Every activity screen's form name.
-QStringList activityFormNames();
 
 } // namespace bs

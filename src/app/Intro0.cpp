@@ -8,9 +8,11 @@
 #include "topics/DrawingPages.h"
 #include "topics/Guide.h"
 #include "topics/Teacher.h"
-#include "topics/Topics.h"
+#include "topicdata/TopicLibrary.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
+
+#include <algorithm>
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,32 +31,35 @@ const QColor formBlue(39, 63, 137);
 struct MenuEntry
 {
     int index;
-    const char* caption;
+    QString caption;
     QRect twips;
     double points;
     QColor back;
+    QString place; // the topic entries' place and topic; empty for the others
+    QString topic;
 };
 
-std::vector<MenuEntry> menuEntries()
+const std::vector<MenuEntry>& menuEntries()
 {
-    const int columns[] = {120, 4440, 8760};
-    const int rows[] = {4920, 5520, 6120, 6720, 7320};
-    const char* const topicsByRow[] = {"History", "Physical Geography", "Human Geography", "Economy",
-                                       "Living by the sea"};
-    // Each place's entries, top to bottom: Llandudno's History is entry 15, the rest run on.
-    const int indexes[3][5] = {{15, 0, 1, 2, 3}, {4, 5, 6, 7, 8}, {9, 10, 11, 12, 13}};
-    std::vector<MenuEntry> entries;
-    for (int column = 0; column < 3; ++column) {
-        for (int row = 0; row < 5; ++row) {
-            entries.push_back({indexes[column][row], topicsByRow[row],
-                               QRect(columns[column], rows[row], 3075, 375), 12, black});
+    static const std::vector<MenuEntry> entries = [] {
+        const int columns[] = {120, 4440, 8760};
+        const int rows[] = {4920, 5520, 6120, 6720, 7320};
+        // Each place's entries, top to bottom: Llandudno's History is entry 15, the rest run on.
+        const int indexes[3][5] = {{15, 0, 1, 2, 3}, {4, 5, 6, 7, 8}, {9, 10, 11, 12, 13}};
+        std::vector<MenuEntry> list;
+        for (int column = 0; column < 3; ++column) {
+            for (int row = 0; row < 5; ++row) {
+                list.push_back({indexes[column][row], menuTopics()[row], QRect(columns[column], rows[row], 3075, 375), 12,
+                                black, menuPlaces()[column], menuTopics()[row]});
+            }
         }
-    }
-    entries.push_back({20, "Teachers' Guide", QRect(120, 3480, 3075, 495), 14.25, navy});
-    entries.push_back({19, "Acknowledgments", QRect(120, 7920, 2955, 495), 14.25, navy});
-    entries.push_back({17, "Multiple Choice Wizard", QRect(3120, 7920, 3795, 495), 15.75, navy});
-    entries.push_back({18, "Worksheet Catalogue", QRect(6960, 7920, 3555, 495), 15.75, navy});
-    entries.push_back({16, "Exit", QRect(10560, 7920, 1245, 495), 18, black});
+        list.push_back({20, QStringLiteral("Teachers' Guide"), QRect(120, 3480, 3075, 495), 14.25, navy, {}, {}});
+        list.push_back({19, QStringLiteral("Acknowledgments"), QRect(120, 7920, 2955, 495), 14.25, navy, {}, {}});
+        list.push_back({17, QStringLiteral("Multiple Choice Wizard"), QRect(3120, 7920, 3795, 495), 15.75, navy, {}, {}});
+        list.push_back({18, QStringLiteral("Worksheet Catalogue"), QRect(6960, 7920, 3555, 495), 15.75, navy, {}, {}});
+        list.push_back({16, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 18, black, {}, {}});
+        return list;
+    }();
     return entries;
 }
 
@@ -99,10 +104,9 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
     connect(Option1, &QRadioButton::clicked, this, &Intro0::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Intro0::Option2_Click);
 
-    const char* const places[] = {"Llandudno", "Isles of Scilly", "St Lucia"};
     const int placeLefts[] = {120, 4440, 8760};
     for (int i = 0; i < 3; ++i) {
-        Label4.add(i, makeLabel(this, QStringLiteral("Label4_%1").arg(i), QString::fromUtf8(places[i]),
+        Label4.add(i, makeLabel(this, QStringLiteral("Label4_%1").arg(i), menuPlaces()[i],
                                 QRect(placeLefts[i], 4560, 3075, 420), uiFont(tahoma, 14.25, true), yellow,
                                 Qt::AlignHCenter | Qt::AlignTop));
     }
@@ -110,7 +114,7 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
     for (const MenuEntry& entry : menuEntries()) {
         LabelButton* button =
             makeLabelButton(this, QStringLiteral("Label2_%1").arg(entry.index),
-                            QString::fromUtf8(entry.caption), entry.twips, entry.points, entry.back);
+                            entry.caption, entry.twips, entry.points, entry.back);
         Label2.add(entry.index, button);
         const int index = entry.index;
         connect(button, &LabelButton::clicked, this, [this, index] { Label2_Click(index); });
@@ -200,12 +204,40 @@ void Intro0::Label2_Click(int index)
         showGuide();
         break;
     default:
-        // The topic entries: open the page of that place and topic, once it exists.
-        if (const Topic* topic = topicForMenuEntry(index); topic && screens.isRegistered(topic->formName))
-            screens.show(topic->formName);
+        openTopic(index);
         break;
     }
     program().playCue(QStringLiteral("wav\\click.wav"));
+}
+
+void Intro0::openTopic(int index)
+{
+    const auto entry = std::find_if(menuEntries().begin(), menuEntries().end(),
+                                    [index](const MenuEntry& e) { return e.index == index; });
+    if (entry == menuEntries().end() || entry->place.isEmpty())
+        return;
+    // The topic files are read here, at the first topic click, never at start-up.
+    Screens& screens = program().screens();
+    const Topic* topic = program().topicLibrary().topicAt(entry->place, entry->topic);
+    if (topic && screens.isRegistered(topic->formName)) {
+        screens.show(topic->formName);
+        return;
+    }
+    program().dialogs().message(topicNotOpenedMessage(entry->place + QStringLiteral(": ") + entry->topic));
+}
+
+int Intro0::topicEntry(const QString& place, const QString& topic)
+{
+    for (const MenuEntry& entry : menuEntries()) {
+        if (entry.place == place && entry.topic == topic)
+            return entry.index;
+    }
+    return -1;
+}
+
+QString Intro0::topicNotOpenedMessage(const QString& topic)
+{
+    return QStringLiteral(u"The topic \u201C%1\u201D could not be opened.").arg(topic);
 }
 
 void Intro0::showLeavingScreen()

@@ -38,10 +38,17 @@ public:
     ControlArray<LabelButton> Label2; // index 14 does not exist
     QTimer* Timer1;
 
+    // What a pupil is told when a topic entry has no page to open ("Isles of Scilly: Economy").
+    static QString topicNotOpenedMessage(const QString& topic);
+    // The index of the topic entry for a place and topic, or -1.
+    static int topicEntry(const QString& place, const QString& topic);
+
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
 
+
 private:
+    void openTopic(int index);
     void showAcknowledgments();
     void showGuide();
     void showLeavingScreen();

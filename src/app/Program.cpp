@@ -34,6 +34,13 @@ Services Program::realServices(const QString& contentRoot)
     return services;
 }
 
+TopicLibrary& Program::topicLibrary()
+{
+    if (!m_topicLibrary)
+        m_topicLibrary = std::make_unique<TopicLibrary>(m_content.resolve(QStringLiteral("topics")));
+    return *m_topicLibrary;
+}
+
 void Program::playCue(const QString& contentPath)
 {
     if (state.soundon == 1)

@@ -4,6 +4,7 @@
 #include "platform/Content.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
+#include "topicdata/TopicLibrary.h"
 
 #include <functional>
 #include <memory>
@@ -35,6 +36,8 @@ public:
     Printer& printer() { return *m_services.printer; }
     Display& display() { return *m_services.display; }
     Screens& screens() { return *m_screens; }
+    // The topic files of the content's "topics" folder, read when first asked for.
+    TopicLibrary& topicLibrary();
 
     // Plays a cue such as "wav\click.wav" when, and only when, the sound switch holds 1.
     void playCue(const QString& contentPath);
@@ -45,6 +48,7 @@ private:
     Content m_content;
     Pictures m_pictures;
     Services m_services;
+    std::unique_ptr<TopicLibrary> m_topicLibrary;
     std::unique_ptr<Screens> m_screens; // last member: screens go before the services they use
 };
 

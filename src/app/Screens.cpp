@@ -22,14 +22,31 @@ void Screens::registerScreen(const QString& formName, Factory factory)
     m_factories.insert(formName, std::move(factory));
 }
 
+void Screens::registerSource(Source source)
+{
+    m_sources.push_back(std::move(source));
+}
+
+const Screens::Factory* Screens::factory(const QString& formName)
+{
+    auto known = m_factories.constFind(formName);
+    if (known != m_factories.constEnd())
+        return &*known;
+    for (const Source& source : m_sources) {
+        if (Factory made = source(m_program, formName))
+            return &*m_factories.insert(formName, std::move(made));
+    }
+    return nullptr;
+}
+
 Screen& Screens::touch(const QString& formName)
 {
     if (Screen* screen = m_loaded.value(formName))
         return *screen;
-    const auto factory = m_factories.constFind(formName);
-    if (factory == m_factories.constEnd())
+    const Factory* make = factory(formName);
+    if (!make)
         throw std::logic_error("no screen named " + formName.toStdString());
-    Screen* screen = (*factory)(m_program, formName);
+    Screen* screen = (*make)(m_program, formName);
     // Known as loaded before the load event runs, so the event may touch its own controls.
     m_loaded.insert(formName, screen);
     screen->prepareControls();

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 namespace bs {
 
@@ -20,6 +21,9 @@ class Screens
 {
 public:
     using Factory = std::function<Screen*(Program&, const QString& formName)>;
+    // Gives the factory of a screen known only from data (a topic page, an activity), or an
+    // empty one; asked only for names registered no other way.
+    using Source = std::function<Factory(Program&, const QString& formName)>;
 
     explicit Screens(Program& program);
     ~Screens();
@@ -31,7 +35,8 @@ public:
     {
         registerScreen(formName, [](Program& program, const QString& name) -> Screen* { return new T(program, name); });
     }
-    bool isRegistered(const QString& formName) const { return m_factories.contains(formName); }
+    void registerSource(Source source);
+    bool isRegistered(const QString& formName) { return factory(formName) != nullptr; }
 
     // The loaded screen, loading it (and running its load event) first if need be.
     Screen& touch(const QString& formName);
@@ -59,8 +64,11 @@ public:
     void closeAll();
 
 private:
+    const Factory* factory(const QString& formName);
+
     Program& m_program;
     QHash<QString, Factory> m_factories;
+    std::vector<Source> m_sources;
     QHash<QString, Screen*> m_loaded;
 };
 

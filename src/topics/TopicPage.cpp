@@ -8,7 +8,6 @@
 #include "quiz/QuizOpeners.h"
 #include "topics/DrawingPages.h"
 #include "topics/Teacher.h"
-#include "topics/Topics.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
@@ -26,9 +25,9 @@ namespace {
 constexpr double PageWidthTwips = 12000;
 const QColor pageBlue(39, 63, 137);
 
-const Topic& topicNamed(const QString& formName)
+const Topic& topicNamed(Program& program, const QString& formName)
 {
-    const Topic* topic = topicByFormName(formName);
+    const Topic* topic = program.topicLibrary().topicNamed(formName);
     if (!topic)
         throw std::logic_error("no topic named " + formName.toStdString());
     return *topic;
@@ -37,7 +36,7 @@ const Topic& topicNamed(const QString& formName)
 } // namespace
 
 TopicPage::TopicPage(Program& program, const QString& formName)
-    : Screen(program, formName), m_topic(topicNamed(formName))
+    : Screen(program, formName), m_topic(topicNamed(program, formName))
 {
     setSizeTwips(PageWidthTwips, 9000);
 
@@ -141,10 +140,10 @@ void TopicPage::Label3_Click(int index)
         openActivityIfPresent(m_topic.ordering);
         break;
     case 4:
-        openNotes(2, m_topic.keyFactsKey, m_topic.keyFactsFirstPage);
+        openNotes(2, m_topic.keyFactsKey, Teacher::pageFileName(m_topic.keyFactsKey, 1));
         break;
     case 5:
-        openNotes(1, m_topic.notesKey, m_topic.notesPage);
+        openNotes(1, m_topic.notesKey, m_topic.notesKey + QStringLiteral(".wmf"));
         break;
     case 2: {
         Screens& screens = program().screens();

@@ -13,8 +13,8 @@ class LabelButton;
 struct Topic;
 
 // A topic page ("scilly1", "scilly2", ...): the topic's title, a panorama the pupil pans with
-// the scroll bar, and the activity menu. One class for every topic; the rows of the topic
-// table (topics/Topics.h) tell the pages apart.
+// the scroll bar, and the activity menu. One class for every topic; the topic files
+// (content/topics, read by topicdata/TopicLibrary) tell the pages apart.
 class TopicPage : public Screen
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // The drag geometry and scoring of the activities, without any widgets.
 #include "activities/ActivityDefinition.h"
 #include "activities/DragEngine.h"
+#include "topicdata/TopicLibrary.h"
 
 #include <QTest>
 
@@ -23,9 +24,15 @@ std::vector<TwipsRect> rects(const ActivityDefinition& definition, bool targets)
     return result;
 }
 
+TopicLibrary& shippedTopics()
+{
+    static TopicLibrary library(QStringLiteral(BS_CONTENT_DIR "/topics"));
+    return library;
+}
+
 DragEngine engineFor(const QString& formName)
 {
-    const ActivityDefinition* definition = activityDefinition(formName);
+    const ActivityDefinition* definition = shippedTopics().activityNamed(formName);
     Q_ASSERT(definition);
     return DragEngine(rects(*definition, false), rects(*definition, true));
 }
@@ -103,8 +110,10 @@ private Q_SLOTS:
     void everyDropSnapsIntoOneBoxAtMost_data()
     {
         QTest::addColumn<QString>("formName");
-        for (const ActivityDefinition& definition : activityDefinitions())
-            QTest::newRow(qPrintable(definition.formName)) << definition.formName;
+        for (const Topic& topic : shippedTopics().topics()) {
+            for (const ActivityDefinition& definition : topic.activities)
+                QTest::newRow(qPrintable(definition.formName)) << definition.formName;
+        }
     }
     // No box's corner lies in another box's zone, so every box catches a drop on itself with
     // exactly one thud and keeps the item there.
@@ -191,51 +200,6 @@ private Q_SLOTS:
         QVERIFY(engine.allPlaced());
         QCOMPARE(engine.score(), 4);
         QCOMPARE(engine.score(), 4); // a second check counts afresh
-    }
-
-    // The plants' boxes run from the simplest on the left to the most complicated.
-    void plantBoxesRunFromSimplestToMostComplicated()
-    {
-        const ActivityDefinition* plants = activityDefinition(QStringLiteral("groupingord"));
-        QVERIFY(plants);
-        std::vector<ActivityItem> items = plants->items;
-        std::sort(items.begin(), items.end(),
-                  [](const ActivityItem& a, const ActivityItem& b) { return a.target.x() < b.target.x(); });
-        QStringList order;
-        for (const ActivityItem& item : items)
-            order << item.text;
-        QCOMPARE(order, QStringList({"Algae", "Lichen", "Mosses", "Conifer", "Flowering Plants"}));
-    }
-
-    void definitionsHoldTheirItems_data()
-    {
-        QTest::addColumn<QString>("formName");
-        QTest::addColumn<int>("items");
-        QTest::newRow("scilly1lab") << "scilly1lab" << 6;
-        QTest::newRow("scilly2lab") << "scilly2lab" << 6;
-        QTest::newRow("scilly1ord") << "scilly1ord" << 4;
-        QTest::newRow("scilly2ord") << "scilly2ord" << 5;
-        QTest::newRow("groupingord") << "groupingord" << 5;
-    }
-    void definitionsHoldTheirItems()
-    {
-        QFETCH(QString, formName);
-        QFETCH(int, items);
-        const ActivityDefinition* definition = activityDefinition(formName);
-        QVERIFY(definition);
-        QCOMPARE(int(definition->items.size()), items);
-        QStringList stacking = definition->stacking;
-        QCOMPARE(stacking.removeDuplicates(), 0);
-    }
-
-    void orderingTextsAreKeptExactly()
-    {
-        const ActivityDefinition* history = activityDefinition(QStringLiteral("scilly1ord"));
-        QCOMPARE(history->items[1].text.size(), 70);
-        const ActivityDefinition* islands = activityDefinition(QStringLiteral("scilly2ord"));
-        QCOMPARE(islands->items[0].text, QString::fromUtf8("St Martin\xE2\x80\x99s"));
-        QCOMPARE(islands->items[2].text, QString::fromUtf8("St Mary\xE2\x80\x99s"));
-        QCOMPARE(islands->items[1].target, QPoint(9240, 2130)); // Bryher, beside the smallest community
     }
 };
 

@@ -25,7 +25,7 @@
 #include "topics/Guide.h"
 #include "topics/Teacher.h"
 #include "topics/TopicPage.h"
-#include "topics/Topics.h"
+#include "topicdata/TopicLibrary.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
 
@@ -78,6 +78,17 @@ const QString worksheetPrinting = QStringLiteral("Your worksheet is now printing
 const QString savingProblem = QStringLiteral("There was a problem saving your worksheet");
 const QString saved = QStringLiteral("Your worksheet has been saved.");
 const QString sweepTitle = QStringLiteral("Sweep Worksheet");
+
+TopicLibrary& shippedTopics()
+{
+    static TopicLibrary library(QStringLiteral(BS_CONTENT_DIR "/topics"));
+    return library;
+}
+
+QString topicFile(const Topic& topic)
+{
+    return QStringLiteral("topics/") + topic.formName + QStringLiteral(".json");
+}
 
 // Noise of the file's own length, the same on every run.
 QByteArray garbageBytes(qsizetype length)
@@ -214,6 +225,7 @@ public:
         return QDir::cleanPath(path) == damaged ? m_damage : Damage::None;
     }
     bool usable(const QString& contentPath) const { return damageOf(contentPath) == Damage::None; }
+    bool damages(const QString& file) const { return m_damage != Damage::None && m_damagedFile == file; }
 
     // A box shows what the program's loader makes of the file: nothing for a missing file or
     // noise, the picture for an intact photograph.
@@ -341,8 +353,25 @@ void startAndLeave(Tour& tour)
 TopicPage& openTopic(Tour& tour, const Topic& topic)
 {
     Intro0& menu = openMenu(tour);
-    click(menu.Label2(topic.menuEntry));
+    click(menu.Label2(Intro0::topicEntry(topic.place, topic.topic)));
     return tour.screens().get<TopicPage>(topic.formName);
+}
+
+// A damaged topic file: its entry tells the pupil, and the menu carries on.
+bool topicRefused(Tour& tour, const Topic& topic)
+{
+    if (!tour.damages(topicFile(topic)))
+        return false;
+    Intro0& menu = openMenu(tour);
+    click(menu.Label2(Intro0::topicEntry(topic.place, topic.topic)));
+    [&] {
+        QCOMPARE(tour.test().dialogs().messages.value(0),
+                 Intro0::topicNotOpenedMessage(topic.place + QStringLiteral(": ") + topic.topic));
+        QVERIFY(!tour.screens().isLoaded(topic.formName));
+        QVERIFY(tour.shown(QStringLiteral("intro0")));
+        QVERIFY(tour.test().sound().played.contains(clickCue));
+    }();
+    return true;
 }
 
 void checkTopicPage(Tour& tour, const Topic& topic)
@@ -394,6 +423,8 @@ void printPage(Tour& tour, LabelButton* printButton, const Picture& printed)
 
 void topicNotes(Tour& tour, const Topic& topic)
 {
+    if (topicRefused(tour, topic))
+        return;
     auto& page = openTopic(tour, topic);
     STEP(checkTopicPage(tour, topic));
 
@@ -401,7 +432,7 @@ void topicNotes(Tour& tour, const Topic& topic)
     QVERIFY(tour.shown(QStringLiteral("teacher")));
     auto* viewer = &tour.screens().get<Teacher>(QStringLiteral("teacher"));
     QCOMPARE(viewer->Label1->text(), QStringLiteral("Page 1 of 2"));
-    STEP(checkDrawingPage(tour, *viewer, topic.keyFactsFirstPage));
+    STEP(checkDrawingPage(tour, *viewer, Teacher::pageFileName(topic.keyFactsKey, 1)));
     STEP(printPage(tour, viewer->Label3(0), viewer->Image2->picture()));
     STEP(click(viewer->Label3(2)));
     QCOMPARE(viewer->Label1->text(), QStringLiteral("Page 2 of 2"));
@@ -417,7 +448,7 @@ void topicNotes(Tour& tour, const Topic& topic)
     viewer = &tour.screens().get<Teacher>(QStringLiteral("teacher"));
     QVERIFY(tour.shown(QStringLiteral("teacher")));
     QVERIFY(viewer->Label1->isHidden());
-    STEP(checkDrawingPage(tour, *viewer, topic.notesPage));
+    STEP(checkDrawingPage(tour, *viewer, topic.notesKey + QStringLiteral(".wmf")));
     STEP(printPage(tour, viewer->Label3(0), viewer->Image2->picture()));
     STEP(click(viewer->Label3(1)));
     STEP(leaveTopic(tour, topic));
@@ -465,6 +496,8 @@ void answerQuiz(Tour& tour, bool rightly)
 
 void topicQuiz(Tour& tour, const Topic& topic)
 {
+    if (topicRefused(tour, topic))
+        return;
     STEP(openTopic(tour, topic));
     STEP(checkTopicPage(tour, topic));
     if (openTopicQuiz(tour, topic)) {
@@ -536,6 +569,8 @@ void doActivity(Tour& tour, const QString& formName)
 
 void topicActivities(Tour& tour, const Topic& topic)
 {
+    if (topicRefused(tour, topic))
+        return;
     auto& page = openTopic(tour, topic);
     STEP(checkTopicPage(tour, topic));
     STEP(click(page.Label3(1)));
@@ -548,6 +583,8 @@ void topicActivities(Tour& tour, const Topic& topic)
 void groupingActivity(Tour& tour)
 {
     STEP(openMenu(tour));
+    if (!tour.screens().isRegistered(QStringLiteral("groupingord")))
+        return; // its topic file is the damaged one
     // No topic page opens it; it is opened as a page would.
     openActivity(tour.program(), QStringLiteral("groupingord"), QStringLiteral("Plants of the islands"));
     STEP(doActivity(tour, QStringLiteral("groupingord")));
@@ -713,7 +750,7 @@ std::vector<Part> tourParts()
         {QStringLiteral("wizard and catalogue"), wizardAndCatalogue},
         {QStringLiteral("celebrations"), celebrations},
     };
-    for (const Topic& topic : topics()) {
+    for (const Topic& topic : shippedTopics().topics()) {
         parts.push_back({topic.formName + QStringLiteral(" notes"), [&topic](Tour& t) { topicNotes(t, topic); }});
         parts.push_back({topic.formName + QStringLiteral(" quiz"), [&topic](Tour& t) { topicQuiz(t, topic); }});
         parts.push_back(
@@ -760,6 +797,19 @@ private Q_SLOTS:
                 used.unite(watch.opened());
             for (const QString& file : std::as_const(used))
                 m_usedBy[file].insert(p);
+        }
+        // Every topic part reads the whole topics folder; a topic file matters to the parts
+        // that show its page or its activities.
+        for (const Topic& topic : shippedTopics().topics()) {
+            QStringList forms{topic.formName};
+            for (const ActivityDefinition& activity : topic.activities)
+                forms << activity.formName;
+            std::set<std::size_t> parts;
+            for (std::size_t p = 0; p < m_parts.size(); ++p) {
+                if (forms.contains(m_parts[p].name.section(u' ', 0, 0)))
+                    parts.insert(p);
+            }
+            m_usedBy[topicFile(topic)] = parts;
         }
     }
 

@@ -23,7 +23,6 @@
 #include "topics/Guide.h"
 #include "topics/Teacher.h"
 #include "topics/TopicPage.h"
-#include "topics/Topics.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/Worksheet.h"
 
@@ -496,10 +495,8 @@ private:
     {
         static const QList<int> topicEntries{15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
         QList<int> openingEntries; // the entries with a topic page behind them
-        for (int entry : topicEntries) {
-            if (topicForMenuEntry(entry))
-                openingEntries.append(entry);
-        }
+        for (const Topic& topic : m_test.program().topicLibrary().topics())
+            openingEntries.append(Intro0::topicEntry(topic.place, topic.topic));
         switch (weighted({50, 6, 5, 7, 7, 7, 5, 10, 3})) {
         case 0: {
             const int entry = openingEntries.isEmpty() || chance(0.2) ? pickFrom(topicEntries) : pickFrom(openingEntries);

@@ -31,6 +31,10 @@ TestProgram::TestProgram(const QStringList& contentFiles)
     services.printer = std::move(printer);
     services.display = std::move(display);
     services.endProgram = [calls = m_endCalls] { ++*calls; };
+    // The topic files describe screens, as code would: every test has them.
+    const QStringList topicFiles = QDir(QStringLiteral(BS_CONTENT_DIR "/topics")).entryList({QStringLiteral("*.json")}, QDir::Files);
+    for (const QString& file : topicFiles)
+        copyContent(QStringLiteral("topics/") + file);
     for (const QString& file : contentFiles)
         copyContent(file);
     m_program = std::make_unique<Program>(m_dir.path(), std::move(services));

@@ -6,7 +6,6 @@
 #include "topics/Teacher.h"
 #include "topics/TopicPage.h"
 #include "topics/TopicTestFiles.h"
-#include "topics/Topics.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -351,17 +350,6 @@ private Q_SLOTS:
         QTest::mouseMove(page->Label3(4));
         QTRY_VERIFY(page->Label3(4)->isOpaque());
         QVERIFY(!page->Label3(5)->isOpaque());
-    }
-
-    // Adding a row to the table is all a new topic needs: the menu entry then opens its page.
-    void menuEntriesFollowTheTopicTable()
-    {
-        for (const Topic& topic : topics()) {
-            QVERIFY(m_test->screens().isRegistered(topic.formName));
-            QCOMPARE(topicForMenuEntry(topic.menuEntry), &topic);
-        }
-        QCOMPARE(topicForMenuEntry(4)->formName, QStringLiteral("scilly1"));
-        QCOMPARE(topicForMenuEntry(5)->formName, QStringLiteral("scilly2"));
     }
 
 private:

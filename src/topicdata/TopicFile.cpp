@@ -1,0 +1,479 @@
+#include "topicdata/TopicFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cmath>
+
+namespace bs {
+
+TopicFileError::TopicFileError(QString file_, QString field_, QString reason_)
+    : std::runtime_error((file_ + QStringLiteral(": ") + field_ + QStringLiteral(": ") + reason_).toStdString())
+    , file(std::move(file_))
+    , field(std::move(field_))
+    , reason(std::move(reason_))
+{
+}
+
+QString TopicFileError::message() const
+{
+    return field.isEmpty() ? file + QStringLiteral(": ") + reason : file + QStringLiteral(": field ") + field + QStringLiteral(": ") + reason;
+}
+
+namespace {
+
+constexpr int FormWidth = 12000;
+constexpr int FormHeight = 9000;
+constexpr int MaxItems = 12;
+constexpr int MaxPictures = 12;
+constexpr int MaxLabels = 40;
+
+// Screens of the program whose names a topic file may not take.
+const QStringList& programScreens()
+{
+    static const QStringList names{QStringLiteral("intro0"),   QStringLiteral("Titlefrm"), QStringLiteral("Grey"),
+                                   QStringLiteral("multiple"), QStringLiteral("Welldone"), QStringLiteral("Wrong"),
+                                   QStringLiteral("wizard"),   QStringLiteral("worksheets"), QStringLiteral("teacher"),
+                                   QStringLiteral("guide")};
+    return names;
+}
+
+// Walks one file's JSON, always knowing the path of the field in hand, so that every refusal
+// names it.
+class Reader
+{
+public:
+    explicit Reader(QString file) : m_file(std::move(file)) {}
+
+    [[noreturn]] void fail(const QString& field, const QString& reason) const
+    {
+        throw TopicFileError(m_file, field, reason);
+    }
+
+    QJsonValue field(const QJsonObject& object, const QString& path, const QString& key, bool required = true) const
+    {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() && required)
+            fail(join(path, key), QStringLiteral("missing"));
+        return value;
+    }
+
+    static QString join(const QString& path, const QString& key)
+    {
+        return path.isEmpty() ? key : path + u'.' + key;
+    }
+
+    void onlyKnownKeys(const QJsonObject& object, const QString& path, const QStringList& known) const
+    {
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (!known.contains(it.key()))
+                fail(join(path, it.key()), QStringLiteral("unknown field"));
+        }
+    }
+
+    QJsonObject object(const QJsonValue& value, const QString& path) const
+    {
+        if (!value.isObject())
+            fail(path, QStringLiteral("must be an object"));
+        return value.toObject();
+    }
+
+    QJsonArray array(const QJsonValue& value, const QString& path, int least, int most) const
+    {
+        if (!value.isArray())
+            fail(path, QStringLiteral("must be a list"));
+        const QJsonArray list = value.toArray();
+        if (list.size() < least || list.size() > most)
+            fail(path, QStringLiteral("must hold %1 to %2 entries").arg(least).arg(most));
+        return list;
+    }
+
+    QString text(const QJsonValue& value, const QString& path, int most, bool mayBeEmpty = false) const
+    {
+        if (!value.isString())
+            fail(path, QStringLiteral("must be text"));
+        const QString text = value.toString();
+        if (text.isEmpty() && !mayBeEmpty)
+            fail(path, QStringLiteral("must not be empty"));
+        if (text.size() > most)
+            fail(path, QStringLiteral("is longer than %1 characters").arg(most));
+        for (const QChar c : text) {
+            if (c.category() == QChar::Other_Control || c.isSurrogate())
+                fail(path, QStringLiteral("holds a control character"));
+        }
+        return text;
+    }
+
+    double number(const QJsonValue& value, const QString& path, double least, double most) const
+    {
+        if (!value.isDouble())
+            fail(path, QStringLiteral("must be a number"));
+        const double n = value.toDouble();
+        if (!std::isfinite(n) || n < least || n > most)
+            fail(path, QStringLiteral("must be from %1 to %2").arg(least).arg(most));
+        return n;
+    }
+
+    int whole(const QJsonValue& value, const QString& path, int least, int most) const
+    {
+        const double n = number(value, path, least, most);
+        if (n != std::floor(n))
+            fail(path, QStringLiteral("must be a whole number"));
+        return int(n);
+    }
+
+    bool boolean(const QJsonValue& value, const QString& path) const
+    {
+        if (!value.isBool())
+            fail(path, QStringLiteral("must be true or false"));
+        return value.toBool();
+    }
+
+    QPoint point(const QJsonValue& value, const QString& path, int least, int mostX, int mostY) const
+    {
+        const QJsonArray xy = array(value, path, 2, 2);
+        return QPoint(whole(xy[0], path + QStringLiteral("[0]"), least, mostX), whole(xy[1], path + QStringLiteral("[1]"), least, mostY));
+    }
+
+    // A box that lies wholly inside the form.
+    QRect box(const QJsonValue& value, const QString& path) const
+    {
+        const QJsonArray list = array(value, path, 4, 4);
+        const int left = whole(list[0], path + QStringLiteral("[0]"), 0, FormWidth);
+        const int top = whole(list[1], path + QStringLiteral("[1]"), 0, FormHeight);
+        const int width = whole(list[2], path + QStringLiteral("[2]"), 1, FormWidth);
+        const int height = whole(list[3], path + QStringLiteral("[3]"), 1, FormHeight);
+        if (left + width > FormWidth || top + height > FormHeight)
+            fail(path, QStringLiteral("runs outside the 12000 x 9000 form"));
+        return QRect(left, top, width, height);
+    }
+
+    Qt::Alignment alignment(const QJsonValue& value, const QString& path) const
+    {
+        const QString name = text(value, path, 10);
+        if (name == QLatin1String("left"))
+            return Qt::AlignLeft;
+        if (name == QLatin1String("centre"))
+            return Qt::AlignHCenter;
+        if (name == QLatin1String("right"))
+            return Qt::AlignRight;
+        fail(path, QStringLiteral("must be \"left\", \"centre\" or \"right\""));
+    }
+
+    QColor colour(const QJsonValue& value, const QString& path) const
+    {
+        static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        const QString name = text(value, path, 7);
+        if (!hex.match(name).hasMatch())
+            fail(path, QStringLiteral("must be a colour \"#RRGGBB\""));
+        return QColor::fromString(name);
+    }
+
+    FontSpec font(const QJsonValue& value, const QString& path) const
+    {
+        const QJsonObject object = this->object(value, path);
+        onlyKnownKeys(object, path, {QStringLiteral("family"), QStringLiteral("points"), QStringLiteral("bold")});
+        FontSpec font;
+        font.family = text(field(object, path, QStringLiteral("family")), join(path, QStringLiteral("family")), 40);
+        static const QStringList families{QStringLiteral("Tahoma"), QStringLiteral("Times New Roman"),
+                                          QStringLiteral("Arial")};
+        if (!families.contains(font.family))
+            fail(join(path, QStringLiteral("family")), QStringLiteral("must be Tahoma, Times New Roman or Arial"));
+        font.points = number(field(object, path, QStringLiteral("points")), join(path, QStringLiteral("points")), 6, 48);
+        font.bold = boolean(field(object, path, QStringLiteral("bold")), join(path, QStringLiteral("bold")));
+        return font;
+    }
+
+    // A form name: letters and digits, starting with a letter.
+    QString formName(const QJsonValue& value, const QString& path) const
+    {
+        static const QRegularExpression pattern(QStringLiteral("^[A-Za-z][A-Za-z0-9]{0,31}$"));
+        const QString name = text(value, path, 32);
+        if (!pattern.match(name).hasMatch())
+            fail(path, QStringLiteral("must be letters and digits, starting with a letter"));
+        if (programScreens().contains(name, Qt::CaseInsensitive))
+            fail(path, QStringLiteral("names a screen of the program"));
+        return name;
+    }
+
+    // A content path inside one folder of the program ("Images/x.jpg"), written with "/".
+    QString contentPath(const QJsonValue& value, const QString& path, const QString& folder, const QString& suffix = {}) const
+    {
+        const QString name = text(value, path, 200);
+        const QStringList parts = name.split(u'/');
+        if (parts.size() < 2 || parts.first().compare(folder, Qt::CaseInsensitive) != 0)
+            fail(path, QStringLiteral("must be a file in the %1 folder, as \"%1/name\"").arg(folder));
+        for (const QString& part : parts) {
+            if (!safeFileName(part))
+                fail(path, QStringLiteral("must stay inside the program's folder"));
+        }
+        if (!suffix.isEmpty() && !name.endsWith(suffix, Qt::CaseInsensitive))
+            fail(path, QStringLiteral("must end in %1").arg(suffix));
+        return name;
+    }
+
+    // The stem of a drawing's file name ("key scilly1"): one name, no folders.
+    QString fileStem(const QJsonValue& value, const QString& path) const
+    {
+        const QString name = text(value, path, 60);
+        if (!safeFileName(name))
+            fail(path, QStringLiteral("must be a plain file name"));
+        return name;
+    }
+
+    static bool safeFileName(const QString& name)
+    {
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.startsWith(u' ')
+            || name.endsWith(u' ') || name.endsWith(u'.'))
+            return false;
+        static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+        for (const QChar c : name) {
+            if (forbidden.contains(c))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    QString m_file;
+};
+
+QString element(const QString& array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
+// The usual front-to-back order: items in front (a dragged item passes over everything),
+// then the buttons, the labels, the line, the target boxes, the home slots and the pictures.
+QStringList defaultStacking(const ActivityDefinition& activity)
+{
+    const int n = int(activity.items.size());
+    QStringList names;
+    for (int i = n - 1; i >= 0; --i)
+        names << element(QStringLiteral("Label2"), i);
+    for (int k = 2; k >= 0; --k)
+        names << element(QStringLiteral("Label3"), k);
+    for (const LabelSpec& label : activity.labels)
+        names << label.name;
+    if (activity.line)
+        names << QStringLiteral("Line1");
+    for (int i = 0; i < n; ++i)
+        names << element(QStringLiteral("Label1"), i);
+    for (int i = 0; i < n; ++i)
+        names << element(QStringLiteral("Label4"), i);
+    for (int i = 0; i < int(activity.pictures.size()); ++i)
+        names << element(QStringLiteral("Image1"), i);
+    return names;
+}
+
+ActivityDefinition readActivity(const Reader& in, const QJsonValue& value, const QString& path, QString& kind)
+{
+    const QJsonObject object = in.object(value, path);
+    in.onlyKnownKeys(object, path,
+                     {QStringLiteral("form"), QStringLiteral("kind"), QStringLiteral("itemSize"), QStringLiteral("itemFont"),
+                      QStringLiteral("items"), QStringLiteral("pictures"), QStringLiteral("labels"), QStringLiteral("line"),
+                      QStringLiteral("stacking")});
+    auto at = [&](const QString& key) { return Reader::join(path, key); };
+    ActivityDefinition activity;
+    activity.formName = in.formName(in.field(object, path, QStringLiteral("form")), at(QStringLiteral("form")));
+    kind = in.text(in.field(object, path, QStringLiteral("kind")), at(QStringLiteral("kind")), 20);
+    if (kind != QLatin1String("labelling") && kind != QLatin1String("ordering"))
+        in.fail(at(QStringLiteral("kind")), QStringLiteral("must be \"labelling\" or \"ordering\""));
+
+    const QString sizePath = at(QStringLiteral("itemSize"));
+    const QJsonArray size = in.array(in.field(object, path, QStringLiteral("itemSize")), sizePath, 2, 2);
+    activity.itemSize = QSize(in.whole(size[0], sizePath + QStringLiteral("[0]"), 1, FormWidth),
+                              in.whole(size[1], sizePath + QStringLiteral("[1]"), 1, FormHeight));
+    activity.itemFont = in.font(in.field(object, path, QStringLiteral("itemFont")), at(QStringLiteral("itemFont")));
+
+    const QJsonArray items = in.array(in.field(object, path, QStringLiteral("items")), at(QStringLiteral("items")), 1, MaxItems);
+    const QRect form(0, 0, FormWidth, FormHeight);
+    for (int i = 0; i < items.size(); ++i) {
+        const QString itemPath = at(QStringLiteral("items[%1]").arg(i));
+        const QJsonObject item = in.object(items[i], itemPath);
+        in.onlyKnownKeys(item, itemPath,
+                         {QStringLiteral("text"), QStringLiteral("start"), QStringLiteral("target"), QStringLiteral("box")});
+        ActivityItem parsed;
+        parsed.text = in.text(in.field(item, itemPath, QStringLiteral("text")), Reader::join(itemPath, QStringLiteral("text")), 100);
+        for (const auto& [key, corner] : {std::pair{QStringLiteral("start"), &ActivityItem::start},
+                                          std::pair{QStringLiteral("target"), &ActivityItem::target}}) {
+            const QString pointPath = Reader::join(itemPath, key);
+            parsed.*corner = in.point(in.field(item, itemPath, key), pointPath, 0, FormWidth, FormHeight);
+            if (!form.contains(QRect(parsed.*corner, activity.itemSize)))
+                in.fail(pointPath, QStringLiteral("puts the box outside the 12000 x 9000 form"));
+        }
+        const QJsonValue boxName = in.field(item, itemPath, QStringLiteral("box"), false);
+        if (!boxName.isUndefined())
+            parsed.boxName = in.text(boxName, Reader::join(itemPath, QStringLiteral("box")), 100);
+        activity.items.push_back(parsed);
+    }
+
+    const QJsonValue pictures = in.field(object, path, QStringLiteral("pictures"), false);
+    if (!pictures.isUndefined()) {
+        const QJsonArray list = in.array(pictures, at(QStringLiteral("pictures")), 0, MaxPictures);
+        for (int i = 0; i < list.size(); ++i) {
+            const QString picturePath = at(QStringLiteral("pictures[%1]").arg(i));
+            const QJsonObject picture = in.object(list[i], picturePath);
+            in.onlyKnownKeys(picture, picturePath, {QStringLiteral("path"), QStringLiteral("at")});
+            const QString file = in.contentPath(in.field(picture, picturePath, QStringLiteral("path")),
+                                                Reader::join(picturePath, QStringLiteral("path")), QStringLiteral("Images"));
+            // A map may start left of or above the form; it still has to be on the form somewhere.
+            const QPoint topLeft = in.point(in.field(picture, picturePath, QStringLiteral("at")),
+                                            Reader::join(picturePath, QStringLiteral("at")), -FormWidth, FormWidth - 1,
+                                            FormHeight - 1);
+            activity.pictures.push_back({file, topLeft});
+        }
+    }
+
+    static const QRegularExpression labelName(QStringLiteral("^Label([0-9]{1,3})(\\(([0-9]{1,3})\\))?$"));
+    const QJsonArray labels = in.array(in.field(object, path, QStringLiteral("labels")), at(QStringLiteral("labels")), 1, MaxLabels);
+    QSet<QString> names;
+    for (int i = 0; i < labels.size(); ++i) {
+        const QString labelPath = at(QStringLiteral("labels[%1]").arg(i));
+        const QJsonObject label = in.object(labels[i], labelPath);
+        in.onlyKnownKeys(label, labelPath,
+                         {QStringLiteral("name"), QStringLiteral("caption"), QStringLiteral("box"), QStringLiteral("font"),
+                          QStringLiteral("color"), QStringLiteral("align")});
+        auto labelAt = [&](const QString& key) { return Reader::join(labelPath, key); };
+        LabelSpec spec;
+        spec.name = in.text(in.field(label, labelPath, QStringLiteral("name")), labelAt(QStringLiteral("name")), 20);
+        const QRegularExpressionMatch match = labelName.match(spec.name);
+        if (!match.hasMatch())
+            in.fail(labelAt(QStringLiteral("name")), QStringLiteral("must be Label<n> or Label<n>(<k>)"));
+        const int number = match.captured(1).toInt();
+        if (number >= 1 && number <= 4)
+            in.fail(labelAt(QStringLiteral("name")), QStringLiteral("Label1 to Label4 are the items, boxes, slots and buttons"));
+        if (names.contains(spec.name))
+            in.fail(labelAt(QStringLiteral("name")), QStringLiteral("repeats %1").arg(spec.name));
+        names.insert(spec.name);
+        spec.caption = in.text(in.field(label, labelPath, QStringLiteral("caption")), labelAt(QStringLiteral("caption")), 300, true);
+        spec.twips = in.box(in.field(label, labelPath, QStringLiteral("box")), labelAt(QStringLiteral("box")));
+        spec.font = in.font(in.field(label, labelPath, QStringLiteral("font")), labelAt(QStringLiteral("font")));
+        spec.color = in.colour(in.field(label, labelPath, QStringLiteral("color")), labelAt(QStringLiteral("color")));
+        spec.alignment = in.alignment(in.field(label, labelPath, QStringLiteral("align")), labelAt(QStringLiteral("align")));
+        activity.labels.push_back(spec);
+    }
+    if (!names.contains(QStringLiteral("Label6")))
+        in.fail(at(QStringLiteral("labels")), QStringLiteral("must include the heading, Label6"));
+
+    const QJsonValue line = in.field(object, path, QStringLiteral("line"), false);
+    if (!line.isUndefined()) {
+        const QString linePath = at(QStringLiteral("line"));
+        const QJsonObject spec = in.object(line, linePath);
+        in.onlyKnownKeys(spec, linePath,
+                         {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("color"), QStringLiteral("width")});
+        LineSpec parsed;
+        parsed.from = in.point(in.field(spec, linePath, QStringLiteral("from")), Reader::join(linePath, QStringLiteral("from")),
+                               0, FormWidth, FormHeight);
+        parsed.to = in.point(in.field(spec, linePath, QStringLiteral("to")), Reader::join(linePath, QStringLiteral("to")), 0,
+                             FormWidth, FormHeight);
+        parsed.color = in.colour(in.field(spec, linePath, QStringLiteral("color")), Reader::join(linePath, QStringLiteral("color")));
+        parsed.widthPixels = in.whole(in.field(spec, linePath, QStringLiteral("width")),
+                                      Reader::join(linePath, QStringLiteral("width")), 1, 10);
+        activity.line = parsed;
+    }
+
+    const QStringList usual = defaultStacking(activity);
+    const QJsonValue stacking = in.field(object, path, QStringLiteral("stacking"), false);
+    if (!stacking.isUndefined()) {
+        const QString stackPath = at(QStringLiteral("stacking"));
+        const QJsonArray list = in.array(stacking, stackPath, 0, int(usual.size()));
+        for (int i = 0; i < list.size(); ++i) {
+            const QString name = in.text(list[i], stackPath + QStringLiteral("[%1]").arg(i), 20);
+            if (!usual.contains(name))
+                in.fail(stackPath + QStringLiteral("[%1]").arg(i), QStringLiteral("%1 is not a control of this activity").arg(name));
+            if (activity.stacking.contains(name))
+                in.fail(stackPath + QStringLiteral("[%1]").arg(i), QStringLiteral("repeats %1").arg(name));
+            activity.stacking << name;
+        }
+    }
+    for (const QString& name : usual) {
+        if (!activity.stacking.contains(name))
+            activity.stacking << name;
+    }
+    return activity;
+}
+
+} // namespace
+
+Topic readTopicFile(const QByteArray& bytes, const QString& fileName)
+{
+    const Reader in(fileName);
+    if (bytes.size() > MaxTopicFileBytes)
+        in.fail(QString(), QStringLiteral("is larger than a topic file can be"));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        in.fail(QString(), QStringLiteral("is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        in.fail(QString(), QStringLiteral("must hold one object"));
+    const QJsonObject object = document.object();
+    in.onlyKnownKeys(object, QString(),
+                     {QStringLiteral("form"), QStringLiteral("place"), QStringLiteral("topic"), QStringLiteral("title"),
+                      QStringLiteral("titleBox"), QStringLiteral("titleAlign"), QStringLiteral("panorama"),
+                      QStringLiteral("panoramaTop"), QStringLiteral("frameTop"), QStringLiteral("scrollWidth"),
+                      QStringLiteral("worksheet"), QStringLiteral("quizPicture"), QStringLiteral("keyFacts"),
+                      QStringLiteral("notes"), QStringLiteral("labelling"), QStringLiteral("ordering"),
+                      QStringLiteral("activities")});
+    auto get = [&](const QString& key, bool required = true) { return in.field(object, QString(), key, required); };
+
+    Topic topic;
+    topic.fileName = fileName;
+    topic.formName = in.formName(get(QStringLiteral("form")), QStringLiteral("form"));
+    topic.place = in.text(get(QStringLiteral("place")), QStringLiteral("place"), 40);
+    if (!menuPlaces().contains(topic.place))
+        in.fail(QStringLiteral("place"), QStringLiteral("must be one of: %1").arg(menuPlaces().join(QStringLiteral(", "))));
+    topic.topic = in.text(get(QStringLiteral("topic")), QStringLiteral("topic"), 40);
+    if (!menuTopics().contains(topic.topic))
+        in.fail(QStringLiteral("topic"), QStringLiteral("must be one of: %1").arg(menuTopics().join(QStringLiteral(", "))));
+    topic.title = in.text(get(QStringLiteral("title")), QStringLiteral("title"), 60);
+    topic.titleTwips = in.box(get(QStringLiteral("titleBox")), QStringLiteral("titleBox"));
+    topic.titleAlignment = in.alignment(get(QStringLiteral("titleAlign")), QStringLiteral("titleAlign"));
+    topic.panorama = in.contentPath(get(QStringLiteral("panorama")), QStringLiteral("panorama"), QStringLiteral("Images"));
+    topic.imageTop = in.whole(get(QStringLiteral("panoramaTop")), QStringLiteral("panoramaTop"), 0, FormHeight - 1);
+    topic.frameTop = in.whole(get(QStringLiteral("frameTop")), QStringLiteral("frameTop"), 0, FormHeight - 540);
+    topic.scrollWidth = in.whole(get(QStringLiteral("scrollWidth")), QStringLiteral("scrollWidth"), 1, FormWidth - 3120);
+    topic.worksheet = in.contentPath(get(QStringLiteral("worksheet")), QStringLiteral("worksheet"), QStringLiteral("multiple"),
+                                     QStringLiteral(".txt"));
+    topic.quizPicture = in.contentPath(get(QStringLiteral("quizPicture")), QStringLiteral("quizPicture"), QStringLiteral("Images"));
+    topic.keyFactsKey = in.fileStem(get(QStringLiteral("keyFacts")), QStringLiteral("keyFacts"));
+    topic.notesKey = in.fileStem(get(QStringLiteral("notes")), QStringLiteral("notes"));
+
+    const QJsonArray activities = in.array(get(QStringLiteral("activities")), QStringLiteral("activities"), 0, 8);
+    QStringList kinds;
+    for (int i = 0; i < activities.size(); ++i) {
+        QString kind;
+        ActivityDefinition activity = readActivity(in, activities[i], QStringLiteral("activities[%1]").arg(i), kind);
+        const bool repeated = activity.formName == topic.formName
+                              || std::any_of(topic.activities.begin(), topic.activities.end(),
+                                             [&](const ActivityDefinition& other) { return other.formName == activity.formName; });
+        if (repeated)
+            in.fail(QStringLiteral("activities[%1].form").arg(i), QStringLiteral("repeats %1").arg(activity.formName));
+        topic.activities.push_back(std::move(activity));
+        kinds << kind;
+    }
+    for (const auto& [key, member] : {std::pair{QStringLiteral("labelling"), &Topic::labelling},
+                                      std::pair{QStringLiteral("ordering"), &Topic::ordering}}) {
+        const QJsonValue value = get(key, false);
+        if (value.isUndefined())
+            continue;
+        const QString name = in.text(value, key, 32);
+        int found = -1;
+        for (int i = 0; i < int(topic.activities.size()); ++i) {
+            if (topic.activities[i].formName == name)
+                found = i;
+        }
+        if (found < 0)
+            in.fail(key, QStringLiteral("names no activity of this file"));
+        if (kinds[found] != key)
+            in.fail(key, QStringLiteral("names an activity of another kind"));
+        topic.*member = name;
+    }
+    return topic;
+}
+
+} // namespace bs

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "topicdata/Topic.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <stdexcept>
+
+namespace bs {
+
+// Why a topic file was refused: the file, the field (a path such as
+// "activities[0].items[2].target") and what is wrong with it.
+class TopicFileError : public std::runtime_error
+{
+public:
+    TopicFileError(QString file, QString field, QString reason);
+    QString file;
+    QString field;
+    QString reason;
+    QString message() const;
+};
+
+// The largest topic file read; a real one is a few kilobytes.
+constexpr qint64 MaxTopicFileBytes = 1 << 20;
+
+// Reads one topic file, checking every field for type and range; throws TopicFileError on the
+// first fault, so a topic is either whole or refused.
+Topic readTopicFile(const QByteArray& bytes, const QString& fileName);
+
+} // namespace bs

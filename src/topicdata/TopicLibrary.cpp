@@ -1,0 +1,108 @@
+#include "topicdata/TopicLibrary.h"
+
+#include "topicdata/TopicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtGlobal>
+
+namespace bs {
+
+TopicLibrary::TopicLibrary(QString folder) : m_folder(std::move(folder)) {}
+
+void TopicLibrary::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    const QDir folder(m_folder);
+    const QStringList files = folder.entryList({QStringLiteral("*.json")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QString& name : files) {
+        try {
+            QFile file(folder.filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                throw TopicFileError(name, QString(), QStringLiteral("cannot be read"));
+            if (file.size() > MaxTopicFileBytes)
+                throw TopicFileError(name, QString(), QStringLiteral("is larger than a topic file can be"));
+            Topic topic = readTopicFile(file.readAll(), name);
+            if (topic.formName + QStringLiteral(".json") != name)
+                throw TopicFileError(name, QStringLiteral("form"), QStringLiteral("must match the file's name"));
+            // Form names are one namespace with the activities; a place and topic has one page.
+            for (const Topic& other : m_topics) {
+                if (other.place == topic.place && other.topic == topic.topic)
+                    throw TopicFileError(name, QStringLiteral("topic"),
+                                         QStringLiteral("%1 / %2 is already the topic of %3").arg(topic.place, topic.topic, other.fileName));
+                QStringList otherNames{other.formName};
+                for (const ActivityDefinition& activity : other.activities)
+                    otherNames << activity.formName;
+                for (int i = 0; i < int(topic.activities.size()); ++i) {
+                    if (otherNames.contains(topic.activities[i].formName))
+                        throw TopicFileError(name, QStringLiteral("activities[%1].form").arg(i),
+                                             QStringLiteral("%1 is already a form of %2").arg(topic.activities[i].formName, other.fileName));
+                }
+                if (otherNames.contains(topic.formName))
+                    throw TopicFileError(name, QStringLiteral("form"),
+                                         QStringLiteral("%1 is already a form of %2").arg(topic.formName, other.fileName));
+            }
+            m_topics.push_back(std::move(topic));
+        } catch (const TopicFileError& error) {
+            m_problems << error.message();
+            qWarning("Topic file refused: %s", qUtf8Printable(QDir::toNativeSeparators(folder.filePath(error.message()))));
+        }
+    }
+}
+
+const std::vector<Topic>& TopicLibrary::topics()
+{
+    load();
+    return m_topics;
+}
+
+const QStringList& TopicLibrary::problems()
+{
+    load();
+    return m_problems;
+}
+
+const Topic* TopicLibrary::topicAt(const QString& place, const QString& topic)
+{
+    for (const Topic& candidate : topics()) {
+        if (candidate.place == place && candidate.topic == topic)
+            return &candidate;
+    }
+    return nullptr;
+}
+
+const Topic* TopicLibrary::topicNamed(const QString& formName)
+{
+    for (const Topic& candidate : topics()) {
+        if (candidate.formName == formName)
+            return &candidate;
+    }
+    return nullptr;
+}
+
+const Topic* TopicLibrary::topicOfActivity(const QString& formName)
+{
+    for (const Topic& candidate : topics()) {
+        for (const ActivityDefinition& activity : candidate.activities) {
+            if (activity.formName == formName)
+                return &candidate;
+        }
+    }
+    return nullptr;
+}
+
+const ActivityDefinition* TopicLibrary::activityNamed(const QString& formName)
+{
+    if (const Topic* topic = topicOfActivity(formName)) {
+        for (const ActivityDefinition& activity : topic->activities) {
+            if (activity.formName == formName)
+                return &activity;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace bs
