@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything and runs every check: the test suite, the
-# fuzz targets, a real window under Xvfb, and the suite again under ASan and UBSan.
+# fuzz targets, a real window under Xvfb, the Debian package, and the suite again under ASan
+# and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh test
@@ -15,6 +16,9 @@ scripts/run-fuzzers.sh 60
 
 echo "== A real window under Xvfb"
 scripts/window-check.sh build
+
+echo "== The Debian package: lintian, AppStream, the packaged program in a real window"
+scripts/package-check.sh
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRELLINSHORE_SANITIZE=ON \

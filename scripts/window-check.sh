@@ -2,21 +2,25 @@
 # Starts the built program in a real X window under Xvfb, waits for the title screen, takes a
 # screenshot, clicks "OK" where the button is, waits for the main menu and takes a second
 # screenshot. Screenshots land in build/screenshots/ (title.png, menu.png).
-# Usage: scripts/window-check.sh [build-folder]
+# Usage: scripts/window-check.sh [build-folder [program]]   (program: build-folder/src/brellinshore)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
-program="$build/src/brellinshore"
+program="${2:-$build/src/brellinshore}"
 shots="$build/screenshots"
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients: a guessed
+# number may be taken by another check running on the same machine.
+rm -f "$shots/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display" >/dev/null 2>&1 &
 xvfb=$!
 cleanup() { kill "${app:-}" "$xvfb" 2>/dev/null || true; }
 trap cleanup EXIT
-export DISPLAY="$display"
+for _ in $(seq 300); do [ -s "$shots/display" ] && break; sleep 0.1; done
+[ -s "$shots/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$shots/display")"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" >"$shots/program.log" 2>&1 &

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "app/Screen.h"
 #include "app/Screens.h"
+#include "platform/Content.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -49,7 +50,7 @@ int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>&
     QApplication::setQuitOnLastWindowClosed(false);
     registerFonts();
 
-    const QString folder = QApplication::applicationDirPath();
+    const QString folder = findContentFolder(QApplication::applicationDirPath());
     Program program(folder, Program::realServices(folder));
     Screen& title = program.screens().touch(QStringLiteral("Titlefrm"));
     // Once the title screen is up, open the sound library and the everyday cues, so that

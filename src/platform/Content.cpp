@@ -39,4 +39,23 @@ bool Content::exists(const QString& contentPath) const
     return QFileInfo(resolve(contentPath)).isFile();
 }
 
+// A folder holds the content when it has the pictures folder; the other folders go with it.
+static bool holdsContent(const QString& folder)
+{
+    return QFileInfo(folder + QStringLiteral("/Images")).isDir();
+}
+
+QString findContentFolder(const QString& programFolder, const QString& installedContent)
+{
+    if (holdsContent(programFolder))
+        return programFolder;
+    const QString installed = QDir::cleanPath(programFolder + u'/' + installedContent);
+    return holdsContent(installed) ? installed : programFolder;
+}
+
+QString findContentFolder(const QString& programFolder)
+{
+    return findContentFolder(programFolder, QStringLiteral(BS_INSTALLED_CONTENT));
+}
+
 } // namespace bs

@@ -25,4 +25,12 @@ private:
     QString m_root;
 };
 
+// The content folder of the program in programFolder: the program's own folder when the
+// content lies beside it (a build tree), else installedContent (relative to programFolder)
+// when the content is there, else the program's folder all the same.
+QString findContentFolder(const QString& programFolder, const QString& installedContent);
+
+// The same with the installed layout of this build (lib/brellinshore -> share/brellinshore).
+QString findContentFolder(const QString& programFolder);
+
 } // namespace bs

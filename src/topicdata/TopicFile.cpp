@@ -308,7 +308,7 @@ ActivityDefinition readActivity(const Reader& in, const QJsonValue& value, const
         }
         const QJsonValue boxName = in.field(item, itemPath, QStringLiteral("box"), false);
         if (!boxName.isUndefined())
-            parsed.boxName = in.text(boxName, Reader::join(itemPath, QStringLiteral("box")), 100);
+            parsed.boxName = in.text(boxName, Reader::join(itemPath, QStringLiteral("box")), 300);
         activity.items.push_back(parsed);
     }
 

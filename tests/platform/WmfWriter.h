@@ -92,6 +92,13 @@ public:
         record(0x0142, {5, 0}, dib(image, bits));
         return addObject();
     }
+    // The older pattern brush: a device-dependent bitmap after a partial header and 18 reserved bytes.
+    int createPatternBrush16(const QImage& image, int bits)
+    {
+        const QByteArray bitmap = bitmap16(image, bits);
+        record(0x01F9, {}, bitmap.left(10) + QByteArray(4 + 18, '\0') + bitmap.mid(10));
+        return addObject();
+    }
     // A region of rectangles, one scan each (rectangles must not share rows).
     int createRegion(const QList<QRect>& rects)
     {
@@ -102,9 +109,15 @@ public:
                          bounds.bottom() + 1};
         for (QRect r : rects)
             words << 2 << r.top() << r.bottom() + 1 << r.left() << r.right() + 1 << 2;
+        return createRawRegion(words);
+    }
+    // A region record of the given words, for malformed ones.
+    int createRawRegion(const QList<int>& words)
+    {
         recordWords(0x06FF, words);
         return addObject();
     }
+    void fillRegion(int region, int brush) { record(0x0228, {region, brush}); }
     void selectClipRegion(int index) { record(0x012C, {index}); }
     void select(int index) { record(0x012D, {index}); }
     void deleteObject(int index)
@@ -160,6 +173,47 @@ public:
     {
         record(0x0940, {int(rop & 0xFFFF), int(rop >> 16), 0, 0, image.height(), image.width(), at.y(), at.x()},
                dib(image, bits));
+    }
+
+    // BitBlt and StretchBlt of the whole image as a device-dependent bitmap.
+    void bitBlt(QPoint at, const QImage& image, int bits, std::uint32_t rop = 0x00CC0020)
+    {
+        record(0x0922, {int(rop & 0xFFFF), int(rop >> 16), 0, 0, image.height(), image.width(), at.y(), at.x()},
+               bitmap16(image, bits));
+    }
+    void stretchBlt(QRect dest, const QImage& image, int bits, std::uint32_t rop = 0x00CC0020)
+    {
+        record(0x0B23, {int(rop & 0xFFFF), int(rop >> 16), image.height(), image.width(), 0, 0, dest.height(),
+                        dest.width(), dest.top(), dest.left()},
+               bitmap16(image, bits));
+    }
+
+    // A top-down device-dependent bitmap of 1 bit (dark pixels are 0 bits) or 24 bits.
+    static QByteArray bitmap16(const QImage& source, int bits)
+    {
+        const QImage image = source.convertToFormat(QImage::Format_RGB32);
+        const int widthBytes = ((image.width() * bits + 15) / 16) * 2;
+        QByteArray out;
+        for (int v : {0, image.width(), image.height(), widthBytes})
+            put16(out, v);
+        out += char(1);
+        out += char(bits);
+        for (int y = 0; y < image.height(); ++y) {
+            QByteArray row(widthBytes, '\0');
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (bits == 1) {
+                    if (qGray(c) >= 128)
+                        row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+                } else {
+                    row[3 * x] = char(qBlue(c));
+                    row[3 * x + 1] = char(qGreen(c));
+                    row[3 * x + 2] = char(qRed(c));
+                }
+            }
+            out += row;
+        }
+        return out;
     }
 
     // A bottom-up DIB of 1, 4, 8, 24 or 32 bits; palettes from the image's first colours.

@@ -81,5 +81,29 @@ int main(int argc, char** argv)
     clips.restoreDC(-1);
     clips.deleteObject(0);
     ok = save("clips.wmf", clips.finish()) && ok;
+
+    // Device-dependent bitmaps, monochrome brushes in the text colours, dingbat text and an
+    // unreadable region, with no window at all: the frame is measured from what it draws.
+    WmfWriter older = WmfWriter::plain();
+    QImage mono(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            mono.setPixel(x, y, (x + y) % 3 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    older.setTextColor(Qt::red);
+    older.setBkColor(Qt::yellow);
+    older.bitBlt(QPoint(0, 0), mono, 1);
+    older.stretchBlt(QRect(10, 0, 20, 10), image, 24);
+    older.select(older.createPatternBrush16(mono, 1));
+    older.rectangle(QRect(0, 20, 40, 20));
+    older.select(older.createPatternBrush(mono, 1));
+    older.polygon({{0, 40}, {40, 40}, {20, 60}});
+    older.select(older.createFont(-12, "Wingdings", 400, 2));
+    older.textOut(QPoint(0, 60), "\xFE\xFCln\xE8");
+    older.select(older.createFont(-12, "MT Extra", 400, 2));
+    older.textOut(QPoint(20, 60), "LM#$");
+    const int broken = older.createRawRegion({0, 6, 0, 0, 0, 3, 4, 0, 0, 50, 50, 2, 0, 50, 0, 50, 2});
+    older.selectClipRegion(broken);
+    older.fillRegion(broken, 0);
+    ok = save("older.wmf", older.finish()) && ok;
     return ok ? 0 : 1;
 }

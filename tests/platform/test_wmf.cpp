@@ -17,6 +17,7 @@ namespace {
 
 constexpr int PsNull = 5;
 constexpr int BsSolid = 0;
+enum BitmapRecord { StretchDib, DibBitBlt, BitBlt, StretchBlt };
 
 QImage render(const QByteArray& bytes, QSize size = QSize(100, 100))
 {
@@ -58,12 +59,13 @@ int nonWhitePixels(const QImage& image)
     return count;
 }
 
-// A red rectangle with no outline, logical (200,300)-(600,700), in a file of 1000 x 1000 units.
-void redRectangle(WmfWriter& w)
+// A red rectangle with no outline, by default logical (200,300)-(600,700) in a file of 1000 x
+// 1000 units.
+void redRectangle(WmfWriter& w, QRect rect = QRect(QPoint(200, 300), QPoint(599, 699)))
 {
     w.select(w.createPen(PsNull, 0, Qt::black));
     w.select(w.createBrush(BsSolid, Qt::red));
-    w.rectangle(QRect(QPoint(200, 300), QPoint(599, 699)));
+    w.rectangle(rect);
 }
 
 } // namespace
@@ -130,6 +132,62 @@ private slots:
             QVERIFY2(isColor(image, outside, Qt::white), qPrintable(describe(image, outside)));
     }
 
+    // Drawn at its own size (a logical unit to a pixel here), a red rectangle lands on the
+    // pixels the window puts it on.
+    void drawnAtItsOwnSize_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        {
+            WmfWriter w(QRect(0, 500, 1000, 0), 96); // a box with no height frames nothing
+            w.setWindowOrg(0, 0);
+            w.setWindowExt(200, 100);
+            redRectangle(w, QRect(QPoint(50, 25), QPoint(149, 74)));
+            QTest::newRow("box with no height") << w.finish();
+        }
+        {
+            WmfWriter w = WmfWriter::plain();
+            w.setMapMode(8);
+            w.setWindowOrg(20, 20);
+            w.setWindowExt(300, 300);
+            w.setWindowOrg(0, 0);
+            w.setWindowExt(200, 100);
+            redRectangle(w, QRect(QPoint(50, 25), QPoint(149, 74)));
+            QTest::newRow("window replaced before drawing") << w.finish();
+        }
+    }
+
+    void drawnAtItsOwnSize()
+    {
+        QFETCH(QByteArray, file);
+        const auto drawing = WmfDrawing::fromBytes(file);
+        QVERIFY(drawing);
+        QCOMPARE(drawing->sizeTwips(), QSizeF(200 * 15, 100 * 15));
+        const QImage image = drawing->toImage(QSize(200, 100));
+        for (QPoint inside : {QPoint(51, 26), QPoint(148, 73)})
+            QVERIFY2(isColor(image, inside, Qt::red), qPrintable(describe(image, inside)));
+        for (QPoint outside : {QPoint(48, 50), QPoint(151, 50), QPoint(100, 23), QPoint(100, 76)})
+            QVERIFY2(isColor(image, outside, Qt::white), qPrintable(describe(image, outside)));
+    }
+
+    // Neither a box nor a window: the frame is what the file draws.
+    void framedByWhatItDraws()
+    {
+        WmfWriter w = WmfWriter::plain();
+        w.select(w.createPen(PsNull, 0, Qt::black));
+        w.select(w.createBrush(BsSolid, Qt::red));
+        w.rectangle(QRect(QPoint(200, 300), QPoint(399, 699)));
+        w.select(w.createBrush(BsSolid, Qt::blue));
+        w.rectangle(QRect(QPoint(400, 300), QPoint(599, 699)));
+        const auto drawing = WmfDrawing::fromBytes(w.finish());
+        QVERIFY(drawing);
+        QCOMPARE(drawing->sizeTwips(), QSizeF(400 * 15, 400 * 15));
+        const QImage image = drawing->toImage(QSize(100, 100));
+        for (QPoint p : {QPoint(1, 1), QPoint(48, 98)})
+            QVERIFY2(isColor(image, p, Qt::red), qPrintable(describe(image, p)));
+        for (QPoint p : {QPoint(52, 1), QPoint(98, 98)})
+            QVERIFY2(isColor(image, p, Qt::blue), qPrintable(describe(image, p)));
+    }
+
     void sizeFromHeader_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -146,6 +204,9 @@ private slots:
         twips.setMapMode(6);
         twips.setWindowExt(1440, 720);
         QTest::newRow("window extent in twips") << twips.finish() << QSizeF(1440, 720);
+        // 3000 by 1500 inches is beyond reason: shrunk to 200 inches, keeping its shape.
+        QTest::newRow("huge box keeps its shape") << WmfWriter(QRect(0, 0, 30000, 15000), 10).finish()
+                                                  << QSizeF(288000, 144000);
     }
 
     void sizeFromHeader()
@@ -250,7 +311,11 @@ private slots:
         QTest::newRow("Windows-1252") << 0 << "Arial" << QByteArray("\x80 caf\xE9 \x93ok\x94") << u"\u20AC caf\u00E9 \u201Cok\u201D"_qs << true;
         QTest::newRow("Symbol font") << 2 << "Symbol" << QByteArray("abp\xB1") << u"\u03B1\u03B2\u03C0\u00B1"_qs << true;
         QTest::newRow("default set, symbol face") << 1 << "Euclid Symbol" << QByteArray("\xEC\xEF") << u"\u23A7\u23AA"_qs << true;
-        QTest::newRow("Wingdings") << 2 << "Wingdings" << QByteArray("J") << u""_qs << false;
+        QTest::newRow("Wingdings") << 2 << "Wingdings" << QByteArray("\xFE\xFD\x6C\xA7\xE8") << u"\u2611\u2612\u25CF\u25AA\u2794"_qs << true;
+        QTest::newRow("Webdings") << 2 << "Webdings" << QByteArray("ng") << u"\u25CF\u25A0"_qs << true;
+        QTest::newRow("Marlett") << 2 << "Marlett" << QByteArray("ar") << u"\u2713\u2715"_qs << true;
+        QTest::newRow("MT Extra") << 1 << "MT Extra" << QByteArray("LM$") << u"\u22EF\u22EE\u02C6"_qs << true;
+        QTest::newRow("unknown symbol font") << 2 << "Wingdings 3" << QByteArray("J") << u""_qs << false;
         QTest::newRow("GB2312") << 134 << "SimSun" << QByteArray("\xD0\xC2\xBD\xA8") << u"\u65B0\u5EFA"_qs << true;
         QTest::newRow("default set, Chinese face") << 1 << "Microsoft YaHei UI" << QByteArray("\xD0\xC2\xBD\xA8") << u"\u65B0\u5EFA"_qs << true;
         QTest::newRow("Shift-JIS") << 128 << "MS Gothic" << QByteArray("\x82\xA0") << u"\u3042"_qs << true;
@@ -275,12 +340,25 @@ private slots:
         QCOMPARE(byteCounts.size(), text.size());
     }
 
-    void symbolTextIsDrawn()
+    void symbolFontTextIsDrawn_data()
     {
+        QTest::addColumn<QByteArray>("face");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("Symbol") << QByteArray("Symbol") << QByteArray("ab");
+        QTest::newRow("Wingdings check box") << QByteArray("Wingdings") << QByteArray("\xFE");
+        QTest::newRow("Webdings bullet") << QByteArray("Webdings") << QByteArray("n");
+        QTest::newRow("Marlett check") << QByteArray("Marlett") << QByteArray("a");
+        QTest::newRow("MT Extra ellipsis") << QByteArray("MT Extra") << QByteArray("LM");
+    }
+
+    void symbolFontTextIsDrawn()
+    {
+        QFETCH(QByteArray, face);
+        QFETCH(QByteArray, text);
         WmfWriter w;
-        w.select(w.createFont(-300, "Symbol", 400, 2));
+        w.select(w.createFont(-300, face, 400, 2));
         w.setBkMode(1);
-        w.textOut(QPoint(300, 300), "ab");
+        w.textOut(QPoint(300, 300), text);
         const QImage image = render(w.finish());
         QVERIFY(darkPixels(image, QRect(25, 25, 50, 50)) > 10);
     }
@@ -288,17 +366,22 @@ private slots:
     void bitmapPixels_data()
     {
         QTest::addColumn<int>("bits");
-        QTest::addColumn<bool>("blt");
+        QTest::addColumn<int>("kind");
         for (int bits : {1, 4, 8, 24, 32}) {
-            QTest::addRow("StretchDIB, %d bits", bits) << bits << false;
-            QTest::addRow("DIBBitBlt, %d bits", bits) << bits << true;
+            QTest::addRow("StretchDIB, %d bits", bits) << bits << int(StretchDib);
+            QTest::addRow("DIBBitBlt, %d bits", bits) << bits << int(DibBitBlt);
+        }
+        // Device-dependent bitmaps; a 1-bit one in the default black text on white.
+        for (int bits : {1, 24}) {
+            QTest::addRow("BitBlt, %d bits", bits) << bits << int(BitBlt);
+            QTest::addRow("StretchBlt, %d bits", bits) << bits << int(StretchBlt);
         }
     }
 
     void bitmapPixels()
     {
         QFETCH(int, bits);
-        QFETCH(bool, blt);
+        QFETCH(int, kind);
         // Four quadrants; a 1-bit bitmap has two colours only.
         const QColor colours[4] = {Qt::black, bits == 1 ? Qt::white : Qt::red, bits == 1 ? Qt::white : Qt::green,
                                    bits == 1 ? Qt::black : Qt::blue};
@@ -308,10 +391,12 @@ private slots:
                 source.setPixelColor(x, y, colours[(y / 2) * 2 + x / 2]);
         // A window of 4 x 4 units on the 100 x 100 image: each bitmap pixel is 25 image pixels.
         WmfWriter w(QRect(0, 0, 4, 4));
-        if (blt)
-            w.dibBitBlt(QPoint(0, 0), source, bits);
-        else
-            w.stretchDib(QRect(0, 0, 4, 4), source, bits);
+        switch (kind) {
+        case StretchDib: w.stretchDib(QRect(0, 0, 4, 4), source, bits); break;
+        case DibBitBlt: w.dibBitBlt(QPoint(0, 0), source, bits); break;
+        case BitBlt: w.bitBlt(QPoint(0, 0), source, bits); break;
+        case StretchBlt: w.stretchBlt(QRect(0, 0, 4, 4), source, bits); break;
+        }
         const QImage image = render(w.finish());
         QVERIFY(!image.isNull());
         const QPoint centres[4] = {QPoint(25, 25), QPoint(75, 25), QPoint(25, 75), QPoint(75, 75)};
@@ -420,6 +505,25 @@ private slots:
             w.rectangle(QRect(0, 0, 1000, 1000));
             QTest::newRow("offset") << w.finish() << QList<QPoint>{{75, 50}} << QList<QPoint>{{25, 50}};
         }
+        // A region of 200 x 200 units whose second scan is missing is no region at all: it
+        // neither clips nor fills.
+        const QList<int> unreadable{0, 6, 0, 0, 0, 2, 4, 0, 0, 200, 200, 2, 0, 200, 0, 200, 2};
+        {
+            WmfWriter w;
+            const int region = w.createRawRegion(unreadable);
+            w.select(w.createPen(PsNull, 0, Qt::black));
+            w.select(w.createBrush(BsSolid, Qt::red));
+            w.selectClipRegion(region);
+            w.rectangle(QRect(0, 0, 1000, 1000));
+            QTest::newRow("unreadable region selected") << w.finish() << QList<QPoint>{{10, 10}, {50, 50}, {90, 90}}
+                                                        << QList<QPoint>{};
+        }
+        {
+            WmfWriter w;
+            const int region = w.createRawRegion(unreadable);
+            w.fillRegion(region, w.createBrush(BsSolid, Qt::red));
+            QTest::newRow("unreadable region filled") << w.finish() << QList<QPoint>{} << QList<QPoint>{{10, 10}};
+        }
     }
 
     void clipping()
@@ -492,6 +596,89 @@ private slots:
         w.rectangle(QRect(0, 0, 500, 500));
         const QImage image = render(w.finish());
         QVERIFY2(isColor(image, QPoint(20, 20), Qt::yellow), qPrintable(describe(image, QPoint(20, 20))));
+    }
+
+    // Monochrome brushes and bitmaps paint their dark pixels in the text colour (red here) and
+    // their light ones in the background colour (blue), whatever colours the bitmap holds.
+    void monochromeTakesTextColours_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QList<QPoint>>("red");
+        QTest::addColumn<QList<QPoint>>("blue");
+        QImage darkLeft(8, 8, QImage::Format_RGB32); // four dark columns, then four light ones
+        darkLeft.fill(Qt::white);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 4; ++x)
+                darkLeft.setPixel(x, y, qRgb(0, 0, 0));
+        const QImage lightLeft = darkLeft.mirrored(true, false); // its colour table starts with white
+        auto brushFile = [](auto createBrush) {
+            WmfWriter w;
+            w.select(w.createPen(PsNull, 0, Qt::black));
+            w.select(createBrush(w));
+            w.setTextColor(Qt::red);
+            w.setBkColor(Qt::blue);
+            w.rectangle(QRect(0, 0, 1000, 1000));
+            return w.finish();
+        };
+        // A brush tiles from the image's top left corner, a pattern pixel to an image pixel.
+        const QList<QPoint> left{{1, 50}, {9, 50}}, right{{5, 50}, {13, 50}};
+        QTest::newRow("1-bit DIB brush")
+            << brushFile([&](WmfWriter& w) { return w.createPatternBrush(darkLeft, 1); }) << left << right;
+        QTest::newRow("1-bit DIB brush, white first")
+            << brushFile([&](WmfWriter& w) { return w.createPatternBrush(lightLeft, 1); }) << right << left;
+        QTest::newRow("old-style 1-bit brush")
+            << brushFile([&](WmfWriter& w) { return w.createPatternBrush16(darkLeft, 1); }) << left << right;
+        WmfWriter blt(QRect(0, 0, 8, 8));
+        blt.setTextColor(Qt::red);
+        blt.setBkColor(Qt::blue);
+        blt.bitBlt(QPoint(0, 0), darkLeft, 1);
+        QTest::newRow("1-bit BitBlt") << blt.finish() << QList<QPoint>{{25, 50}} << QList<QPoint>{{75, 50}};
+    }
+
+    void monochromeTakesTextColours()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QList<QPoint>, red);
+        QFETCH(QList<QPoint>, blue);
+        const QImage image = render(file);
+        for (QPoint p : red)
+            QVERIFY2(isColor(image, p, Qt::red), qPrintable(describe(image, p)));
+        for (QPoint p : blue)
+            QVERIFY2(isColor(image, p, Qt::blue), qPrintable(describe(image, p)));
+    }
+
+    // Shapes that touch share their edge pixels without a light seam, as bands of a gradient do.
+    void touchingFillsLeaveNoSeam_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        auto start = [] {
+            WmfWriter w;
+            w.select(w.createPen(PsNull, 0, Qt::black));
+            w.select(w.createBrush(BsSolid, Qt::blue));
+            return w;
+        };
+        WmfWriter bands = start();
+        for (int i = 0; i < 7; ++i) { // edges fall between pixels
+            const int left = i * 1000 / 7, right = (i + 1) * 1000 / 7;
+            bands.polygon({{left, 0}, {right, 0}, {right, 1000}, {left, 1000}});
+        }
+        QTest::newRow("bands") << bands.finish();
+        WmfWriter triangles = start();
+        triangles.polygon({{0, 0}, {1000, 0}, {0, 1000}});
+        triangles.polygon({{1000, 0}, {1000, 1000}, {0, 1000}});
+        QTest::newRow("triangles") << triangles.finish();
+    }
+
+    void touchingFillsLeaveNoSeam()
+    {
+        QFETCH(QByteArray, file);
+        const QImage image = render(file);
+        QList<QPoint> seams;
+        for (int y = 1; y < 99; ++y)
+            for (int x = 1; x < 99; ++x)
+                if (!isColor(image, QPoint(x, y), Qt::blue, 0))
+                    seams.append(QPoint(x, y));
+        QVERIFY2(seams.isEmpty(), qPrintable(describe(image, seams.value(0))));
     }
 
     void hatchBrush()

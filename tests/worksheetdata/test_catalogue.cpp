@@ -78,6 +78,7 @@ private slots:
     void lockOfACrashedProgramIsTakenOver();
     void oldLockFromAnotherComputerIsTakenOver();
     void severalProgramsAddingAtOnceLoseNothing();
+    void deletingWhileOthersAddLosesNothing();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -416,6 +417,39 @@ void TestCatalogue::severalProgramsAddingAtOnceLoseNothing()
             QVERIFY(titles.contains(QStringLiteral("P%1-%2").arg(p).arg(i)));
     }
     QCOMPARE(test::entriesOf(m_dir->path()), QStringList{"track.txt"});
+}
+
+// Deleting re-reads and replaces the catalogue under the same lock as adding: titles other
+// programs add meanwhile stay, and every deleted title is gone.
+void TestCatalogue::deletingWhileOthersAddLosesNothing()
+{
+    constexpr int Deleted = 30;
+    QList<QByteArray> lines{" " + QByteArray::number(Deleted)};
+    for (int i = 1; i <= Deleted; ++i)
+        lines << "D" + QByteArray::number(i);
+    QVERIFY(test::writeBytes(m_path, catalogueOf(lines)));
+    constexpr int Programs = 2;
+    constexpr int TitlesEach = 15;
+    std::vector<std::unique_ptr<QProcess>> helpers;
+    for (int p = 0; p < Programs; ++p) {
+        helpers.push_back(std::make_unique<QProcess>());
+        helpers.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        helpers.back()->start(QStringLiteral(BS_CATALOGUE_HELPER),
+                              {QStringLiteral("add"), m_path, QStringLiteral("P%1-").arg(p), QString::number(TitlesEach)});
+    }
+    for (int i = 1; i <= Deleted; ++i) {
+        readCatalogue(m_path, *m_list);
+        delworksheet(m_path, QStringLiteral("D%1").arg(i), *m_list);
+    }
+    for (auto& helper : helpers) {
+        QVERIFY(helper->waitForFinished(120000));
+        QCOMPARE(helper->exitCode(), 0);
+    }
+    readCatalogue(m_path, *m_list);
+    const QStringList titles = titlesOf(*m_list);
+    QCOMPARE(titles.size(), Programs * TitlesEach);
+    for (const QString& title : titles)
+        QVERIFY2(title.startsWith(u'P'), qPrintable(title));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
     python3 python3-pil python3-numpy
     gmt gmt-gshhg-full ghostscript
-    sox espeak-ng
-    fonts-liberation2 fonts-wine
+    sox
+    fonts-liberation2 fonts-wine fonts-dejavu-core
     libwmf-bin
 )
 

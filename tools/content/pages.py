@@ -19,7 +19,7 @@ import sys
 
 from PIL import ImageFont
 
-from wmfwriter import Metafile
+from wmfwriter import TA_CENTER_TOP, TA_LEFT_TOP, Metafile
 
 WINE_FONTS = '/usr/share/wine/fonts'
 LIBERATION = '/usr/share/fonts/truetype/liberation2'
@@ -31,17 +31,31 @@ FONT_FILES = {
     ('Times New Roman', False): os.path.join(LIBERATION, 'LiberationSerif-Regular.ttf'),
     ('Times New Roman', True): os.path.join(LIBERATION, 'LiberationSerif-Bold.ttf'),
 }
+# Tahoma lies outside fontconfig's folders, so a viewer that does not register it as the
+# program does draws Tahoma text in fontconfig's stand-in, DejaVu Sans, which is wider. Lines are
+# measured in both and must fit in the wider, so no word runs off the page. (Arial and Times New
+# Roman resolve through fontconfig to the metric-compatible Liberation faces.)
+DEJAVU = '/usr/share/fonts/truetype/dejavu'
+FALLBACK_FILES = dict(FONT_FILES)
+FALLBACK_FILES[('Tahoma', False)] = os.path.join(DEJAVU, 'DejaVuSans.ttf')
+FALLBACK_FILES[('Tahoma', True)] = os.path.join(DEJAVU, 'DejaVuSans-Bold.ttf')
 # Renderers may set a face a little wider (a synthesised bold, say): measure with room to spare.
 WIDTH_SLACK = 1.05
 
 _font_cache = {}
 
 
-def text_width(face, bold, em, text):
-    key = (face, bold, int(em))
+def _font(path, em):
+    key = (path, int(em))
     if key not in _font_cache:
-        _font_cache[key] = ImageFont.truetype(FONT_FILES[(face, bold)], int(em))
-    return _font_cache[key].getlength(text) * WIDTH_SLACK
+        _font_cache[key] = ImageFont.truetype(path, int(em))
+    return _font_cache[key]
+
+
+def text_width(face, bold, em, text):
+    """The width the text may take on any machine: its own font's or the fallback's, if wider."""
+    widths = (_font(files[(face, bold)], em).getlength(text) for files in (FONT_FILES, FALLBACK_FILES))
+    return max(widths) * WIDTH_SLACK
 
 
 def wrap(face, bold, em, text, width):
@@ -198,14 +212,16 @@ def render(meta, blocks, style, width, target):
     sub = meta.get('subtitle', '')
     block_height = title_em * 1.15 + (style['sub_em'] * 1.2 if sub else 0)
     top = 120 + (style['title_band'] - 120 - block_height) / 2
+    # The renderer centres them on the page's middle, whichever font it draws them in.
+    wmf.text_align(TA_CENTER_TOP)
     wmf.font(face, title_em, bold=True)
     wmf.text_color(style['title'])
-    wmf.text((width - text_width(face, True, title_em, meta['title']) / WIDTH_SLACK) / 2, top, meta['title'])
+    wmf.text(width / 2, top, meta['title'])
     if sub:
         wmf.font(face, style['sub_em'], bold=True)
         wmf.text_color(style['sub'])
-        wmf.text((width - text_width(face, True, style['sub_em'], sub) / WIDTH_SLACK) / 2,
-                 top + title_em * 1.15, sub)
+        wmf.text(width / 2, top + title_em * 1.15, sub)
+    wmf.text_align(TA_LEFT_TOP)
     # Body.
     current_font = None
     for op in ops:

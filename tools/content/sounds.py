@@ -1,7 +1,10 @@
 """Synthesises the program's sounds: three short cues and sixteen celebrations.
 
-Everything is made from numbers here (numpy), with eSpeak NG for the voices and SoX for the
-room echo; the random parts use fixed seeds, so every run writes the same sounds.
+Everything is made from numbers here (numpy), with SoX for the room echo; the random parts use
+fixed seeds, so every run writes the same sounds. Voices (the choir, the crowd) are harmonics
+of an exact pitch shaped by moving vowel formants. Every sound is brought to a loudness target
+measured as ITU-R BS.1770 integrated loudness (K-weighting, 400 ms blocks, the -70 LUFS and
+-10 LU gates: the EBU R128 measure), with its peaks held below -1 dBFS by a limiter.
 Output: 16-bit PCM mono WAV at 22050 Hz.
 
 Usage: sounds.py <content/wav>
@@ -60,11 +63,92 @@ def normalise(x, peak=0.85):
     return x * (peak / m) if m > 0 else x
 
 
-def write(path, x, peak=0.85):
-    x = normalise(np.asarray(x, dtype=float), peak)
+# --- loudness ----------------------------------------------------------------------------
+CELEBRATION_LUFS = -18.0  # every celebration alike
+CUE_LUFS = -32.0          # clicks and key taps sit well below, so they never startle
+PEAK_CEILING = 10 ** (-1.5 / 20)  # -1.5 dBFS: peaks stay below -1 dBFS after rounding
+
+
+def _biquad(x, b, a):
+    y = np.empty_like(x)
+    x1 = x2 = y1 = y2 = 0.0
+    b0, b1, b2 = b
+    _, a1, a2 = a
+    for n, v in enumerate(x.tolist()):
+        out = b0 * v + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2
+        x2, x1, y2, y1 = x1, v, y1, out
+        y[n] = out
+    return y
+
+
+def k_weighting(rate):
+    """The two BS.1770 K-weighting filters (high shelf, then high pass) for any sample rate,
+    from their analogue prototypes; at 48 kHz they are the coefficients the standard lists."""
+    k = np.tan(np.pi * 1681.974450955533 / rate)
+    q = 0.7071752369554196
+    vh = 10 ** (3.999843853973347 / 20)
+    vb = vh ** 0.4996667741545416
+    a0 = 1 + k / q + k * k
+    shelf = ([(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0],
+             [1, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0])
+    k = np.tan(np.pi * 38.13547087602444 / rate)
+    q = 0.5003270373238773
+    a0 = 1 + k / q + k * k
+    highpass = ([1, -2, 1], [1, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0])
+    return shelf, highpass
+
+
+def loudness(x, rate=RATE):
+    """Integrated loudness in LUFS. A sound shorter than one 400 ms block is measured as one
+    block with silence after it, which is how it reaches the ear among other sounds."""
+    shelf, highpass = k_weighting(rate)
+    y = _biquad(_biquad(np.asarray(x, dtype=float), *shelf), *highpass)
+    block, step = int(0.4 * rate), int(0.1 * rate)
+    if len(y) < block:
+        y = np.concatenate([y, np.zeros(block - len(y))])
+    power = np.array([np.mean(y[i:i + block] ** 2) for i in range(0, len(y) - block + 1, step)])
+    level = -0.691 + 10 * np.log10(np.maximum(power, 1e-20))
+    power = power[level > -70]
+    if not len(power):
+        return -70.0
+    relative = -0.691 + 10 * np.log10(power.mean()) - 10
+    level = -0.691 + 10 * np.log10(np.maximum(power, 1e-20))
+    return float(-0.691 + 10 * np.log10(power[level > relative].mean()))
+
+
+def limit(x, ceiling=PEAK_CEILING, window=0.012):
+    """Holds the peaks at the ceiling with a smooth gain: the needed gain's running minimum,
+    averaged over the same span, never exceeds the gain any sample needs."""
+    need = np.minimum(1.0, ceiling / np.maximum(np.abs(x), 1e-9))
+    if need.min() >= 1.0:
+        return x
+    w = int(window * RATE)
+    padded = np.pad(need, w, constant_values=1.0)
+    held = np.lib.stride_tricks.sliding_window_view(padded, 2 * w + 1).min(axis=1)
+    kernel = np.ones(2 * w + 1) / (2 * w + 1)
+    gain = np.convolve(np.pad(held, w, mode='edge'), kernel, mode='valid')
+    return x * np.minimum(gain, need)
+
+
+def to_loudness(x, target):
+    """Gain to the target loudness, peaks limited; a few rounds, since limiting lowers it."""
+    x = np.asarray(x, dtype=float)
+    for _ in range(4):
+        x = limit(x * 10 ** ((target - loudness(x)) / 20))
+        if abs(loudness(x) - target) < 0.1:
+            break
+    return x
+
+
+def write(path, x, peak=None):
+    """Writes 16-bit PCM; with peak, the sound is first scaled to that peak (scratch files)."""
+    x = np.asarray(x, dtype=float)
+    if peak is not None:
+        x = normalise(x, peak)
     fade = min(len(x), int(0.004 * RATE))
+    x = x.copy()
     x[-fade:] *= np.linspace(1, 0, fade)
-    data = (np.clip(x, -1, 1) * 32767).astype('<i2').tobytes()
+    data = np.round(np.clip(x, -1, 32767 / 32768) * 32768).astype('<i2').tobytes()
     with wave.open(path, 'wb') as out:
         out.setnchannels(1)
         out.setsampwidth(2)
@@ -83,18 +167,9 @@ def sox(x, *effects):
     with tempfile.TemporaryDirectory() as tmp:
         a, b = os.path.join(tmp, 'a.wav'), os.path.join(tmp, 'b.wav')
         write(a, x, 0.5)
-        subprocess.run(['sox', a, '-r', str(RATE), '-c', '1', '-b', '16', b, *effects], check=True)
+        # -D: no dither, whose noise would make every run's file differ.
+        subprocess.run(['sox', '-D', a, '-r', str(RATE), '-c', '1', '-b', '16', b, *effects], check=True)
         return read(b)
-
-
-def voice(text, pitch=50, speed=150, voice_name='en-gb', amplitude=150):
-    with tempfile.TemporaryDirectory() as tmp:
-        raw = os.path.join(tmp, 'v.wav')
-        out = os.path.join(tmp, 'r.wav')
-        subprocess.run(['espeak-ng', '-v', voice_name, '-p', str(pitch), '-s', str(speed),
-                        '-a', str(amplitude), '-w', raw, text], check=True)
-        subprocess.run(['sox', raw, '-r', str(RATE), '-c', '1', '-b', '16', out], check=True)
-        return read(out)
 
 
 def note_freq(name):
@@ -102,6 +177,107 @@ def note_freq(name):
     semitone = names[name[0]] + (1 if '#' in name else 0) - (1 if 'b' in name[1:] else 0)
     octave = int(name[-1])
     return 440.0 * 2 ** ((semitone + 12 * (octave - 4)) / 12)
+
+
+# --- voices ------------------------------------------------------------------------------
+# Formants (centre, bandwidth in Hz) of the sung and shouted vowels; 'l' and 'r' are the
+# consonants' own resonances, passed through on the way between two vowels.
+VOWELS = {
+    'a': ((800, 90), (1200, 100), (2600, 140)),
+    'e': ((480, 80), (1850, 100), (2600, 140)),
+    'i': ((300, 70), (2250, 110), (3000, 160)),
+    'o': ((500, 80), (880, 90), (2500, 140)),
+    'u': ((330, 70), (800, 90), (2300, 140)),
+    'l': ((360, 80), (1300, 110), (2700, 150)),
+    'r': ((420, 80), (1250, 100), (1700, 150)),
+}
+FORMANT_GAINS = (1.0, 0.55, 0.3)
+
+
+def glide(points, n):
+    """A value per sample from (seconds, value) key points, straight between them."""
+    times = [t for t, _ in points]
+    values = [v for _, v in points]
+    return np.interp(np.arange(n) / RATE, times, values)
+
+
+def sung(f0, vowels, rng, tilt=1.0, vibrato_depth=0.006, breath=0.04):
+    """One voice: every harmonic of the pitch curve f0 (Hz per sample), weighted by the vowel
+    formants at its frequency, so the vowels move with the key points of vowels
+    ((seconds, vowel), ...). tilt: how fast the harmonics fall (lower is brighter, a shout)."""
+    n = len(f0)
+    t = np.arange(n) / RATE
+    rate = rng.uniform(4.8, 6.0)
+    # No singer holds a note dead still: a slow drift of a few cents, and a slight unsteadiness
+    # of breath in the loudness.
+    drift = fast_lowpass(rng.normal(size=n), 3)
+    drift *= 0.0015 / max(drift.std(), 1e-9)
+    shimmer = fast_lowpass(rng.normal(size=n), 8)
+    shimmer = 1 + 0.04 * shimmer / max(shimmer.std(), 1e-9)
+    f0 = f0 * (1 + vibrato_depth * np.sin(2 * np.pi * rate * t + rng.uniform(0, 6.3)) * np.clip(t / 0.3, 0, 1)
+               + drift)
+    formants = [[glide([(at, VOWELS[v][i][0]) for at, v in vowels], n),
+                 glide([(at, VOWELS[v][i][1]) for at, v in vowels], n)] for i in range(3)]
+    phase = 2 * np.pi * np.cumsum(f0) / RATE
+    out = np.zeros(n)
+    for k in range(1, int(5000 / f0.min()) + 1):
+        freq = k * f0
+        weight = sum(g / (1 + ((freq - centre) / width) ** 2)
+                     for g, (centre, width) in zip(FORMANT_GAINS, formants))
+        audible = freq < 5200
+        out += audible * (0.04 + weight) * np.sin(k * phase + rng.uniform(0, 6.3)) / k ** tilt
+    # A little breath, shaped like the vowel's lower formants.
+    air = bandpass(rng.normal(size=n), 400, 3500) * breath
+    return (out + air) * shimmer
+
+
+def choir(parts, rng, singers=4):
+    """parts: for each voice part, the notes as (start seconds, note name) and the vowels as
+    (seconds, vowel); several singers a part, each a few cents apart and a little early or late."""
+    length = max(max(at for at, _ in notes) for notes, _, _ in parts) + 2.2
+    track = np.zeros(int(length * RATE))
+    for notes, vowels, level in parts:
+        for _ in range(singers):
+            lag = rng.uniform(0, 0.03)
+            cents = rng.uniform(-7, 7)
+            points = []
+            for i, (at, name) in enumerate(notes):
+                f = note_freq(name) * 2 ** (cents / 1200)
+                if i:
+                    points.append((at + lag, points[-1][1]))
+                points.append((at + lag + 0.035, f))
+            f0 = glide(points, len(track))
+            shifted = [(at + lag, v) for at, v in vowels]
+            track += sung(f0, shifted, rng) * level * rng.uniform(0.8, 1.0)
+    return track
+
+
+def calliope(freq, dur):
+    """A steam organ's pipe: flute-like, with a breathy chiff at the start."""
+    t = seconds(dur)
+    f = freq * (1 + 0.008 * np.sin(2 * np.pi * 6.5 * t))
+    phase = 2 * np.pi * np.cumsum(f) / RATE
+    x = np.sin(phase) + 0.45 * np.sin(2 * phase) + 0.3 * np.sin(3 * phase) + 0.12 * np.sin(4 * phase)
+    chiff = bandpass(np.random.default_rng(int(freq)).normal(size=len(t)), 1500, 6000) * decay(len(t), 60) * 0.4
+    return (x + chiff) * envelope(len(t), 0.008, 0.03)
+
+
+def bulb_horn(freq, dur):
+    """A clown's squeeze horn: a reedy, buzzing note that bends up as it is squeezed."""
+    t = seconds(dur)
+    f = freq * (1 + 0.12 * np.clip(t / 0.05, 0, 1)) * (1 + 0.03 * np.sin(2 * np.pi * 28 * t))
+    phase = 2 * np.pi * np.cumsum(f) / RATE
+    x = sum(np.sin(k * phase) / k ** 0.7 for k in range(1, 16))
+    return bandpass(x, 350, 4000) * envelope(len(t), 0.01, 0.04)
+
+
+def whistle(rng, start_freq, end_freq, dur):
+    """A finger whistle in a crowd."""
+    t = seconds(dur)
+    f = glide([(0, start_freq), (dur * 0.3, end_freq * 1.05), (dur, end_freq)], len(t))
+    phase = 2 * np.pi * np.cumsum(f * (1 + 0.004 * np.sin(2 * np.pi * 9 * t))) / RATE
+    air = bandpass(rng.normal(size=len(t)), 1500, 5000) * 0.08
+    return (np.sin(phase) + air) * envelope(len(t), 0.03, 0.12)
 
 
 # --- instruments -------------------------------------------------------------------------
@@ -200,21 +376,29 @@ def thud():
 
 # --- the celebrations --------------------------------------------------------------------
 def hallelujah():
-    # A short choir: four voices sing "Hallelujah" on a rising cadence, over an organ chord.
-    parts = []
-    for pitch, semis in ((35, 0), (50, 4), (65, 7), (80, 12)):
-        v = voice('Hallelujah!', pitch=pitch, speed=95)
-        v = sox(v, 'pitch', str(semis * 20), 'tempo', '0.9')
-        parts.append(v)
-    n = max(len(p) for p in parts) + int(0.9 * RATE)
-    track = np.zeros(n)
-    for p in parts:
-        place(track, normalise(p, 0.4), 0.05)
+    # A choir of sixteen (four soprano, alto, tenor and bass voices) sings "Hal-le-lu-jah" on
+    # I - IV - V - I in C major, in tune (equal temperament from A = 440 Hz), in a church echo,
+    # over a quiet organ. Vowels: ah, eh, oo, then "ee-ah" for "jah"; the l's pass between.
+    rng = np.random.default_rng(71)
+    beats = (0.0, 0.42, 0.64, 1.06)  # Hal, le, lu, jah
+    chords = {'soprano': ('E5', 'F5', 'D5', 'E5'), 'alto': ('G4', 'A4', 'G4', 'G4'),
+              'tenor': ('C4', 'C4', 'B3', 'C4'), 'bass': ('C3', 'F3', 'G2', 'C3')}
+    levels = {'soprano': 0.8, 'alto': 0.8, 'tenor': 0.9, 'bass': 1.0}
+    vowels = [(0.0, 'a'), (0.34, 'a'), (0.42, 'l'), (0.47, 'e'), (0.58, 'e'), (0.64, 'l'),
+              (0.69, 'u'), (1.0, 'u'), (1.06, 'i'), (1.14, 'a'), (3.0, 'a')]
+    parts = [(list(zip(beats, chords[p])) + [(2.6, chords[p][-1])], vowels, levels[p]) for p in chords]
+    track = choir(parts, rng)
+    n = len(track)
+    # The words' rhythm: a soft "h", dips for the consonants, a swell and fade on "jah".
+    shape = glide([(0, 0), (0.06, 0.9), (0.38, 1.0), (0.44, 0.55), (0.5, 0.9), (0.62, 0.9), (0.66, 0.5),
+                   (0.72, 0.95), (1.03, 0.9), (1.08, 0.6), (1.18, 1.0), (1.9, 1.15), (2.55, 1.0),
+                   (2.95, 0)], n)
+    track *= shape
     t = seconds(n / RATE)
-    chord = sum(np.sin(2 * np.pi * note_freq(x) * t) + 0.3 * np.sin(4 * np.pi * note_freq(x) * t)
+    organ = sum(np.sin(2 * np.pi * note_freq(x) * t) + 0.3 * np.sin(4 * np.pi * note_freq(x) * t)
                 for x in ('C3', 'G3', 'C4', 'E4'))
-    track += 0.18 * chord * envelope(n, 0.3, 0.6)
-    return sox(track, 'reverb', '60', 'trim', '0', '3.6')
+    organ *= glide([(0, 0), (1.06, 0), (1.4, 0.12), (2.5, 0.12), (3.0, 0)], n)
+    return sox(normalise(track) + organ, 'reverb', '70', '50', '100', 'trim', '0', '3.8')
 
 
 def fanfare(notes, tempo):
@@ -240,21 +424,56 @@ def slot_payoff():
     return track
 
 
-def crowd():
-    rng = np.random.default_rng(21)
-    track = crowd_noise(rng, 3.2)
-    for pitch, at in ((60, 0.3), (45, 0.5), (75, 0.7), (55, 1.1)):
-        place(track, normalise(voice('Yay!', pitch=pitch, speed=120), 0.25), at)
+def crowd_voices(rng, count, start, spread, shout):
+    """A crowd's voices: each its own pitch (children and grown-ups), vowel and moment.
+    shout(rng) gives one voice's (pitch key points, vowel key points, length)."""
+    track = np.zeros(int(3.9 * RATE))
+    for _ in range(count):
+        pitch, vowels, dur = shout(rng)
+        n = int(dur * RATE)
+        v = sung(glide(pitch, n), vowels, rng, tilt=0.8, vibrato_depth=0.01, breath=0.12)
+        v *= glide([(0, 0), (0.04, 1), (dur * 0.6, 0.9), (dur, 0)], n) * rng.uniform(0.4, 1.0)
+        place(track, v, start + rng.uniform(0, spread))
     return track
+
+
+def crowd():
+    # A crowd celebrating: thirty people whoop "woo!" and "yeah!" at their own moments,
+    # over clapping that swells and fades and two finger whistles.
+    rng = np.random.default_rng(21)
+
+    def whoop(rng):
+        f = rng.choice([rng.uniform(170, 260), rng.uniform(280, 420)])
+        dur = rng.uniform(0.5, 1.2)
+        pitch = [(0, f * 0.85), (0.12, f * 1.25), (dur, f * 0.8)]
+        vowels = ([(0, 'u'), (dur, 'u')] if rng.random() < 0.5 else
+                  [(0, 'i'), (0.08, 'e'), (0.2, 'a'), (dur, 'a')])
+        return pitch, vowels, dur
+
+    track = crowd_voices(rng, 30, 0.05, 1.6, whoop)
+    track += np.pad(applause(rng, 3.2, 70), (0, len(track) - int(3.2 * RATE))) * 0.45
+    place(track, whistle(rng, 1800, 2600, 0.5) * 0.2, 0.5)
+    place(track, whistle(rng, 2200, 3100, 0.6) * 0.2, 1.5)
+    return track[:int(3.3 * RATE)] * glide([(0, 1), (2.7, 1), (3.3, 0)], int(3.3 * RATE))
 
 
 def cheer2():
+    # A cheer: a crowd shouts "Hoo-ray!" together (each voice a little early or late, on its
+    # own pitch, the "ray" rising and falling away), then claps and whistles.
     rng = np.random.default_rng(22)
-    track = crowd_noise(rng, 2.8) * 0.8
-    place(track, normalise(voice('Hip hip', pitch=45, speed=140), 0.6), 0.1)
-    place(track, normalise(voice('hooray!', pitch=70, speed=130), 0.7), 0.9)
-    place(track, applause(rng, 1.8, 40) * 0.5, 0.9)
-    return track
+
+    def hooray(rng):
+        f = rng.choice([rng.uniform(160, 240), rng.uniform(260, 380)])
+        dur = rng.uniform(1.0, 1.3)
+        pitch = [(0, f), (0.22, f * 0.95), (0.3, f * 1.4), (0.55, f * 1.45), (dur, f * 0.95)]
+        vowels = [(0, 'u'), (0.2, 'u'), (0.27, 'r'), (0.34, 'e'), (0.7, 'e'), (dur, 'i')]
+        return pitch, vowels, dur
+
+    track = crowd_voices(rng, 26, 0.1, 0.08, hooray) * 0.6
+    clapping = applause(rng, 2.2, 65)
+    place(track, clapping, 0.9)
+    place(track, whistle(rng, 2000, 2900, 0.55) * 0.2, 1.25)
+    return track[:int(3.2 * RATE)] * glide([(0, 1), (2.6, 1), (3.2, 0)], int(3.2 * RATE))
 
 
 def klaxon():
@@ -344,20 +563,26 @@ def clap3():
 
 
 def clown():
-    # Two squeezes of a bulb horn, then a slide whistle falling away.
-    track = np.zeros(int(2.2 * RATE))
-    for at, base in ((0.0, 330), (0.35, 300)):
-        t = seconds(0.28)
-        f = base * (1 + 0.05 * np.sin(2 * np.pi * 18 * t))
-        phase = 2 * np.pi * np.cumsum(f) / RATE
-        x = sum(np.sin(k * phase) / k ** 0.6 for k in range(1, 14))
-        x = bandpass(x, 500, 3500)
-        place(track, x * envelope(len(t), 0.01, 0.05), at)
-    t = seconds(1.2)
-    f = 1400 - 900 * (t / 1.2) + 40 * np.sin(2 * np.pi * 7 * t)
-    slide = np.sin(2 * np.pi * np.cumsum(f) / RATE) * envelope(len(t), 0.05, 0.3) * 0.7
-    place(track, slide, 0.8)
-    return track
+    # A circus "ta-da!": two squeezes of a clown's horn, a steam organ running up the scale,
+    # and a brass chord with a cymbal to finish, all in C major.
+    rng = np.random.default_rng(81)
+    track = np.zeros(int(2.4 * RATE))
+    place(track, bulb_horn(note_freq('G4'), 0.16), 0.0)
+    place(track, bulb_horn(note_freq('C5'), 0.2), 0.2)
+    run = ('C5', 'D5', 'E5', 'F5', 'G5', 'A5', 'B5', 'C6')
+    for k, name in enumerate(run):
+        place(track, calliope(note_freq(name), 0.09) * 0.7, 0.5 + 0.065 * k)
+    # "Ta-" (G major, short), "-da!" (C major, held).
+    for name in ('G4', 'B4', 'D5', 'G5'):
+        place(track, brass(note_freq(name), 0.14) * 0.5, 1.04)
+        place(track, calliope(note_freq(name), 0.12) * 0.3, 1.04)
+    for name in ('C4', 'E4', 'G4', 'C5', 'E5', 'G5'):
+        place(track, brass(note_freq(name), 0.9) * 0.45, 1.24)
+        place(track, calliope(note_freq(name), 0.85) * 0.25, 1.24)
+    place(track, cymbal(rng, 1.0) * 0.5, 1.24)
+    boom = np.sin(2 * np.pi * 70 * seconds(0.35)) * decay(int(0.35 * RATE), 10)
+    place(track, boom * 0.8, 1.24)
+    return sox(track, 'reverb', '25')
 
 
 def main(out_dir):
@@ -376,10 +601,12 @@ def main(out_dir):
         'clap2': clap2, 'drumroll': drumroll, 'laser2': laser2, 'whizz': whizz, 'clap3': clap3,
         'clown': clown,
     }
+    cues = ('click', 'typekey', 'thud3')
     for name, make in sounds.items():
         x = make()
-        limit = 0.14 if name in ('click', 'typekey', 'thud3') else 3.9
-        x = x[:int(limit * RATE)]
+        longest = 0.14 if name in cues else 3.9
+        x = x[:int(longest * RATE)]
+        x = to_loudness(x, CUE_LUFS if name in cues else CELEBRATION_LUFS)
         write(os.path.join(out_dir, name + '.wav'), x)
 
 

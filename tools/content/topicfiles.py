@@ -38,3 +38,35 @@ def picture_at(form, path):
         if picture['path'].lower() == path.lower():
             return tuple(picture['at'])
     raise KeyError(path + ' is not a picture of ' + form)
+
+
+def write_topic(path, topic):
+    """Writes a topic file in the folder's layout: one field a line, one item, label or
+    picture a line, so that a change shows as a small diff."""
+    def line(value):
+        return json.dumps(value, ensure_ascii=False)
+    out = ['{']
+    keys = list(topic)
+    for ki, key in enumerate(keys):
+        comma = ',' if ki < len(keys) - 1 else ''
+        if key != 'activities':
+            out.append(f'  "{key}": {line(topic[key])}{comma}')
+            continue
+        out.append('  "activities": [')
+        for ai, act in enumerate(topic[key]):
+            out.append('    {')
+            akeys = list(act)
+            for j, akey in enumerate(akeys):
+                value = act[akey]
+                c2 = ',' if j < len(akeys) - 1 else ''
+                if isinstance(value, list) and value and isinstance(value[0], dict):
+                    out.append(f'      "{akey}": [')
+                    out.extend('        ' + line(e) + (',' if x < len(value) - 1 else '') for x, e in enumerate(value))
+                    out.append('      ]' + c2)
+                else:
+                    out.append(f'      "{akey}": {line(value)}{c2}')
+            out.append('    }' + (',' if ai < len(topic[key]) - 1 else ''))
+        out.append('  ]' + comma)
+    out.append('}')
+    with open(path, 'w', encoding='utf-8') as f:
+        f.write('\n'.join(out) + '\n')

@@ -33,6 +33,7 @@ TRANSPARENT = 1
 MM_ANISOTROPIC = 8
 WINDING = 2
 TA_LEFT_TOP = 0
+TA_CENTER_TOP = 6  # x is the middle of the text: centred by the renderer in whatever font it has
 PS_SOLID, PS_DASH, PS_DOT, PS_NULL = 0, 1, 2, 5
 BS_SOLID, BS_NULL = 0, 1
 FW_NORMAL, FW_BOLD = 400, 700
@@ -117,6 +118,9 @@ class Metafile:
                              FW_BOLD if bold else FW_NORMAL, 1 if italic else 0, 0, 0,
                              ANSI_CHARSET, 0, 0, 2, 0) + face_bytes
         self._swap('_font', META_CREATEFONTINDIRECT, params)
+
+    def text_align(self, flags):
+        self._record(META_SETTEXTALIGN, struct.pack('<H', flags))
 
     def text_color(self, rgb):
         if rgb != self._text_color:

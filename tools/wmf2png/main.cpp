@@ -1,6 +1,9 @@
-// wmf2png IN.wmf OUT.png [scale]: renders a Windows metafile with the program's own renderer.
-// The image is the drawing's own size at 96 dpi times scale. Exits 1 when the file cannot be
-// read as a metafile at all, 2 on bad arguments or when the PNG cannot be written.
+// wmf2png [--fallback-fonts] IN.wmf OUT.png [scale]: renders a Windows metafile with the
+// program's own renderer and, unless --fallback-fonts is given, the program's own fonts (so a
+// page looks as it does on screen; with the option it shows what a machine without Tahoma
+// would draw). The image is the drawing's own size at 96 dpi times scale. Exits 1 when the file
+// cannot be read as a metafile at all, 2 on bad arguments or when the PNG cannot be written.
+#include "app/Fonts.h"
 #include "platform/wmf/WmfDrawing.h"
 
 #include <QFile>
@@ -14,12 +17,15 @@
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
     QTextStream err(stderr);
+    const bool fallbackFonts = args.removeAll(QStringLiteral("--fallback-fonts")) > 0;
     if (args.size() < 3 || args.size() > 4) {
-        err << "usage: wmf2png IN.wmf OUT.png [scale]\n";
+        err << "usage: wmf2png [--fallback-fonts] IN.wmf OUT.png [scale]\n";
         return 2;
     }
+    if (!fallbackFonts && !bs::registerFonts())
+        err << "Tahoma is missing (" << bs::TahomaFontFile << "): a fallback font stands in\n";
     double scale = 1;
     if (args.size() == 4) {
         bool ok = false;

@@ -76,7 +76,7 @@ void decodeRle(const Params& bits, qint64 at, bool four, QImage& image, const st
 
 } // namespace
 
-QImage decodeDib(const Params& dib, bool paletteIndices, const QList<QRgb>& fallbackPalette)
+QImage decodeDib(const Params& dib, bool paletteIndices, const QList<QRgb>& fallbackPalette, bool* monochrome)
 {
     if (!dib.hasBytes(12))
         return {};
@@ -160,6 +160,13 @@ QImage decodeDib(const Params& dib, bool paletteIndices, const QList<QRgb>& fall
             }
             at += qint64(colors) * size;
         }
+        if (monochrome && bitCount == 1) {
+            // The darker of the two colours is the bitmap's black, the other its white.
+            const bool zeroDarker = qGray(table[0]) <= qGray(table[1]);
+            table[0] = zeroDarker ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+            table[1] = zeroDarker ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            *monochrome = true;
+        }
     } else if (bitCount != 16 && bitCount != 24 && bitCount != 32) {
         return {};
     } else if (colorsUsed > 0 && colorsUsed < 65536) {
@@ -230,27 +237,47 @@ QImage decodeDib(const Params& dib, bool paletteIndices, const QList<QRgb>& fall
     return image;
 }
 
-QImage decodeBitmap16(const Params& bitmap)
+QImage decodeBitmap16(const Params& bitmap, qint64 bitsAt, const QList<QRgb>& fallbackPalette, bool* monochrome)
 {
     // Type, Width, Height, WidthBytes, Planes and BitsPixel (a byte each), then the bits.
     const int width = bitmap.s16(1);
     const int height = bitmap.s16(2);
     const int widthBytes = bitmap.s16(3);
     const int bitsPixel = bitmap.byte(9);
-    if (width <= 0 || height <= 0 || bitsPixel != 1 || widthBytes < (width + 7) / 8
-        || qint64(width) * height > MaxBitmapPixels)
+    if (width <= 0 || height <= 0 || (bitsPixel != 1 && bitsPixel != 4 && bitsPixel != 8 && bitsPixel != 24 && bitsPixel != 32)
+        || qint64(widthBytes) * 8 < qint64(width) * bitsPixel || qint64(width) * height > MaxBitmapPixels)
         return {};
-    const qint64 at = 10;
-    if (!bitmap.hasBytes(at + qint64(widthBytes) * height))
+    if (!bitmap.hasBytes(bitsAt + qint64(widthBytes) * height))
         return {};
+    // The sixteen colours of the standard display palette, for 4-bit bitmaps.
+    static constexpr QRgb Vga[16] = {
+        0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
+        0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF,
+    };
+    std::array<QRgb, 256> table;
+    for (int i = 0; i < 256; ++i)
+        table[std::size_t(i)] = i < fallbackPalette.size() ? fallbackPalette[i] : qRgb(i, i, i);
     QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
     for (int y = 0; y < height; ++y) {
         auto* d = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const qint64 row = bitsAt + qint64(y) * widthBytes;
         for (int x = 0; x < width; ++x) {
-            const int b = bitmap.byte(at + qint64(y) * widthBytes + x / 8);
-            d[x] = ((b >> (7 - (x & 7))) & 1) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            switch (bitsPixel) {
+            case 1: d[x] = ((bitmap.byte(row + x / 8) >> (7 - (x & 7))) & 1) ? qRgb(255, 255, 255) : qRgb(0, 0, 0); break;
+            case 4: d[x] = Vga[(bitmap.byte(row + x / 2) >> ((x & 1) ? 0 : 4)) & 0x0F]; break;
+            case 8: d[x] = table[bitmap.byte(row + x)]; break;
+            default: {
+                const qint64 at = row + qint64(x) * (bitsPixel / 8);
+                d[x] = qRgb(bitmap.byte(at + 2), bitmap.byte(at + 1), bitmap.byte(at));
+                break;
+            }
+            }
         }
     }
+    if (monochrome)
+        *monochrome = bitsPixel == 1;
     return image;
 }
 

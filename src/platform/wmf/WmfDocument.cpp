@@ -13,8 +13,8 @@ constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
 constexpr int PlaceableSize = 22;
 constexpr int HeaderSize = 18;
 
-// Twips per logical unit when a file without a placeable header sets no physical scale:
-// MM_TEXT, isotropic and anisotropic units are taken as pixels of a 96-dpi display.
+} // namespace
+
 double twipsPerUnit(int mapMode)
 {
     switch (mapMode) {
@@ -27,21 +27,80 @@ double twipsPerUnit(int mapMode)
     }
 }
 
+namespace {
+
 // Where the bitmap of a bitmap record starts (in words), or -1 when the record has none.
-int dibWord(const RecordRef& record)
+int bitmapWord(const RecordRef& record)
 {
     const int words = record.size / 2;
     switch (record.function) {
     case StretchDib: return 11;
     case SetDibToDev: return 9;
-    case DibStretchBlt: return words == (DibStretchBlt >> 8) ? -1 : 10;
-    case DibBitBlt: return words == (DibBitBlt >> 8) ? -1 : 8;
-    case DibCreatePatternBrush: return 2;
+    case DibStretchBlt:
+    case StretchBlt: return words == (record.function >> 8) ? -1 : 10;
+    case DibBitBlt:
+    case BitBlt: return words == (record.function >> 8) ? -1 : 8;
+    case DibCreatePatternBrush:
+    case CreatePatternBrush: return 0;
     default: return -1;
     }
 }
 
+// Records that put something on the page: the window in force at the first of them frames
+// the picture.
+bool draws(std::uint16_t function)
+{
+    switch (function) {
+    case LineTo: case Polyline: case Polygon: case PolyPolygon: case Rectangle: case RoundRect: case Ellipse:
+    case Arc: case Pie: case Chord: case SetPixel: case FillRegion: case FrameRegion: case InvertRegion:
+    case PaintRegion: case FloodFill: case ExtFloodFill: case TextOut: case ExtTextOut: case PatBlt: case BitBlt:
+    case StretchBlt: case DibBitBlt: case DibStretchBlt: case SetDibToDev: case StretchDib:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+void Document::decodeBitmap(std::size_t index, const QList<QRgb>& palette)
+{
+    const RecordRef& record = records[index];
+    const int word = bitmapWord(record);
+    if (word < 0)
+        return;
+    const Params p = params(index);
+    const Params bits = p.from(word);
+    bool mono = false;
+    QImage image;
+    switch (record.function) {
+    case StretchDib: image = decodeDib(bits, p.u16(2) == 1, palette); break;
+    case SetDibToDev: image = decodeDib(bits, p.u16(0) == 1, palette); break;
+    case DibStretchBlt:
+    case DibBitBlt: image = decodeDib(bits, false, palette); break;
+    case BitBlt:
+    case StretchBlt: image = decodeBitmap16(bits, 10, palette, &mono); break;
+    case DibCreatePatternBrush: {
+        // style, usage, then the bitmap. Writers put a DIB behind the older pattern style too;
+        // try it first.
+        const Params dib = p.from(2);
+        image = decodeDib(dib, p.u16(1) == 1, palette, &mono);
+        if (image.isNull() && p.u16(0) == 3)
+            image = decodeBitmap16(dib, 10, palette, &mono);
+        break;
+    }
+    case CreatePatternBrush:
+        // A partial bitmap header (14 bytes) and 18 reserved bytes before the bits.
+        image = decodeBitmap16(bits, 32, palette, &mono);
+        break;
+    default: break;
+    }
+    if (image.isNull())
+        return;
+    if (mono)
+        monochrome.insert(index);
+    images.emplace(index, std::move(image));
+}
 
 bool Document::parse(const QByteArray& data)
 {
@@ -72,27 +131,33 @@ bool Document::parse(const QByteArray& data)
         pos += words * 2;
     }
 
-    // The frame: the placeable box, else the first window the file sets.
+    // The frame: the placeable box, else the window in force when drawing starts (or the
+    // first one set after that, for a file that draws before it sets any).
     int mapMode = MmText;
+    bool drawing = false;
     bool haveOrigin = false;
     bool haveExtent = false;
+    QPointF windowOrigin;
+    QSizeF windowExtent;
     QList<QRgb> palette;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const Params p = params(i);
-        switch (records[i].function) {
+        const std::uint16_t function = records[i].function;
+        drawing = drawing || draws(function);
+        switch (function) {
         case SetMapMode:
-            if (!haveExtent)
+            if (!drawing || !haveExtent)
                 mapMode = p.u16(0);
             break;
         case SetWindowOrg:
-            if (!haveOrigin && p.has(2)) {
-                frameOrigin = QPointF(p.s16(1), p.s16(0));
+            if ((!drawing || !haveOrigin) && p.has(2)) {
+                windowOrigin = QPointF(p.s16(1), p.s16(0));
                 haveOrigin = true;
             }
             break;
         case SetWindowExt:
-            if (!haveExtent && p.has(2) && p.s16(0) != 0 && p.s16(1) != 0) {
-                frameExtent = QSizeF(p.s16(1), p.s16(0));
+            if ((!drawing || !haveExtent) && p.has(2) && p.s16(0) != 0 && p.s16(1) != 0) {
+                windowExtent = QSizeF(p.s16(1), p.s16(0));
                 haveExtent = true;
             }
             break;
@@ -107,35 +172,23 @@ bool Document::parse(const QByteArray& data)
         default:
             break;
         }
-        const int dib = dibWord(records[i]);
-        if (dib >= 0) {
-            const Params bits = p.from(dib);
-            const std::uint16_t function = records[i].function;
-            bool paletteIndices = false;
-            if (function == StretchDib)
-                paletteIndices = p.u16(2) == 1;
-            else if (function == SetDibToDev)
-                paletteIndices = p.u16(0) == 1;
-            else if (function == DibCreatePatternBrush)
-                paletteIndices = p.u16(1) == 1;
-            // Writers put a DIB behind the older pattern style too; try it first.
-            QImage image = decodeDib(bits, paletteIndices, palette);
-            if (image.isNull() && function == DibCreatePatternBrush && p.u16(0) == 3)
-                image = decodeBitmap16(bits);
-            if (!image.isNull())
-                images.emplace(i, std::move(image));
-        }
+        decodeBitmap(i, palette);
     }
 
-    if (placeable) {
+    // A box with no area is no frame: the window takes its place.
+    const bool usableBox = placeable && box.width() > 0 && box.height() > 0;
+    if (placeable && unitsPerInch > 0)
+        twipsPerUnit = 1440.0 / unitsPerInch;
+    else
+        twipsPerUnit = wmf::twipsPerUnit(placeable ? MmTwips : mapMode);
+    if (usableBox) {
         frameOrigin = box.topLeft();
         frameExtent = box.size();
-        if (unitsPerInch <= 0)
-            unitsPerInch = 1440;
-        sizeTwips = box.size() * (1440.0 / unitsPerInch);
     } else if (haveExtent) {
-        sizeTwips = QSizeF(std::abs(frameExtent.width()), std::abs(frameExtent.height())) * twipsPerUnit(mapMode);
+        frameOrigin = windowOrigin;
+        frameExtent = windowExtent;
     }
+    sizeTwips = QSizeF(std::abs(frameExtent.width()), std::abs(frameExtent.height())) * twipsPerUnit;
     return true;
 }
 

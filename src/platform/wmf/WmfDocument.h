@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QPointF>
 #include <QSizeF>
 
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace bs::wmf {
@@ -68,12 +70,17 @@ struct Document
     int objectCount = 0;
     bool placeable = false;
     // The logical rectangle that fills the picture: the placeable bounding box, or the window
-    // the file sets first. Extents may be negative (a flipped axis).
+    // in force when the file starts drawing. Extents may be negative (a flipped axis); an empty
+    // extent means the file gives no frame and the drawing must be measured.
     QPointF frameOrigin;
-    QSizeF frameExtent;
+    QSizeF frameExtent{0, 0};
     QSizeF sizeTwips;
+    double twipsPerUnit = 15; // of the logical units the frame is in
     // Bitmaps of bitmap and pattern-brush records, by record index.
     std::unordered_map<std::size_t, QImage> images;
+    // Records whose bitmap is monochrome, decoded in black and white: they stand for the text
+    // and background colours in force when it is drawn.
+    std::unordered_set<std::size_t> monochrome;
 
     Params params(std::size_t index) const
     {
@@ -84,6 +91,13 @@ struct Document
     // Splits the bytes into records; false when they are not a metafile at all. A file cut off
     // inside a record keeps the records before it.
     bool parse(const QByteArray& data);
+
+private:
+    void decodeBitmap(std::size_t index, const QList<QRgb>& palette);
 };
+
+// Twips per logical unit of a mapping mode; MM_TEXT, isotropic and anisotropic units are taken
+// as pixels of a 96-dpi display.
+double twipsPerUnit(int mapMode);
 
 } // namespace bs::wmf

@@ -22,7 +22,7 @@ public:
     QSizeF sizeTwips() const override;
     void play(QPainter& painter, const QRectF& target) const override;
 
-    // Renders the drawing into an image of the given size on white.
+    // Renders the drawing into an opaque image of the given size on white.
     QImage toImage(const QSize& size) const;
 
 private:

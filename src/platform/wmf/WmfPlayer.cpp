@@ -155,27 +155,8 @@ void Player::playRecord(std::size_t index)
     case CreateBrushIndirect: addObject(createBrush(p)); break;
     case CreateFontIndirect: addObject(createFont(p)); break;
     case CreateRegion: addObject(createRegion(p)); break;
-    case DibCreatePatternBrush: {
-        GdiObject brush;
-        brush.kind = GdiObject::Brush;
-        const auto found = m_doc.images.find(index);
-        if (found != m_doc.images.end()) {
-            brush.style = 3;
-            brush.pattern = found->second;
-        } else {
-            brush.style = 0;
-            brush.color = Qt::gray;
-        }
-        addObject(std::move(brush));
-        break;
-    }
-    case CreatePatternBrush: {
-        GdiObject brush;
-        brush.kind = GdiObject::Brush;
-        brush.color = Qt::gray;
-        addObject(std::move(brush));
-        break;
-    }
+    case DibCreatePatternBrush:
+    case CreatePatternBrush: addObject(createPatternBrush(index)); break;
     case CreatePalette: addObject(GdiObject{}); break;
     case SelectObject: selectObject(p.u16(0)); break;
     case DeleteObject: deleteObject(p.u16(0)); break;
@@ -236,6 +217,7 @@ void Player::playRecord(std::size_t index)
             const QPointF at = map(p.s16(3), p.s16(2));
             const double w = std::max(std::abs(m_sx), hairline());
             const double h = std::max(std::abs(m_sy), hairline());
+            m_painter.setRenderHint(QPainter::Antialiasing, false);
             m_painter.fillRect(QRectF(at.x(), at.y(), w, h), colorRef(p.u32(0)));
         }
         break;
@@ -243,7 +225,7 @@ void Player::playRecord(std::size_t index)
     case PaintRegion: {
         const ObjectPtr region = object(p.u16(0));
         const ObjectPtr brush = function == FillRegion ? object(p.u16(1)) : s.brush;
-        if (region && region->kind == GdiObject::Region && beginDraw()) {
+        if (region && region->kind == GdiObject::Region && !region->rects.empty() && beginDraw()) {
             QPainterPath path;
             path.setFillRule(Qt::WindingFill);
             for (const QRectF& r : region->rects)
@@ -261,6 +243,8 @@ void Player::playRecord(std::size_t index)
     case StretchDib:
     case DibStretchBlt:
     case DibBitBlt:
+    case StretchBlt:
+    case BitBlt:
     case SetDibToDev: bitmapRecord(index, p); break;
     default: break; // escapes, palettes and the rest draw nothing
     }
@@ -296,6 +280,7 @@ void Player::selectObject(int index)
     case GdiObject::Brush: m_state.brush = std::move(selected); break;
     case GdiObject::Font: m_state.font = std::move(selected); break;
     case GdiObject::Region: selectClipRegion(index); break;
+    case GdiObject::BrokenRegion:
     case GdiObject::Other: break;
     }
 }
@@ -354,25 +339,60 @@ GdiObject Player::createFont(const Params& p) const
 
 GdiObject Player::createRegion(const Params& p) const
 {
-    // nextInChain, objectType, objectCount (2), regionSize, scanCount, maxScan, bounds, scans.
+    // nextInChain, objectType, objectCount (2), regionSize, scanCount, maxScan, bounds, scans;
+    // each scan is a count, top, bottom, count / 2 pairs of left and right, and the count again.
+    // A region that cannot be read whole is no region: selecting or filling it does nothing.
     GdiObject region;
-    region.kind = GdiObject::Region;
+    region.kind = GdiObject::BrokenRegion;
     const int scanCount = p.s16(5);
-    const QRectF bounds(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10)));
+    if (!p.has(11) || scanCount < 0)
+        return region;
     int word = 11;
-    for (int scan = 0; scan < scanCount && p.has(word + 3); ++scan) {
+    for (int scan = 0; scan < scanCount; ++scan) {
         const int count = p.u16(word);
+        if (count % 2 != 0 || !p.has(word + 4 + count) || p.u16(word + 3 + count) != count) {
+            region.rects.clear();
+            return region;
+        }
         const int top = p.s16(word + 1);
         const int bottom = p.s16(word + 2);
-        if (!p.has(word + 4 + count))
-            break;
         for (int i = 0; i + 1 < count; i += 2)
             region.rects.emplace_back(QPointF(p.s16(word + 3 + i), top), QPointF(p.s16(word + 4 + i), bottom));
         word += 4 + count;
     }
-    if (region.rects.empty() && p.has(11))
-        region.rects.push_back(bounds.normalized());
+    region.kind = GdiObject::Region;
     return region;
+}
+
+GdiObject Player::createPatternBrush(std::size_t index) const
+{
+    GdiObject brush;
+    brush.kind = GdiObject::Brush;
+    const auto found = m_doc.images.find(index);
+    if (found != m_doc.images.end()) {
+        brush.style = 3;
+        brush.pattern = found->second;
+        brush.monochrome = m_doc.monochrome.count(index) != 0;
+    } else {
+        brush.style = 0;
+        brush.color = Qt::gray;
+    }
+    return brush;
+}
+
+QImage colourized(const QImage& monochrome, const QColor& dark, const QColor& light)
+{
+    // As the original graphics system paints a monochrome bitmap: a 0 bit (black) in the text
+    // colour, a 1 bit (white) in the background colour.
+    QImage result = monochrome.convertToFormat(QImage::Format_RGB32);
+    const QRgb darkRgb = dark.rgb();
+    const QRgb lightRgb = light.rgb();
+    for (int y = 0; y < result.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x)
+            line[x] = qGray(line[x]) < 128 ? darkRgb : lightRgb;
+    }
+    return result;
 }
 
 // ---- Clipping ----
@@ -406,6 +426,8 @@ void Player::excludeClip(const QRectF& rect)
 void Player::selectClipRegion(int index)
 {
     const ObjectPtr region = object(index);
+    if (region && region->kind == GdiObject::BrokenRegion)
+        return; // an unreadable region is no usable clip
     Clip& clip = m_state.clip;
     clip = Clip{};
     if (region && region->kind == GdiObject::Region) {

@@ -20,7 +20,7 @@ namespace bs::wmf {
 // A graphics object of the metafile's object table.
 struct GdiObject
 {
-    enum Kind { Pen, Brush, Font, Region, Other };
+    enum Kind { Pen, Brush, Font, Region, BrokenRegion, Other };
     Kind kind = Other;
     // Pen and brush
     int style = 0;
@@ -28,6 +28,7 @@ struct GdiObject
     double penWidth = 0; // logical units
     int hatch = 0;
     QImage pattern;
+    bool monochrome = false; // the pattern's black and white take the text and background colours
     // Font
     QString face;
     int height = 0;
@@ -42,6 +43,9 @@ struct GdiObject
     // Region, in logical units
     std::vector<QRectF> rects;
 };
+
+// A black and white bitmap in two colours: black becomes dark, white becomes light.
+QImage colourized(const QImage& monochrome, const QColor& dark, const QColor& light);
 
 // Plays a parsed metafile on a painter: the file's frame fills target. The player keeps the
 // device context of the file (mapping, objects, colours, clip, current position) and draws
@@ -93,6 +97,7 @@ private:
     GdiObject createBrush(const Params& p) const;
     GdiObject createFont(const Params& p) const;
     GdiObject createRegion(const Params& p) const;
+    GdiObject createPatternBrush(std::size_t index) const;
     // Clipping
     void intersectClip(const QRectF& rect);
     void excludeClip(const QRectF& rect);

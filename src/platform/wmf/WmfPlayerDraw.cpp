@@ -141,7 +141,8 @@ QBrush Player::brushFor(const GdiObject* brush) const
     case BsPattern:
         if (brush->pattern.isNull())
             return QBrush(Qt::gray);
-        result = QBrush(brush->pattern);
+        result = QBrush(brush->monochrome ? colourized(brush->pattern, m_state.textColor, m_state.backColor)
+                                          : brush->pattern);
         break;
     default: return QBrush(ropColor(m_state.rop2, brush->color));
     }
@@ -155,6 +156,9 @@ void Player::fillPath(const QPainterPath& path, const GdiObject* brush)
     const QBrush fill = brushFor(brush);
     if (fill.style() == Qt::NoBrush)
         return;
+    // Fills cover whole pixels, as the original graphics system does, so shapes that touch
+    // leave no light seam between them.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
     if (brush && brush->style == BsHatched && m_state.backMode == BkOpaque)
         m_painter.fillPath(path, m_state.backColor);
     m_painter.fillPath(path, fill);
@@ -170,8 +174,11 @@ void Player::drawShape(const QPainterPath& shape, bool fill)
         fillPath(path, m_state.brush.get());
     }
     const QPen pen = currentPen();
-    if (pen.style() != Qt::NoPen)
+    if (pen.style() != Qt::NoPen) {
+        m_painter.setRenderHint(QPainter::Antialiasing,
+                                m_painter.compositionMode() == QPainter::CompositionMode_SourceOver);
         m_painter.strokePath(shape, pen);
+    }
 }
 
 void Player::drawPolyline(const Params& p)
@@ -295,7 +302,7 @@ void Player::drawText(double x, double y, const QByteArray& bytes, const std::ve
 {
     applyClip();
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::Antialiasing, false); // the boxes behind, as fills
     const QRectF mappedBox = box.isNull() ? QRectF() : mapRect(box.left(), box.top(), box.right(), box.bottom());
     if ((options & EtoOpaque) && !mappedBox.isNull())
         m_painter.fillRect(mappedBox, m_state.backColor);
@@ -356,6 +363,7 @@ void Player::drawText(double x, double y, const QByteArray& bytes, const std::ve
         m_painter.rotate(-font.escapement / 10.0);
     if (m_state.backMode == BkOpaque && !(options & EtoOpaque))
         m_painter.fillRect(QRectF(left, baseline - metrics.ascent(), width, metrics.height()), m_state.backColor);
+    m_painter.setRenderHint(QPainter::Antialiasing); // the glyphs stay smooth
     m_painter.setFont(qfont);
     m_painter.setPen(m_state.textColor);
     for (qsizetype i = 0; i < characters.size(); ++i) {
@@ -416,6 +424,7 @@ void Player::patBlt(std::uint32_t rop, const QRectF& rect)
 {
     applyClip();
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
     switch (rop) {
     case RopBlackness: m_painter.fillRect(rect, Qt::black); break;
     case RopWhiteness: m_painter.fillRect(rect, Qt::white); break;
@@ -453,14 +462,16 @@ void Player::bitmapRecord(std::size_t index, const Params& p)
                    p.s16(7), true);
         break;
     case DibStretchBlt:
-        if (words == (DibStretchBlt >> 8)) // no bitmap: a pattern fill
+    case StretchBlt:
+        if (words == (function >> 8)) // no bitmap: a pattern fill
             patBlt(p.u32(0), mapRect(p.s16(10), p.s16(9), p.s16(10) + p.s16(8), p.s16(9) + p.s16(7)));
         else
             drawBitmap(index, p.u32(0), QRectF(p.s16(5), p.s16(4), p.s16(3), p.s16(2)), p.s16(9), p.s16(8),
                        p.s16(7), p.s16(6), false);
         break;
     case DibBitBlt:
-        if (words == (DibBitBlt >> 8))
+    case BitBlt:
+        if (words == (function >> 8))
             patBlt(p.u32(0), mapRect(p.s16(8), p.s16(7), p.s16(8) + p.s16(6), p.s16(7) + p.s16(5)));
         else
             drawBitmap(index, p.u32(0), QRectF(p.s16(3), p.s16(2), p.s16(5), p.s16(4)), p.s16(7), p.s16(6), p.s16(5),
@@ -488,7 +499,10 @@ void Player::drawBitmap(std::size_t index, std::uint32_t rop, QRectF source, dou
     const auto found = m_doc.images.find(index);
     if (found == m_doc.images.end() || dest.isEmpty() || rop == RopDestination)
         return;
-    const QImage& image = found->second;
+    // A monochrome bitmap takes the text colour for black, the background colour for white.
+    const QImage image = m_doc.monochrome.count(index)
+        ? colourized(found->second, m_state.textColor, m_state.backColor)
+        : found->second;
     source = source.normalized();
     if (sourceFromBottom)
         source.moveTop(image.height() - source.bottom());
@@ -512,6 +526,7 @@ void Player::drawBitmap(std::size_t index, std::uint32_t rop, QRectF source, dou
     }
     applyClip();
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setRenderHint(QPainter::Antialiasing, false); // whole pixels, as fills
     const QRectF device = m_painter.transform().mapRect(dest);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, device.width() < source.width());
     m_painter.drawImage(dest, drawn.isNull() ? image : drawn, drawnSource);

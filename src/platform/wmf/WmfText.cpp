@@ -46,6 +46,50 @@ QChar symbolChar(unsigned char b)
     return QChar(u' ');
 }
 
+struct SymbolMapping
+{
+    unsigned char code;
+    char16_t unicode;
+};
+
+// The characters of the dingbat and equation fonts that drawings use: check boxes, bullets,
+// arrows, ellipses and accents. Where the font's own glyph has no close Unicode character of
+// the basic plane, the nearest common one stands in (plain arrows for Wingdings' barbed ones).
+constexpr SymbolMapping Wingdings[] = {
+    {0x4A, 0x263A}, {0x4C, 0x2639}, {0x6C, 0x25CF}, {0x6D, 0x274D}, {0x6E, 0x25A0}, {0x6F, 0x25A1},
+    {0x71, 0x2751}, {0x72, 0x2752}, {0x73, 0x2B27}, {0x74, 0x29EB}, {0x75, 0x25C6}, {0x76, 0x2756},
+    {0x77, 0x2B25}, {0x78, 0x2327}, {0xA1, 0x25CB}, {0xA7, 0x25AA}, {0xA8, 0x25FB}, {0xAB, 0x2605},
+    {0xD8, 0x27A2}, {0xDF, 0x2190}, {0xE0, 0x2192}, {0xE1, 0x2191}, {0xE2, 0x2193}, {0xE8, 0x2794},
+    {0xEF, 0x21E6}, {0xF0, 0x21E8}, {0xF1, 0x21E7}, {0xF2, 0x21E9}, {0xFB, 0x2717}, {0xFC, 0x2713},
+    {0xFD, 0x2612}, {0xFE, 0x2611},
+};
+constexpr SymbolMapping Webdings[] = {
+    {0x33, 0x25C0}, {0x34, 0x25B6}, {0x35, 0x25B2}, {0x36, 0x25BC}, {0x61, 0x2713}, {0x67, 0x25A0},
+    {0x6E, 0x25CF}, {0x72, 0x2715},
+};
+constexpr SymbolMapping Marlett[] = {
+    {0x30, 0x2581}, {0x31, 0x25A1}, {0x32, 0x2750}, {0x33, 0x25C0}, {0x34, 0x25B6}, {0x35, 0x25B2},
+    {0x36, 0x25BC}, {0x61, 0x2713}, {0x68, 0x2022}, {0x72, 0x2715},
+};
+// Accents as their spacing forms: the equation places them over the letter itself.
+constexpr SymbolMapping MtExtra[] = {
+    {0x23, 0x02CB}, {0x24, 0x02C6}, {0x25, 0x02DC}, {0x26, 0x02D9}, {0x43, 0x2210}, {0x44, 0x019B},
+    {0x49, 0x2229}, {0x4B, 0x2026}, {0x4C, 0x22EF}, {0x4D, 0x22EE}, {0x4E, 0x22F0}, {0x4F, 0x22F1},
+    {0x51, 0x2235}, {0x55, 0x222A}, {0x60, 0x2035}, {0x61, 0x21A6}, {0x62, 0x2195}, {0x63, 0x21D5},
+};
+
+template<std::size_t N>
+QChar mapped(const SymbolMapping (&table)[N], unsigned char b)
+{
+    if (b == 0x20)
+        return QChar(u' ');
+    for (const SymbolMapping& m : table) {
+        if (m.code == b)
+            return QChar(m.unicode);
+    }
+    return QChar(u'\0');
+}
+
 QChar cp1252Char(unsigned char b)
 {
     if (b >= 0x80 && b < 0xA0)
@@ -105,8 +149,18 @@ TextDecoder::TextDecoder(int charset, const QString& face)
 {
     charset = m_charset;
     if (charset == SymbolCharset) {
-        m_symbol = face.contains(QLatin1String("symbol"), Qt::CaseInsensitive);
-        m_drawable = m_symbol;
+        const QString name = face.trimmed().toLower();
+        if (name.contains(QLatin1String("symbol")))
+            m_symbols = SymbolSet::Symbol;
+        else if (name == QLatin1String("wingdings")) // Wingdings 2 and 3 hold other shapes
+            m_symbols = SymbolSet::Wingdings;
+        else if (name == QLatin1String("webdings"))
+            m_symbols = SymbolSet::Webdings;
+        else if (name == QLatin1String("marlett"))
+            m_symbols = SymbolSet::Marlett;
+        else if (name.startsWith(QLatin1String("mt extra")))
+            m_symbols = SymbolSet::MtExtra;
+        m_drawable = m_symbols != SymbolSet::None;
         return;
     }
     m_encoding = encodingFor(charset);
@@ -127,14 +181,25 @@ bool TextDecoder::isLeadByte(unsigned char byte) const
     return byte >= 0x81 && byte <= 0xFE;
 }
 
+QChar TextDecoder::singleByte(unsigned char b) const
+{
+    switch (m_symbols) {
+    case SymbolSet::Symbol: return symbolChar(b);
+    case SymbolSet::Wingdings: return mapped(Wingdings, b);
+    case SymbolSet::Webdings: return mapped(Webdings, b);
+    case SymbolSet::Marlett: return mapped(Marlett, b);
+    case SymbolSet::MtExtra: return mapped(MtExtra, b);
+    case SymbolSet::None: break;
+    }
+    return cp1252Char(b);
+}
+
 QString TextDecoder::decode(const QByteArray& bytes) const
 {
-    if (m_symbol || m_encoding.isEmpty()) {
+    if (mapsSymbols() || m_encoding.isEmpty()) {
         QString text(bytes.size(), Qt::Uninitialized);
-        for (qsizetype i = 0; i < bytes.size(); ++i) {
-            const auto b = static_cast<unsigned char>(bytes[i]);
-            text[i] = m_symbol ? symbolChar(b) : cp1252Char(b);
-        }
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            text[i] = singleByte(static_cast<unsigned char>(bytes[i]));
         return text;
     }
     QStringDecoder decoder(m_encoding.constData());

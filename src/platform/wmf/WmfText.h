@@ -12,12 +12,16 @@ class TextDecoder
 public:
     TextDecoder(int charset, const QString& face);
 
-    // False for symbol fonts whose glyphs have no Unicode meaning (Wingdings and the like):
-    // their texts are not drawn rather than drawn as wrong letters.
+    // Symbol fonts whose code points the decoder maps to Unicode.
+    enum class SymbolSet { None, Symbol, Wingdings, Webdings, Marlett, MtExtra };
+
+    // False for symbol fonts the decoder knows nothing of: their texts are not drawn rather
+    // than drawn as wrong letters.
     bool drawable() const { return m_drawable; }
-    // True when the text is mapped from the Symbol font's code points to Unicode: drawn in an
-    // ordinary font then, since the fonts named Symbol here may lack those characters.
-    bool mapsSymbols() const { return m_symbol; }
+    // True when the text is mapped from a symbol font's code points to Unicode: drawn in an
+    // ordinary font then, since fonts of those names here may lack the characters. Characters
+    // of the font with no Unicode equivalent decode as U+0000 and are not drawn.
+    bool mapsSymbols() const { return m_symbols != SymbolSet::None; }
 
     QString decode(const QByteArray& bytes) const;
     // One entry per character with the number of bytes it took (double-byte character sets
@@ -26,10 +30,11 @@ public:
 
 private:
     bool isLeadByte(unsigned char byte) const;
+    QChar singleByte(unsigned char byte) const;
 
     int m_charset = 0;
     QByteArray m_encoding; // empty: Windows-1252 by table
-    bool m_symbol = false;
+    SymbolSet m_symbols = SymbolSet::None;
     bool m_drawable = true;
     bool m_doubleByte = false;
 };

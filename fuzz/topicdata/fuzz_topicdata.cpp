@@ -1,0 +1,62 @@
+// Feeds arbitrary bytes to the topic file reader and checks what a screen relies on in
+// whatever it accepts: every box inside the form, a heading, a stacking order naming each
+// control once, and buttons that name activities of the file.
+#include "topicdata/TopicFile.h"
+
+#include <QRect>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    bs::Topic topic;
+    try {
+        topic = bs::readTopicFile(bytes, QStringLiteral("fuzz.json"));
+    } catch (const bs::TopicFileError& error) {
+        check(error.file == QLatin1String("fuzz.json") && !error.reason.isEmpty());
+        return 0;
+    }
+    const QRect form(0, 0, 12000, 9000);
+    check(form.contains(topic.titleTwips));
+    for (const bs::ActivityDefinition& activity : topic.activities) {
+        check(!activity.items.empty() && activity.items.size() <= 12);
+        for (const bs::ActivityItem& item : activity.items) {
+            check(form.contains(QRect(item.start, activity.itemSize)));
+            check(form.contains(QRect(item.target, activity.itemSize)));
+        }
+        bool heading = false;
+        for (const bs::LabelSpec& label : activity.labels) {
+            check(form.contains(label.twips));
+            heading = heading || label.name == QLatin1String("Label6");
+        }
+        check(heading);
+        QStringList stacking = activity.stacking;
+        check(stacking.removeDuplicates() == 0);
+        // Per item a target box, the item and a home slot; three buttons; the labels, line, pictures.
+        const qsizetype controls = 3 * qsizetype(activity.items.size()) + 3 + qsizetype(activity.labels.size())
+                                   + (activity.line ? 1 : 0) + qsizetype(activity.pictures.size());
+        check(stacking.size() == controls);
+    }
+    for (const QString& button : {topic.labelling, topic.ordering}) {
+        if (button.isEmpty())
+            continue;
+        bool found = false;
+        for (const bs::ActivityDefinition& activity : topic.activities)
+            found = found || activity.formName == button;
+        check(found);
+    }
+    return 0;
+}
