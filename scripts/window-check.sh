@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program in a real X window under Xvfb, waits for the title screen, takes a
-# screenshot, clicks "OK" where the button is, waits for the main menu and takes a second
-# screenshot. Screenshots land in build/screenshots/ (title.png, menu.png).
+# screenshot, presses Enter on "OK" (which has the keyboard focus: the menu must be reachable
+# by keyboard alone), waits for the main menu and takes a second screenshot. Screenshots land
+# in build/screenshots/ (title.png, menu.png).
 # Usage: scripts/window-check.sh [build-folder [program]]   (program: build-folder/src/brellinshore)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,8 +54,9 @@ sleep 0.5
 import -window root "$shots/title.png"
 echo "title screen up: $shots/title.png"
 
-# "OK" sits at 1320, 6000 twips (88, 400 pixels) on the title screen, 89 x 25 pixels.
-xdotool mousemove --window "$title" 132 412 click 1
+# No pointer: the title screen opens with the focus on "OK", and Enter clicks it.
+xdotool windowfocus --sync "$title"
+xdotool key Return
 wait_for_window 800x600 >/dev/null
 sleep 0.5
 import -window root "$shots/menu.png"

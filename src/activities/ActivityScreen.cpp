@@ -1,17 +1,24 @@
 #include "activities/ActivityScreen.h"
 
 #include "activities/ActivityDefinition.h"
+#include "activities/ActivityPart.h"
 #include "app/LabelButton.h"
 #include "app/Layout.h"
 #include "app/Program.h"
 #include "app/Screens.h"
 #include "app/Twips.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <functional>
+#include <numeric>
 #include <stdexcept>
 
 namespace bs {
@@ -48,12 +55,48 @@ QString element(const QString& array, int index)
     return QStringLiteral("%1(%2)").arg(array).arg(index);
 }
 
-// An empty bordered box that shows only its outline: target boxes and home slots.
-QLabel* makeOutline(QWidget* parent, const QString& name, const QRect& twips)
+// A bordered label in the look of makeLabel, able to take the focus and be lifted.
+ActivityPart* makePart(QWidget* parent, const QString& name, const QRect& twips, const QFont& font)
 {
-    QLabel* box = makeLabel(parent, name, QString(), twips, QFont(), yellow);
-    setLabelBorder(box, true);
-    return box;
+    auto* part = new ActivityPart(parent);
+    part->setObjectName(name);
+    part->setFont(font);
+    part->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    part->setWordWrap(true);
+    part->setTextFormat(Qt::PlainText);
+    setLabelColors(part, yellow, black, false);
+    setLabelBorder(part, true);
+    part->setFocusPolicy(Qt::NoFocus);
+    placeTwips(part, twips);
+    return part;
+}
+
+// Numbers 1, 2, ... in reading order: rows top to bottom, each left to right, where a box
+// less than half a box lower than a row's first still belongs to that row. The design index
+// would tell the answer, as item i belongs in box i.
+std::vector<int> readingNumbers(int count, const std::function<const TwipsRect&(int)>& box)
+{
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return box(a).top < box(b).top; });
+    std::vector<int> row(count);
+    for (int k = 1, first = 0; k < count; ++k) {
+        if (box(order[k]).top - box(order[first]).top >= box(order[first]).height / 2)
+            first = k;
+        row[order[k]] = first;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return row[a] != row[b] ? row[a] < row[b] : box(a).left < box(b).left;
+    });
+    std::vector<int> numbers(count);
+    for (int k = 0; k < count; ++k)
+        numbers[order[k]] = k + 1;
+    return numbers;
+}
+
+bool isActivation(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
 // A straight line between two points in twips. The pointer passes through it to whatever
@@ -112,23 +155,36 @@ ActivityScreen::ActivityScreen(Program& program, const QString& formName)
     for (int i = 0; i < n; ++i) {
         const ActivityItem& item = m_definition.items[i];
         // As designed, the target box holds the item's text until the load event moves it across.
-        QLabel* target = makeOutline(this, element(QStringLiteral("Label1"), i), QRect(item.target, size));
+        ActivityPart* target = makePart(this, element(QStringLiteral("Label1"), i), QRect(item.target, size), QFont());
         target->setText(item.text);
         Label1.add(i, target);
         addControl(target->objectName(), target);
 
-        QLabel* home = makeOutline(this, element(QStringLiteral("Label4"), i), QRect(item.start, size));
+        ActivityPart* home = makePart(this, element(QStringLiteral("Label4"), i), QRect(item.start, size), QFont());
         Label4.add(i, home);
         addControl(home->objectName(), home);
 
         const FontSpec& font = m_definition.itemFont;
-        QLabel* label = makeLabel(this, element(QStringLiteral("Label2"), i), QStringLiteral("Label2"), QRect(item.start, size),
-                                  uiFont(font.family, font.points, font.bold), yellow, Qt::AlignHCenter | Qt::AlignTop);
+        ActivityPart* label = makePart(this, element(QStringLiteral("Label2"), i), QRect(item.start, size),
+                                       uiFont(font.family, font.points, font.bold));
+        label->setText(QStringLiteral("Label2"));
         setLabelColors(label, yellow, black, true);
-        setLabelBorder(label, true);
-        label->installEventFilter(this);
+        label->setFocusPolicy(Qt::TabFocus);
+        label->setAccessibleDescription(
+            QStringLiteral("Press Space to pick it up, then choose a box with Tab and press Space to put it there."));
         Label2.add(i, label);
         addControl(label->objectName(), label);
+        for (ActivityPart* part : {target, home, label}) {
+            part->installEventFilter(this);
+            connect(part, &ActivityPart::pressed, this, [this, part] { partPressed(part); });
+        }
+    }
+    m_boxNumber = readingNumbers(n, [this](int j) -> const TwipsRect& { return m_engine.target(j); });
+    m_slotNumber = readingNumbers(n, [this](int j) -> const TwipsRect& { return m_engine.home(j); });
+    for (int j = 0; j < n; ++j) {
+        const QString& name = m_definition.items[j].boxName;
+        Label1(j)->setAccessibleName(name.isEmpty() ? QStringLiteral("Box %1 of %2").arg(m_boxNumber[j]).arg(n) : name);
+        Label4(j)->setAccessibleName(QStringLiteral("Starting place %1 of %2").arg(m_slotNumber[j]).arg(n));
     }
 
     for (const LabelSpec& spec : m_definition.labels) {
@@ -216,6 +272,7 @@ void ActivityScreen::Form_Load()
         Label4(i)->show();
         placeItem(i);
     }
+    nameParts();
 }
 
 void ActivityScreen::placeItem(int i)
@@ -234,6 +291,7 @@ void ActivityScreen::Label2_MouseUp(int Index)
 {
     const DragEngine::Drop drop = m_engine.drop(Index);
     placeItem(Index);
+    nameParts();
     for (int thud = 0; thud < drop.snaps; ++thud)
         program().playCue(thudCue);
     // Only Start Again hides the button again.
@@ -250,9 +308,11 @@ void ActivityScreen::Label3_Click(int Index)
         program().screens().unload(formName());
         break;
     case 1:
+        putDown();
         m_engine.reset();
         for (int i = 0; i < m_engine.count(); ++i)
             placeItem(i);
+        nameParts();
         Label3(2)->hide();
         break;
     case 2:
@@ -291,9 +351,25 @@ void ActivityScreen::Form_MouseMove(Qt::MouseButtons, QPointF)
 
 bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    const int index = Label2.indexOf(qobject_cast<QLabel*>(watched));
-    if (index < 0)
+    auto* part = qobject_cast<ActivityPart*>(watched);
+    if (!part)
         return Screen::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress)
+        return partKeyEvent(part, static_cast<QKeyEvent*>(event)) || Screen::eventFilter(watched, event);
+    if (const int index = Label2.indexOf(part); index >= 0)
+        return itemMouseEvent(index, event) || Screen::eventFilter(watched, event);
+    // A box or slot: a click there places the held item.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (m_held >= 0 && mouse->button() == Qt::LeftButton && part->rect().contains(mouse->position().toPoint()))
+            placeAt(part);
+        return true;
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+bool ActivityScreen::itemMouseEvent(int index, QEvent* event)
+{
     switch (event->type()) {
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -301,6 +377,8 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
         const int button = (held & Qt::LeftButton ? DragEngine::LeftButton : 0)
                            | (held & Qt::RightButton ? DragEngine::RightButton : 0)
                            | (held & Qt::MiddleButton ? DragEngine::MiddleButton : 0);
+        if (m_press.click && (mouse->scenePosition() - m_press.at).manhattanLength() >= QApplication::startDragDistance())
+            m_press.click = false;
         // Relative to the item's corner in the model, not to the widget's rounded pixels.
         const QPointF pointer = toTwips(mouse->scenePosition());
         const TwipsRect& item = m_engine.item(index);
@@ -309,16 +387,189 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool first = mouse->buttons() == mouse->button();
+        if (first) {
+            m_press = {index, mouse->button() == Qt::LeftButton, mouse->scenePosition(), m_engine.item(index)};
+        } else {
+            m_press.click = false;
+        }
         // Taken, so that the item holds the pointer until the buttons are released.
         event->accept();
         return true;
-    case QEvent::MouseButtonRelease:
-        Label2_MouseUp(index);
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (m_press.click && m_press.item == index && mouse->button() == Qt::LeftButton
+            && mouse->buttons() == Qt::NoButton) {
+            // A click, not a drag: any small shift while the button was down is undone.
+            m_engine.moveItem(index, m_press.from.left, m_press.from.top);
+            placeItem(index);
+            m_press.click = false;
+            if (m_held == index)
+                putDown();
+            else
+                pickUp(index);
+        } else {
+            putDown(false);
+            Label2_MouseUp(index);
+        }
         event->accept();
         return true;
+    }
     default:
-        return Screen::eventFilter(watched, event);
+        return false;
+    }
+}
+
+bool ActivityScreen::partKeyEvent(QWidget* part, QKeyEvent* event)
+{
+    if (!isActivation(event) || event->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (!event->isAutoRepeat())
+        partPressed(part);
+    return true;
+}
+
+void ActivityScreen::partPressed(QWidget* part)
+{
+    const int item = Label2.indexOf(qobject_cast<QLabel*>(part));
+    if (item >= 0) {
+        if (m_held == item)
+            putDown();
+        else
+            pickUp(item);
+        return;
+    }
+    if (m_held >= 0)
+        placeAt(part);
+}
+
+void ActivityScreen::keyPressEvent(QKeyEvent* event)
+{
+    const bool holding = m_held >= 0;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (holding) {
+            putDown();
+            return;
+        }
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (holding || Label2.indexOf(qobject_cast<QLabel*>(focusWidget())) >= 0) {
+            focusNextPrevChild(event->key() == Qt::Key_Right || event->key() == Qt::Key_Down);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    Screen::keyPressEvent(event);
+}
+
+QList<QWidget*> ActivityScreen::placesInOrder() const
+{
+    const int n = m_engine.count();
+    QList<QWidget*> places(2 * n);
+    for (int j = 0; j < n; ++j) {
+        places[m_boxNumber[j] - 1] = Label1(j);
+        places[n + m_slotNumber[j] - 1] = Label4(j);
+    }
+    return places;
+}
+
+bool ActivityScreen::focusNextPrevChild(bool next)
+{
+    if (m_held < 0)
+        return Screen::focusNextPrevChild(next);
+    // While an item is held the focus goes round the places it can be put, and only them.
+    const QList<QWidget*> places = placesInOrder();
+    const qsizetype at = places.indexOf(focusWidget());
+    qsizetype to = 0;
+    if (at < 0)
+        to = next ? 0 : places.size() - 1;
+    else
+        to = (at + (next ? 1 : places.size() - 1)) % places.size();
+    places[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void ActivityScreen::pickUp(int i)
+{
+    putDown();
+    m_held = i;
+    static_cast<ActivityPart*>(Label2(i))->setLifted(true);
+    for (QWidget* place : placesInOrder())
+        place->setFocusPolicy(Qt::TabFocus);
+    nameParts();
+}
+
+void ActivityScreen::putDown(bool rename)
+{
+    if (m_held < 0)
+        return;
+    const int i = std::exchange(m_held, -1);
+    static_cast<ActivityPart*>(Label2(i))->setLifted(false);
+    const bool placeFocused = placesInOrder().contains(focusWidget());
+    for (QWidget* place : placesInOrder())
+        place->setFocusPolicy(Qt::NoFocus);
+    if (placeFocused)
+        Label2(i)->setFocus(Qt::OtherFocusReason);
+    if (rename)
+        nameParts();
+}
+
+void ActivityScreen::placeAt(QWidget* part)
+{
+    const int i = m_held;
+    int j = Label1.indexOf(qobject_cast<QLabel*>(part));
+    const TwipsRect* box = j >= 0 ? &m_engine.target(j) : nullptr;
+    if (j = Label4.indexOf(qobject_cast<QLabel*>(part)); !box && j >= 0)
+        box = &m_engine.home(j);
+    if (i < 0 || !box)
+        return;
+    const bool keyboard = part->hasFocus();
+    const TwipsRect at = *box;
+    putDown(false); // the drop names it where it lands
+    // Exactly a mouse release with the item's corner on the box's corner.
+    m_engine.moveItem(i, at.left, at.top);
+    Label2_MouseUp(i);
+    if (keyboard)
+        Label2(i)->setFocus(Qt::OtherFocusReason);
+}
+
+QString ActivityScreen::boxPhrase(int j) const
+{
+    const QString& name = m_definition.items[j].boxName;
+    if (!name.isEmpty())
+        return QStringLiteral("the box for ") + name;
+    return QStringLiteral("box %1 of %2").arg(m_boxNumber[j]).arg(m_engine.count());
+}
+
+void ActivityScreen::nameParts()
+{
+    const int n = m_engine.count();
+    for (int i = 0; i < n; ++i) {
+        const TwipsRect& item = m_engine.item(i);
+        QString where = QStringLiteral("not placed");
+        for (int j = 0; j < n; ++j) {
+            if (item.left == m_engine.target(j).left && item.top == m_engine.target(j).top)
+                where = QStringLiteral("in ") + boxPhrase(j);
+        }
+        if (i == m_held)
+            where = QStringLiteral("picked up");
+        // A changed name is announced: the screen reader speaks it for the focused item.
+        const QString name = Label2(i)->text() + QStringLiteral(", ") + where;
+        if (Label2(i)->accessibleName() != name) {
+            Label2(i)->setAccessibleName(name);
+            QAccessibleEvent changed(Label2(i), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+            Q_EMIT announced(name);
+        }
     }
 }
 

@@ -14,10 +14,13 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <cstdlib>
 
 namespace bs {
 
@@ -119,6 +122,7 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
         const int index = entry.index;
         connect(button, &LabelButton::clicked, this, [this, index] { Label2_Click(index); });
         connect(button, &LabelButton::mouseMoved, this, [this, index] { Label2_MouseMove(index); });
+        button->installEventFilter(this);
     }
 
     Timer1 = new QTimer(this);
@@ -126,6 +130,54 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
     Timer1->setSingleShot(true);
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Intro0::Timer1_Timer);
+}
+
+QList<QWidget*> Intro0::tabOrder() const
+{
+    QList<QWidget*> order;
+    for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 20, 19, 17, 18, 16})
+        order << Label2(index);
+    order << Option1 << Option2;
+    return order;
+}
+
+bool Intro0::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* from = qobject_cast<LabelButton*>(watched);
+    if (event->type() != QEvent::KeyPress || !from || Label2.indexOf(from) < 0)
+        return Screen::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    QPoint step;
+    switch (key) {
+    case Qt::Key_Left: step = {-1, 0}; break;
+    case Qt::Key_Right: step = {1, 0}; break;
+    case Qt::Key_Up: step = {0, -1}; break;
+    case Qt::Key_Down: step = {0, 1}; break;
+    default: return Screen::eventFilter(watched, event);
+    }
+    // The nearest entry lying wholly beyond this one's edge that way, a sideways distance
+    // between the middles counting double.
+    const QRect here = from->geometry();
+    LabelButton* nearest = nullptr;
+    int nearestCost = 0;
+    for (const auto& [index, entry] : Label2) {
+        const QRect there = entry->geometry();
+        const bool beyond = (step.x() > 0 && there.left() > here.right()) || (step.x() < 0 && there.right() < here.left())
+                            || (step.y() > 0 && there.top() > here.bottom()) || (step.y() < 0 && there.bottom() < here.top());
+        if (!beyond || !entry->isVisible() || !entry->isEnabled())
+            continue;
+        const QPoint offset = there.center() - here.center();
+        const int ahead = offset.x() * step.x() + offset.y() * step.y();
+        const int aside = std::abs(offset.x() * step.y()) + std::abs(offset.y() * step.x());
+        const int cost = ahead + 2 * aside;
+        if (!nearest || cost < nearestCost) {
+            nearest = entry;
+            nearestCost = cost;
+        }
+    }
+    if (nearest)
+        nearest->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void Intro0::Form_Load()

@@ -45,6 +45,10 @@ public:
 
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
+    // The places' columns top to bottom, the teachers' entries, "Exit", then the sound switch.
+    QList<QWidget*> tabOrder() const override;
+    // The arrow keys move between the entries as they lie on the screen.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 
 private:

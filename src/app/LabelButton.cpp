@@ -1,7 +1,9 @@
 #include "app/LabelButton.h"
 
+#include "app/FocusRing.h"
 #include "app/Twips.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +13,7 @@ namespace bs {
 LabelButton::LabelButton(QWidget* parent)
     : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
 }
@@ -72,9 +74,24 @@ void LabelButton::paintEvent(QPaintEvent*)
         painter.drawLine(area.topRight(), area.bottomRight());
         area.adjust(1, 1, -1, -1);
     }
+    // Inside the border and under the caption, which some captions touch: never over it.
+    if (hasFocus())
+        drawFocusRing(painter, area);
     painter.setFont(font());
     painter.setPen(isEnabled() ? m_fore : QColor(128, 128, 128));
     painter.drawText(area.adjusted(1, 0, -1, 0), int(m_alignment) | Qt::TextWordWrap, text());
+
+}
+
+void LabelButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent* event)

@@ -9,6 +9,8 @@ namespace bs {
 // A label that acts as a button: bordered, centred bold text, its back colour filled only
 // while it is "opaque" (the screens' hover rule). A real button underneath, so the
 // accessibility layer offers it to a screen reader as a button named by its caption.
+// It takes the focus by Tab (a mouse click gives none, so the mouse look stays as it was),
+// shows a focus ring inside its border, and Enter or Space click it as the mouse does.
 class LabelButton : public QAbstractButton
 {
     Q_OBJECT
@@ -36,6 +38,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor m_back{0, 0, 0};

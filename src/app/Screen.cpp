@@ -1,11 +1,16 @@
 #include "app/Screen.h"
 
+#include "app/LabelButton.h"
 #include "app/Program.h"
 #include "app/Screens.h"
 #include "app/Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace bs {
 
@@ -22,9 +27,122 @@ Screen::Screen(Program& program, const QString& formName)
 
 void Screen::showScreen()
 {
+    const bool opening = !isVisible();
     show();
     raise();
     activateWindow();
+    if (opening)
+        focusFirstControl();
+}
+
+namespace {
+
+// Radio buttons that choose one of a set are a single Tab stop, as everywhere.
+bool sameChoice(const QWidget* a, const QWidget* b)
+{
+    const auto* first = qobject_cast<const QRadioButton*>(a);
+    const auto* second = qobject_cast<const QRadioButton*>(b);
+    if (!first || !second)
+        return false;
+    if (first->group() || second->group())
+        return first->group() == second->group();
+    return first->autoExclusive() && second->autoExclusive() && first->parentWidget() == second->parentWidget();
+}
+
+// The toolkit takes Tab from the unchosen buttons of a set: the set's rule is kept here.
+bool isTabStop(const QWidget* control)
+{
+    if (qobject_cast<const QRadioButton*>(control))
+        return control->focusPolicy() != Qt::NoFocus;
+    return control->focusPolicy() & Qt::TabFocus;
+}
+
+} // namespace
+
+QList<QWidget*> Screen::tabOrder() const
+{
+    QList<QWidget*> controls;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!control->isWindow() && isTabStop(control))
+            controls << control;
+    }
+    const auto place = [this](const QWidget* control) { return control->mapTo(this, QPoint(0, 0)); };
+    std::stable_sort(controls.begin(), controls.end(), [&](const QWidget* a, const QWidget* b) {
+        const QPoint pa = place(a);
+        const QPoint pb = place(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return controls;
+}
+
+QWidget* Screen::nextControl(QWidget* from, bool next) const
+{
+    const QList<QWidget*> order = tabOrder();
+    const qsizetype count = order.size();
+    const qsizetype at = order.indexOf(from);
+    for (qsizetype step = 1; step <= count; ++step) {
+        const qsizetype index = at < 0 ? (next ? step - 1 : count - step) : (at + (next ? step : count - step)) % count;
+        QWidget* candidate = order[index];
+        if (!isTabStop(candidate) || !candidate->isVisibleTo(this) || !candidate->isEnabled()
+            || sameChoice(candidate, from))
+            continue;
+        // Into a set of radio buttons: at its chosen one, if one shows.
+        for (QWidget* other : order) {
+            if (sameChoice(other, candidate) && static_cast<QRadioButton*>(other)->isChecked() && other->isVisibleTo(this))
+                return other;
+        }
+        return candidate;
+    }
+    return nullptr;
+}
+
+bool Screen::focusNextPrevChild(bool next)
+{
+    QWidget* from = focusWidget();
+    if (tabOrder().isEmpty() || (from && from != this && !tabOrder().contains(from)))
+        return QWidget::focusNextPrevChild(next);
+    QWidget* to = nextControl(from, next);
+    if (!to)
+        return false;
+    // Radio buttons given the focus by Tab move it on to their set's chosen one, which may be
+    // the quiz's hidden "no answer": they are given it as by a program instead.
+    const bool radio = qobject_cast<QRadioButton*>(to);
+    to->setFocus(radio ? Qt::OtherFocusReason : next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Screen::focusFirstControl()
+{
+    if (QWidget* first = tabOrder().isEmpty() ? nullptr : nextControl(nullptr, true)) {
+        first->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    for (QWidget* control = nextInFocusChain(); control && control != this; control = control->nextInFocusChain()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(this) && control->isEnabled()) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+QAbstractButton* Screen::escapeButton() const
+{
+    for (LabelButton* button : findChildren<LabelButton*>()) {
+        if (button->caption() == QLatin1String("Exit") && button->isVisibleTo(this) && button->isEnabled())
+            return button;
+    }
+    return nullptr;
+}
+
+void Screen::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (QAbstractButton* exit = escapeButton()) {
+            exit->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Screen::showEvent(QShowEvent* event)

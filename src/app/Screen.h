@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QPointer>
 #include <QWidget>
+
+class QAbstractButton;
 
 namespace bs {
 
@@ -14,6 +17,10 @@ class Program;
 // Mouse moves: every control stops its moves from reaching the screen, so Form_MouseMove
 // sees only the pointer over the screen's bare background; tracking is on throughout, so
 // moves arrive without a button held.
+//
+// Keyboard: Tab follows reading order (or the screen's own), and showing a screen puts the
+// focus on the first control; Escape clicks the screen's "Exit"; the control that had the focus when the screen
+// was shown gets it back when the screen is unloaded.
 class Screen : public QWidget
 {
     Q_OBJECT
@@ -50,18 +57,37 @@ public:
     // Applies the mouse rules above to every control now on the screen.
     void prepareControls();
 
+    // The control that had the keyboard focus when this screen was shown, if it still exists.
+    QWidget* opener() const { return m_opener; }
+    void setOpener(QWidget* opener) { m_opener = opener; }
+    // Gives the focus to the first control in tab order that can take it.
+    void focusFirstControl();
+
 protected:
     virtual void Form_MouseMove(Qt::MouseButtons /*buttons*/, QPointF /*twips*/) {}
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // The Tab order: by default every control that takes the focus, top to bottom and left to
+    // right. A screen whose order is designed otherwise returns it; an empty list keeps the
+    // order the screen set itself.
+    virtual QList<QWidget*> tabOrder() const;
+    // The button Escape clicks: the visible "Exit", or nullptr.
+    virtual QAbstractButton* escapeButton() const;
+    // Tab and Shift+Tab follow tabOrder(), round and round.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void applyPosition();
+    // The control Tab (or Shift+Tab) goes to from `from` (nullptr: from the start).
+    QWidget* nextControl(QWidget* from, bool next) const;
 
     Program& m_program;
     QString m_formName;
     double m_leftTwips = 0;
     double m_topTwips = 0;
+    QPointer<QWidget> m_opener;
 };
 
 } // namespace bs

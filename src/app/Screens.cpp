@@ -3,6 +3,9 @@
 #include "app/ScreenCatalog.h"
 #include "app/Screen.h"
 
+#include <QApplication>
+#include <QPointer>
+
 namespace bs {
 
 Screens::Screens(Program& program)
@@ -56,7 +59,13 @@ Screen& Screens::touch(const QString& formName)
 
 void Screens::show(const QString& formName)
 {
-    touch(formName).showScreen();
+    Screen& screen = touch(formName);
+    if (!screen.isVisible()) {
+        QWidget* focused = QApplication::focusWidget();
+        screen.setOpener(focused && focused->window() != &screen ? focused : nullptr);
+    }
+    screen.showScreen();
+    m_front = &screen;
 }
 
 void Screens::unload(const QString& formName)
@@ -65,8 +74,17 @@ void Screens::unload(const QString& formName)
     if (!screen)
         return;
     screen->unloading();
+    const QPointer<QWidget> opener = screen->opener();
+    const bool inFront = m_front == screen;
     screen->hide();
     screen->deleteLater();
+    // The keyboard goes back where it was before this screen came up, unless another screen
+    // has come up since and has it now.
+    if (inFront && opener && opener->isVisible()) {
+        m_front = qobject_cast<Screen*>(opener->window());
+        opener->window()->activateWindow();
+        opener->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Screens::closeAll()

@@ -70,6 +70,7 @@ private:
     QHash<QString, Factory> m_factories;
     std::vector<Source> m_sources;
     QHash<QString, Screen*> m_loaded;
+    QPointer<Screen> m_front; // the screen shown last, which has the keyboard
 };
 
 } // namespace bs

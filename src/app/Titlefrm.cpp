@@ -58,6 +58,9 @@ Titlefrm::Titlefrm(Program& program, const QString& formName)
     Command1 = makeCommand(QStringLiteral("Command1"), QStringLiteral("OK"), 1320);
     Command2 = makeCommand(QStringLiteral("Command2"), QStringLiteral("Exit"), 2760);
     Command1->setDefault(true);
+    // Enter clicks whichever of the two has the focus.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
     setTabOrder(Command1, Command2);
     connect(Command1, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
@@ -87,6 +90,11 @@ void Titlefrm::Form_Load()
     layoutform(*this);
     Frame1->raise();
     loadTitlePicture();
+}
+
+QAbstractButton* Titlefrm::escapeButton() const
+{
+    return Command1->text() == QLatin1String("Cancel") ? Command1 : nullptr;
 }
 
 void Titlefrm::Command1_Click()

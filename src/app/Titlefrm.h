@@ -33,6 +33,10 @@ public:
     QPushButton* Command2;
     QLabel* Label2;
 
+protected:
+    // At start Escape does nothing (Exit ends the program); as the leaving screen it cancels.
+    QAbstractButton* escapeButton() const override;
+
 private:
     bool loadTitlePicture();
 };

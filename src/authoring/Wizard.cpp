@@ -132,6 +132,8 @@ Wizard::Wizard(Program& program, const QString& formName)
         setTabOrder(previous, tick);
         previous = tick;
     }
+    setTabOrder(previous, Label3(1));
+    setTabOrder(Label3(1), Label3(0));
 
     Text1->installEventFilter(this);
     for (const auto& [index, box] : Text2)

@@ -53,6 +53,7 @@ public:
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QList<QWidget*> tabOrder() const override { return {}; } // the typing order, set at build
 
 private:
     WorksheetText worksheetFromBoxes() const;

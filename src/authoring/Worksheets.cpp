@@ -111,6 +111,15 @@ QString Worksheets::catalogueTitle(int i) const
     return program().state.worklist[i];
 }
 
+QList<QWidget*> Worksheets::tabOrder() const
+{
+    QList<QWidget*> order{Check1, Check2};
+    for (int i = 1; i <= TitlesPerPage; ++i)
+        order << Label2(i);
+    order << Label3(0) << Label3(1) << Label2(0);
+    return order;
+}
+
 void Worksheets::Form_Load()
 {
     layoutform(*this);

@@ -47,6 +47,8 @@ public:
 
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
+    // The titles read down each column, as the list runs.
+    QList<QWidget*> tabOrder() const override;
 
 private:
     void openWorksheet(const QString& title);

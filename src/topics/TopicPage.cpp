@@ -1,6 +1,7 @@
 #include "topics/TopicPage.h"
 
 #include "activities/ActivityOpeners.h"
+#include "app/FocusRing.h"
 #include "app/LabelButton.h"
 #include "app/Layout.h"
 #include "app/Program.h"
@@ -56,7 +57,7 @@ TopicPage::TopicPage(Program& program, const QString& formName)
     Frame1->setAutoFillBackground(true);
     placeTwips(Frame1, QRect(3000, m_topic.frameTop, 6000, 540));
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1 = new FocusScrollBar(this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setAccessibleName(QStringLiteral("Pan the picture"));
     HScroll1->setRange(0, 100);
@@ -66,6 +67,8 @@ TopicPage::TopicPage(Program& program, const QString& formName)
     HScroll1->setValue(50);      // where the panorama is placed at load
     placeTwips(HScroll1, QRect(3120, 6960, m_topic.scrollWidth, 255));
     connect(HScroll1, &QScrollBar::valueChanged, this, &TopicPage::HScroll1_Change);
+    // Left and Right pan the picture once Tab has reached the bar.
+    HScroll1->setFocusPolicy(Qt::TabFocus);
 
     struct Entry
     {

@@ -8,10 +8,13 @@
 #include "app/Twips.h"
 #include "support/TestProgram.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -54,6 +57,17 @@ QPointF centreOf(const TwipsRect& box)
 QPoint windowPointOf(QWidget* control)
 {
     return control->mapTo(control->window(), control->rect().center());
+}
+
+QString accessibleName(QWidget* control)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+void press(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
 }
 
 } // namespace
@@ -361,6 +375,149 @@ private Q_SLOTS:
             QCOMPARE(screen.Label6->font().pointSizeF(), 24.0);
     }
 
+
+    // Full marks without dragging, by the keyboard and by click-click: each placement goes
+    // through the same drop as a mouse release at the box, with the drag path's thuds, boxes,
+    // Check Score and score.
+    void placingWithoutDragging_data()
+    {
+        QTest::addColumn<QString>("formName");
+        QTest::addColumn<int>("items");
+        QTest::addColumn<bool>("keyboard");
+        const std::pair<const char*, int> forms[] = {
+            {"scilly1lab", 6}, {"scilly2lab", 6}, {"scilly1ord", 4}, {"scilly2ord", 5}, {"groupingord", 5}};
+        for (const auto& [form, items] : forms) {
+            QTest::addRow("%s by keys", form) << QString::fromLatin1(form) << items << true;
+            QTest::addRow("%s by clicks", form) << QString::fromLatin1(form) << items << false;
+        }
+    }
+    void placingWithoutDragging()
+    {
+        QFETCH(QString, formName);
+        QFETCH(int, items);
+        QFETCH(bool, keyboard);
+        ActivityScreen& screen = open(formName);
+        QTRY_VERIFY(screen.isActiveWindow());
+        for (int i = 0; i < items; ++i) {
+            QVERIFY(!screen.Label3(2)->isVisible());
+            if (keyboard) {
+                tabTo(screen, screen.Label2(i));
+                press(Qt::Key_Space);
+            } else {
+                clickOn(screen.Label2(i));
+            }
+            QCOMPARE(screen.heldItem(), i);
+            QVERIFY(m_test->sound().played.count(thud) == i); // picking up makes no sound
+            if (keyboard) {
+                tabTo(screen, screen.Label1(i));
+                press(Qt::Key_Return);
+                QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(screen.Label2(i)));
+            } else {
+                clickOn(screen.Label1(i));
+            }
+            QCOMPARE(screen.heldItem(), -1);
+            QCOMPARE(screen.engine().item(i), screen.engine().target(i));
+            QCOMPARE(screen.Label2(i)->geometry(), screen.Label1(i)->geometry());
+            QCOMPARE(m_test->sound().played.count(thud), i + 1);
+        }
+        QVERIFY(screen.Label3(2)->isVisible());
+        if (keyboard) {
+            tabTo(screen, screen.Label3(2));
+            press(Qt::Key_Space);
+        } else {
+            clickOn(screen.Label3(2));
+        }
+        QCOMPARE(m_test->state().score, items);
+        QCOMPARE(m_test->sound().played.at(items), click);
+    }
+
+    // Tab follows reading order; while an item is held it goes round the boxes and slots
+    // only, and Escape puts the item down unmoved, without a sound and without leaving.
+    void keyboardFocusOrder()
+    {
+        ActivityScreen& screen = open(QStringLiteral("scilly1ord"));
+        QTRY_VERIFY(screen.isActiveWindow());
+        QStringList order;
+        for (int step = 0; step < 7; ++step) {
+            order << QApplication::focusWidget()->objectName();
+            if (step < 6)
+                press(Qt::Key_Tab);
+        }
+        // The items' slots: two rows of two, the right-hand slot of each row holding item 0 and 2.
+        QCOMPARE(order, QStringList({"Label2(1)", "Label2(0)", "Label2(3)", "Label2(2)", "Label3(1)", "Label3(0)",
+                                     "Label2(1)"}));
+        press(Qt::Key_Space);
+        QCOMPARE(screen.heldItem(), 1);
+        order.clear();
+        for (int step = 0; step < 9; ++step) {
+            press(step < 8 ? Qt::Key_Tab : Qt::Key_Up);
+            order << QApplication::focusWidget()->objectName();
+        }
+        // Boxes top to bottom (12th to 19th century), then the slots; round again; back one.
+        QCOMPARE(order, QStringList({"Label1(2)", "Label1(0)", "Label1(1)", "Label1(3)", "Label4(1)", "Label4(0)",
+                                     "Label4(3)", "Label4(2)", "Label4(3)"}));
+        press(Qt::Key_Escape);
+        QCOMPARE(screen.heldItem(), -1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(screen.Label2(1)));
+        QCOMPARE(screen.engine().item(1), screen.engine().home(1));
+        QVERIFY(m_test->screens().isLoaded(QStringLiteral("scilly1ord")));
+        QVERIFY(m_test->sound().played.isEmpty());
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("formName");
+        QTest::addColumn<QString>("itemName");
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("placedName");
+        QTest::newRow("numbered boxes") << "scilly2lab" << "Bryher" << "Box 3 of 6" << "Bryher, in box 3 of 6";
+        QTest::newRow("centuries") << "scilly1ord" << "A Benedictine priory was founded on Tresco."
+                                   << "12th century" << "A Benedictine priory was founded on Tresco., in the box for 12th century";
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, formName);
+        QFETCH(QString, itemName);
+        QFETCH(QString, boxName);
+        QFETCH(QString, placedName);
+        ActivityScreen& screen = open(formName);
+        int i = 0;
+        while (screen.Label2(i)->text() != itemName)
+            ++i;
+        QCOMPARE(accessibleName(screen.Label2(i)), itemName + QStringLiteral(", not placed"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(screen.Label2(i))->role(), QAccessible::Button);
+        QCOMPARE(accessibleName(screen.Label1(i)), boxName);
+        QVERIFY(accessibleName(screen.Label4(i)).startsWith(QStringLiteral("Starting place ")));
+
+        QSignalSpy announced(&screen, &ActivityScreen::announced);
+        clickOn(screen.Label2(i));
+        QVERIFY(QAccessible::queryAccessibleInterface(screen.Label2(i))->state().pressed);
+        clickOn(screen.Label1(i));
+        QCOMPARE(announced.size(), 2);
+        QCOMPARE(announced.at(0).at(0).toString(), itemName + QStringLiteral(", picked up"));
+        QCOMPARE(announced.at(1).at(0).toString(), placedName);
+        QCOMPARE(accessibleName(screen.Label2(i)), placedName);
+        QVERIFY(!QAccessible::queryAccessibleInterface(screen.Label2(i))->state().pressed);
+    }
+
+    // A press that moves the item further than a click is a drag, as before; a right-button
+    // click still drops at once.
+    void aClickPicksUpAndADragDoesNot()
+    {
+        ActivityScreen& screen = open(QStringLiteral("scilly2lab"));
+        drag(screen, 0, centreOf(screen.engine().target(0)));
+        QCOMPARE(screen.heldItem(), -1);
+        clickOn(screen.Label2(1));
+        QCOMPARE(screen.heldItem(), 1);
+        clickOn(screen.Label2(1)); // a second click puts it down
+        QCOMPARE(screen.heldItem(), -1);
+        clickOn(screen.Label2(2));
+        clickOn(screen.Label2(3)); // another item: that one is picked up instead
+        QCOMPARE(screen.heldItem(), 3);
+        QCOMPARE(screen.engine().item(2), screen.engine().home(2));
+        QCOMPARE(m_test->sound().played, QStringList{thud});
+    }
+
 private:
     void addForms()
     {
@@ -392,6 +549,13 @@ private:
         QTest::mouseMove(window, (from + target) / 2);
         QTest::mouseMove(window, target);
         QTest::mouseRelease(window, Qt::LeftButton, {}, target);
+    }
+
+    void tabTo(ActivityScreen& screen, QWidget* control)
+    {
+        for (int step = 0; step < 40 && QApplication::focusWidget() != control; ++step)
+            press(Qt::Key_Tab);
+        QVERIFY2(QApplication::focusWidget() == control, qPrintable(screen.formName() + u' ' + control->objectName()));
     }
 
     void clickOn(QWidget* control)

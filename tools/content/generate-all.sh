@@ -16,4 +16,6 @@ mkdir -p "$content"
 # Isles of Scilly: Human Geography, Economy, Living by the sea (pages and worksheets above)
 "$python" scillypictures.py "$content/Images"
 "$python" scillymaps.py "$content/Images"
+"$python" stlucia_pictures.py "$content/Images"
+"$python" stlucia_maps.py "$content/Images"
 du -sh "$content"
