@@ -159,6 +159,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opened");
         QTest::newRow("Isles of Scilly history") << 4 << "scilly1";
         QTest::newRow("Isles of Scilly physical geography") << 5 << "scilly2";
+        QTest::newRow("Isles of Scilly human geography") << 6 << "scilly3";
+        QTest::newRow("Isles of Scilly economy") << 7 << "scilly4";
+        QTest::newRow("Isles of Scilly living by the sea") << 8 << "scilly5";
         QTest::newRow("teachers' guide") << 20 << "guide";
         QTest::newRow("acknowledgments") << 19 << "teacher";
         QTest::newRow("exit") << 16 << "Titlefrm";

@@ -7,7 +7,6 @@
 // is learnt on intact content by watching the files the program opens (and the cues it asks
 // for), so a file added to content/ is swept without changing this test.
 #include "activities/ActivityDefinition.h"
-#include "activities/ActivityOpeners.h"
 #include "activities/ActivityScreen.h"
 #include "app/Intro0.h"
 #include "app/LabelButton.h"
@@ -580,16 +579,6 @@ void topicActivities(Tour& tour, const Topic& topic)
     STEP(leaveTopic(tour, topic));
 }
 
-void groupingActivity(Tour& tour)
-{
-    STEP(openMenu(tour));
-    if (!tour.screens().isRegistered(QStringLiteral("groupingord")))
-        return; // its topic file is the damaged one
-    // No topic page opens it; it is opened as a page would.
-    openActivity(tour.program(), QStringLiteral("groupingord"), QStringLiteral("Plants of the islands"));
-    STEP(doActivity(tour, QStringLiteral("groupingord")));
-}
-
 void guide(Tour& tour)
 {
     Intro0& menu = openMenu(tour);
@@ -746,7 +735,6 @@ std::vector<Part> tourParts()
         {QStringLiteral("start and leave"), startAndLeave},
         {QStringLiteral("guide"), guide},
         {QStringLiteral("acknowledgments"), acknowledgments},
-        {QStringLiteral("groupingord"), groupingActivity},
         {QStringLiteral("wizard and catalogue"), wizardAndCatalogue},
         {QStringLiteral("celebrations"), celebrations},
     };

@@ -16,6 +16,10 @@ mkdir -p "$content"
 # Llandudno: five panoramas with their quiz pictures, and the three maps of its activities.
 "$python" llandudno_pictures.py "$content/Images"
 "$python" llandudno_maps.py "$content/Images"
+# Isles of Scilly: Human Geography, Economy, Living by the sea (pages and worksheets above)
+"$python" scillypictures.py "$content/Images"
+"$python" scillymaps.py "$content/Images"
+# St Lucia: five panoramas with their quiz pictures, and the maps of its activities.
 "$python" stlucia_pictures.py "$content/Images"
 "$python" stlucia_maps.py "$content/Images"
 du -sh "$content"
