@@ -472,6 +472,11 @@ private Q_SLOTS:
         QVERIFY2(shippedTopics().problems().isEmpty(), qPrintable(shippedTopics().problems().join(u'\n')));
         const QStringList files = QDir(ContentRoot + QStringLiteral("/topics")).entryList({QStringLiteral("*.json")});
         QCOMPARE(qsizetype(shippedTopics().topics().size()), files.size());
+        // Every entry of the main menu's grid has its page.
+        for (const QString& place : menuPlaces()) {
+            for (const QString& topic : menuTopics())
+                QVERIFY2(shippedTopics().topicAt(place, topic), qPrintable(place + QStringLiteral(": ") + topic));
+        }
     }
 
     void catalogueShipsEmpty()
