@@ -389,18 +389,25 @@ void TestCatalogue::oldLockFromAnotherComputerIsTakenOver()
     QCOMPARE(test::readBytes(m_path), catalogueOf({" 1", "Rivers"}));
 }
 
+// Other programs on the same catalogue, program p adding the titles "P<p>-1" ... "P<p>-<count>".
+std::vector<std::unique_ptr<QProcess>> startAdding(const QString& catalogue, int programs, int count)
+{
+    std::vector<std::unique_ptr<QProcess>> helpers;
+    for (int p = 0; p < programs; ++p) {
+        helpers.push_back(std::make_unique<QProcess>());
+        helpers.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        helpers.back()->start(QStringLiteral(BS_CATALOGUE_HELPER),
+                              {QStringLiteral("add"), catalogue, QStringLiteral("P%1-").arg(p), QString::number(count)});
+    }
+    return helpers;
+}
+
 void TestCatalogue::severalProgramsAddingAtOnceLoseNothing()
 {
     QVERIFY(test::writeBytes(m_path, catalogueOf({" 0"})));
     constexpr int Programs = 4;
     constexpr int TitlesEach = 15;
-    std::vector<std::unique_ptr<QProcess>> helpers;
-    for (int p = 0; p < Programs; ++p) {
-        helpers.push_back(std::make_unique<QProcess>());
-        helpers.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        helpers.back()->start(QStringLiteral(BS_CATALOGUE_HELPER),
-                              {QStringLiteral("add"), m_path, QStringLiteral("P%1-").arg(p), QString::number(TitlesEach)});
-    }
+    const auto helpers = startAdding(m_path, Programs, TitlesEach);
     for (auto& helper : helpers) {
         QVERIFY(helper->waitForFinished(120000));
         QCOMPARE(helper->exitStatus(), QProcess::NormalExit);
@@ -430,13 +437,7 @@ void TestCatalogue::deletingWhileOthersAddLosesNothing()
     QVERIFY(test::writeBytes(m_path, catalogueOf(lines)));
     constexpr int Programs = 2;
     constexpr int TitlesEach = 15;
-    std::vector<std::unique_ptr<QProcess>> helpers;
-    for (int p = 0; p < Programs; ++p) {
-        helpers.push_back(std::make_unique<QProcess>());
-        helpers.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        helpers.back()->start(QStringLiteral(BS_CATALOGUE_HELPER),
-                              {QStringLiteral("add"), m_path, QStringLiteral("P%1-").arg(p), QString::number(TitlesEach)});
-    }
+    const auto helpers = startAdding(m_path, Programs, TitlesEach);
     for (int i = 1; i <= Deleted; ++i) {
         readCatalogue(m_path, *m_list);
         delworksheet(m_path, QStringLiteral("D%1").arg(i), *m_list);

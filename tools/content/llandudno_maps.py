@@ -21,9 +21,8 @@ import sys
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-from maps import SUPER, coastline, finish, land_mask, projector, sea_colours, texture
+from maps import SUPER, coastline, finish, land_mask, projector, screen_check, sea_colours, texture
 from pictures import fbm
-from topicfiles import activity, picture_at, target_boxes
 
 BOLD = '/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf'
 
@@ -255,26 +254,6 @@ def region_map():
     return image
 
 
-def check_image(image, spec, form):
-    """The map as the pupil sees it, with the target boxes outlined (yellow), the items'
-    starting places (white) and the texts' boxes (cyan)."""
-    ox, oy = picture_at(form, 'Images/' + spec['file'])
-    screen = Image.new('RGB', (800, 600), (39, 63, 137))
-    screen.paste(image, (ox // 15, oy // 15))
-    draw = ImageDraw.Draw(screen)
-    for left, top, width, height in target_boxes(form):
-        draw.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=(255, 255, 0), width=2)
-    act = activity(form)
-    width, height = act['itemSize']
-    for item in act['items']:
-        left, top = item['start']
-        draw.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=(255, 255, 255))
-    for label in act['labels']:
-        left, top, width, height = label['box']
-        draw.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=(0, 255, 255))
-    return screen
-
-
 def places_in_twips(spec, places):
     """Where each named place falls on the screen, for laying out the boxes."""
     small = projector(spec['region'], spec['size'])
@@ -290,7 +269,7 @@ def main(out_dir, check_dir=None):
         if check_dir:
             os.makedirs(check_dir, exist_ok=True)
             for form in spec['forms']:
-                check_image(image, spec, form).save(os.path.join(check_dir, 'check ' + form + '.png'))
+                screen_check(image, form, spec['file']).save(os.path.join(check_dir, 'check ' + form + '.png'))
 
 
 if __name__ == '__main__':

@@ -24,7 +24,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 from pictures import fbm
-from topicfiles import picture_at, target_boxes
+from topicfiles import activity, picture_at, target_boxes
 
 SUPER = 4  # drawn at four times the size, then reduced
 
@@ -250,15 +250,26 @@ def scilly():
 MAP_ACTIVITIES = {'south coast.jpg': 'scilly1lab', 'scilly.jpg': 'scilly2lab'}
 
 
-def check_image(image, name):
-    """The map as the pupil sees it on the screen, with the target boxes outlined."""
-    form = MAP_ACTIVITIES[name]
-    ox, oy = picture_at(form, 'Images/' + name)
+def screen_check(image, form, file):
+    """The map as the pupil sees it on the screen, placed as activity form places it, with
+    the target boxes outlined (yellow), the items' starting places (white) and the texts'
+    boxes (cyan)."""
+    ox, oy = picture_at(form, 'Images/' + file)
     screen = Image.new('RGB', (800, 600), (39, 63, 137))
     screen.paste(image, (ox // 15, oy // 15))
     draw = ImageDraw.Draw(screen)
-    for left, top, width, height in target_boxes(form):
-        draw.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=(255, 255, 0))
+
+    def outline(left, top, width, height, colour, thickness=1):
+        draw.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=colour, width=thickness)
+
+    for box in target_boxes(form):
+        outline(*box, (255, 255, 0), 2)
+    act = activity(form)
+    width, height = act['itemSize']
+    for item in act['items']:
+        outline(*item['start'], width, height, (255, 255, 255))
+    for label in act['labels']:
+        outline(*label['box'], (0, 255, 255))
     return screen
 
 
@@ -270,7 +281,7 @@ def main(out_dir, check_dir=None):
         image.save(os.path.join(out_dir, spec['file']), quality=88, optimize=True)
         if check_dir:
             os.makedirs(check_dir, exist_ok=True)
-            check_image(image, spec['file']).save(os.path.join(check_dir, 'check ' + spec['file'][:-4] + '.png'))
+            screen_check(image, MAP_ACTIVITIES[spec['file']], spec['file']).save(os.path.join(check_dir, 'check ' + spec['file'][:-4] + '.png'))
 
 
 if __name__ == '__main__':

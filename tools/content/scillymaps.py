@@ -16,7 +16,7 @@ import sys
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-from maps import SUPER, coastline, finish, land_mask, projector, sea_colours, texture
+from maps import SUPER, coastline, finish, land_mask, projector, screen_check, sea_colours, texture
 from pictures import fbm
 from topicfiles import picture_at, target_boxes
 
@@ -195,17 +195,6 @@ def draw_map(spec):
     return image
 
 
-def check_image(image, spec):
-    """The map as the pupil sees it on the screen, with the target boxes outlined."""
-    ox, oy = picture_at(spec['form'], 'Images/' + spec['file'])
-    screen = Image.new('RGB', (800, 600), (39, 63, 137))
-    screen.paste(image, (ox // 15, oy // 15))
-    d = ImageDraw.Draw(screen)
-    for left, top, width, height in target_boxes(spec['form']):
-        d.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=(255, 255, 0))
-    return screen
-
-
 def main(out_dir, check_dir=None):
     os.makedirs(out_dir, exist_ok=True)
     for spec in MAPS:
@@ -214,7 +203,7 @@ def main(out_dir, check_dir=None):
         image.save(os.path.join(out_dir, spec['file']), quality=88, optimize=True)
         if check_dir:
             os.makedirs(check_dir, exist_ok=True)
-            check_image(image, spec).save(os.path.join(check_dir, 'check ' + spec['file'][:-4] + '.png'))
+            screen_check(image, spec['form'], spec['file']).save(os.path.join(check_dir, 'check ' + spec['file'][:-4] + '.png'))
 
 
 if __name__ == '__main__':

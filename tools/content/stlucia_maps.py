@@ -21,8 +21,7 @@ import sys
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-from maps import SUPER, coastline, finish, land_mask, projector, sea_colours, texture
-from topicfiles import picture_at, target_boxes
+from maps import SUPER, coastline, finish, land_mask, projector, screen_check, sea_colours, texture
 
 SIZE = (800, 600)
 FONT = '/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf'
@@ -232,17 +231,6 @@ def windward_map():
     return image
 
 
-def check_image(image, form, name):
-    """The map as the pupil sees it on the screen, with the target boxes outlined."""
-    ox, oy = picture_at(form, 'Images/' + name)
-    screen = Image.new('RGB', (800, 600), (39, 63, 137))
-    screen.paste(image, (ox // 15, oy // 15))
-    draw = ImageDraw.Draw(screen)
-    for left, top, width, height in target_boxes(form):
-        draw.rectangle([left / 15, top / 15, (left + width) / 15, (top + height) / 15], outline=(255, 255, 0))
-    return screen
-
-
 def main(out_dir, check_dir=None):
     os.makedirs(out_dir, exist_ok=True)
     made = [(WINDWARD_MAP[0], WINDWARD_MAP[1], windward_map())]
@@ -253,7 +241,7 @@ def main(out_dir, check_dir=None):
         image.save(os.path.join(out_dir, name), quality=88, optimize=True)
         if check_dir:
             os.makedirs(check_dir, exist_ok=True)
-            check_image(image, form, name).save(os.path.join(check_dir, 'check ' + name[:-4] + '.png'))
+            screen_check(image, form, name).save(os.path.join(check_dir, 'check ' + name[:-4] + '.png'))
 
 
 if __name__ == '__main__':
