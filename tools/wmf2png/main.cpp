@@ -16,6 +16,9 @@
 
 int main(int argc, char** argv)
 {
+    // A command-line tool: it draws into an image and needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     QTextStream err(stderr);
