@@ -1,9 +1,10 @@
 // The catalogue screen with a full catalogue, and a save from the wizard, on a Program with
 // fake services and a temporary content folder.
+#include "app/ScreenCatalog.h"
 #include "BenchUtil.h"
-#include "app/LabelButton.h"
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "ui/LabelButton.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 #include "authoring/Wizard.h"
 #include "authoring/Worksheets.h"
 #include "platform/fakes/FakeServices.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     writeCatalogue(dir.path(), 1000);
     Program program(dir.path(), fakeServices());
+    registerAllScreens(program.screens());
     Screens& screens = program.screens();
     const QString catalogue = QStringLiteral("worksheets");
 

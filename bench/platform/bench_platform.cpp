@@ -6,7 +6,7 @@
 #include "platform/Content.h"
 #include "platform/Pictures.h"
 #include "platform/QtPrinter.h"
-#include "platform/wmf/WmfDrawing.h"
+#include "graphics/wmf/WmfDrawing.h"
 
 #include <QFile>
 #include <QGuiApplication>

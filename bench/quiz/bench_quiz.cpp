@@ -1,11 +1,12 @@
 // Times the end of a quiz as the pupil feels it, from "Check Score >>" to the results screen's
 // first paint, and the two printouts written to PDF.
+#include "app/ScreenCatalog.h"
 #include "BenchUtil.h"
 
-#include "app/Fonts.h"
-#include "app/LabelButton.h"
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "graphics/Fonts.h"
+#include "ui/LabelButton.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 #include "platform/fakes/FakeServices.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
@@ -105,6 +106,7 @@ int main(int argc, char** argv)
 
     {
         Program program(dir.path(), fakeServices());
+        registerAllScreens(program.screens());
         FirstPaint watcher;
         app.installEventFilter(&watcher);
         std::vector<double> times;
@@ -136,6 +138,7 @@ int main(int argc, char** argv)
 
     const QString pdf = dir.filePath(QStringLiteral("printout.pdf"));
     Program program(dir.path(), servicesPrintingTo(std::make_unique<PdfFilePrinter>(pdf)));
+    registerAllScreens(program.screens());
     fillWorksheet(program.state);
     openQuiz(program, Picture(), QStringLiteral("Brellinshore"));
     auto& quiz = program.screens().get<Multiple>(QStringLiteral("multiple"));

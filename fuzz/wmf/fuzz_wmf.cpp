@@ -1,5 +1,5 @@
 // libFuzzer target: any bytes through the metafile reader and player, at a few sizes.
-#include "platform/wmf/WmfDrawing.h"
+#include "graphics/wmf/WmfDrawing.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 // checks what must always hold: nothing but DataError escapes, a read never runs past the
 // file, and a catalogue that was read writes out and reads back as the same titles.
 #include "worksheetdata/Catalogue.h"
-#include "worksheetdata/Cp1252.h"
+#include "base/Cp1252.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"

@@ -1,8 +1,8 @@
 #include "activities/ActivitiesScreens.h"
 
 #include "activities/ActivityScreen.h"
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 
 namespace bs {
 

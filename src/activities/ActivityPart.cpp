@@ -1,6 +1,6 @@
 #include "activities/ActivityPart.h"
 
-#include "app/FocusRing.h"
+#include "ui/FocusRing.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

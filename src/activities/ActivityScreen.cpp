@@ -1,12 +1,13 @@
 #include "activities/ActivityScreen.h"
 
-#include "activities/ActivityDefinition.h"
 #include "activities/ActivityPart.h"
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
-#include "app/Twips.h"
+#include "base/Names.h"
+#include "base/Twips.h"
+#include "topicdata/ActivityDefinition.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <algorithm>
 #include <functional>
 #include <numeric>
@@ -27,9 +27,6 @@ namespace {
 
 const QColor black(0, 0, 0);
 const QColor yellow(255, 255, 0);
-const QString thudCue = QStringLiteral("wav\\thud3.wav");
-const QString clickCue = QStringLiteral("wav\\click.wav");
-const QString resultsScreen = QStringLiteral("Welldone");
 
 const ActivityDefinition& definitionOf(Program& program, const QString& formName)
 {
@@ -293,7 +290,7 @@ void ActivityScreen::Label2_MouseUp(int Index)
     placeItem(Index);
     nameParts();
     for (int thud = 0; thud < drop.snaps; ++thud)
-        program().playCue(thudCue);
+        program().playCue(cue::thud);
     // Only Start Again hides the button again.
     if (drop.allPlaced)
         Label3(2)->show();
@@ -322,7 +319,7 @@ void ActivityScreen::Label3_Click(int Index)
     default:
         break;
     }
-    program().playCue(clickCue);
+    program().playCue(cue::click);
 }
 
 void ActivityScreen::handOverScore()
@@ -331,11 +328,11 @@ void ActivityScreen::handOverScore()
     // still be out of this activity's items.
     program().state.outof = m_engine.count();
     Screens& screens = program().screens();
-    if (!screens.isRegistered(resultsScreen))
+    if (!screens.isRegistered(screenName::results))
         return;
     // The results screen states the score it loads with, so a second check loads it afresh.
-    screens.unload(resultsScreen);
-    screens.show(resultsScreen);
+    screens.unload(screenName::results);
+    screens.show(screenName::results);
 }
 
 void ActivityScreen::Label3_MouseMove(int Index)

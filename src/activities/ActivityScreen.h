@@ -1,8 +1,8 @@
 #pragma once
 
 #include "activities/DragEngine.h"
-#include "app/Controls.h"
-#include "app/Screen.h"
+#include "ui/Controls.h"
+#include "ui/Screen.h"
 
 #include <QHash>
 

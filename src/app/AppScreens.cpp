@@ -1,17 +1,16 @@
 #include "app/AppScreens.h"
 
-#include "app/Grey.h"
 #include "app/Intro0.h"
-#include "app/Screens.h"
 #include "app/Titlefrm.h"
+#include "base/Names.h"
+#include "ui/Screens.h"
 
 namespace bs {
 
 void registerAppScreens(Screens& screens)
 {
-    screens.registerScreen<Grey>(QStringLiteral("Grey"));
-    screens.registerScreen<Titlefrm>(QStringLiteral("Titlefrm"));
-    screens.registerScreen<Intro0>(QStringLiteral("intro0"));
+    screens.registerScreen<Titlefrm>(screenName::title);
+    screens.registerScreen<Intro0>(screenName::menu);
 }
 
 } // namespace bs

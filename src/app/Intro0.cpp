@@ -1,25 +1,24 @@
 #include "app/Intro0.h"
 
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
 #include "app/Titlefrm.h"
+#include "base/Names.h"
+#include "topicdata/TopicLibrary.h"
 #include "topics/DrawingPages.h"
 #include "topics/Guide.h"
 #include "topics/Teacher.h"
-#include "topicdata/TopicLibrary.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
 
 #include <algorithm>
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
 #include <cstdlib>
 
 namespace bs {
@@ -240,12 +239,12 @@ void Intro0::Label2_Click(int index)
         showLeavingScreen();
         break;
     case 17:
-        if (screens.isRegistered(QStringLiteral("wizard")))
-            screens.show(QStringLiteral("wizard"));
+        if (screens.isRegistered(screenName::wizard))
+            screens.show(screenName::wizard);
         break;
     case 18:
-        if (screens.isRegistered(QStringLiteral("worksheets"))) {
-            screens.show(QStringLiteral("worksheets"));
+        if (screens.isRegistered(screenName::catalogue)) {
+            screens.show(screenName::catalogue);
             screens.unload(formName());
         }
         break;
@@ -259,7 +258,7 @@ void Intro0::Label2_Click(int index)
         openTopic(index);
         break;
     }
-    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().playCue(cue::click);
 }
 
 void Intro0::openTopic(int index)
@@ -295,14 +294,14 @@ QString Intro0::topicNotOpenedMessage(const QString& topic)
 void Intro0::showLeavingScreen()
 {
     Screens& screens = program().screens();
-    screens.get<Titlefrm>(QStringLiteral("Titlefrm")).Command1->setText(QStringLiteral("Cancel"));
-    screens.show(QStringLiteral("Titlefrm"));
+    screens.get<Titlefrm>(screenName::title).Command1->setText(QStringLiteral("Cancel"));
+    screens.show(screenName::title);
 }
 
 void Intro0::showAcknowledgments()
 {
     Screens& screens = program().screens();
-    auto& viewer = screens.get<Teacher>(QStringLiteral("teacher"));
+    auto& viewer = screens.get<Teacher>(screenName::notes);
     viewer.Label1->hide();
     viewer.Label3(2)->hide();
     viewer.Label3(3)->hide();
@@ -311,16 +310,16 @@ void Intro0::showAcknowledgments()
     viewer.Image2->setPicture(program().pictures().load(QStringLiteral("wmf2\\acknowledgments.wmf")));
     viewer.setBackColor(QColor(49, 130, 212));
     viewer.Timer1->start();
-    screens.show(QStringLiteral("teacher"));
+    screens.show(screenName::notes);
 }
 
 void Intro0::showGuide()
 {
     Screens& screens = program().screens();
-    auto& viewer = screens.get<Guide>(QStringLiteral("guide"));
+    auto& viewer = screens.get<Guide>(screenName::guide);
     loadDrawingPair(program(), *viewer.Image1, *viewer.Image2, Guide::pageFileName(1));
     program().state.notepage = 1;
-    screens.show(QStringLiteral("guide"));
+    screens.show(screenName::guide);
 }
 
 } // namespace bs

@@ -1,10 +1,12 @@
 #include "app/Startup.h"
 
-#include "app/Fonts.h"
-#include "app/Program.h"
-#include "app/Screen.h"
-#include "app/Screens.h"
+#include "app/ScreenCatalog.h"
+#include "base/Names.h"
+#include "graphics/Fonts.h"
 #include "platform/Content.h"
+#include "ui/Program.h"
+#include "ui/Screen.h"
+#include "ui/Screens.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -52,14 +54,15 @@ int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>&
 
     const QString folder = findContentFolder(QApplication::applicationDirPath());
     Program program(folder, Program::realServices(folder));
-    Screen& title = program.screens().touch(QStringLiteral("Titlefrm"));
+    registerAllScreens(program.screens());
+    Screen& title = program.screens().touch(screenName::title);
     // Once the title screen is up, open the sound library and the everyday cues, so that
     // the first click sounds at once without slowing the start.
     FirstPaintWatcher watcher(title, [&program, firstPaint](QWidget& painted) {
         if (firstPaint)
             firstPaint(painted);
-        program.sound().preload({QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\typekey.wav"),
-                                 QStringLiteral("wav\\thud3.wav")});
+        program.sound().preload({cue::click, cue::typeKey,
+                                 cue::thud});
     });
     title.showScreen();
     return QApplication::exec();

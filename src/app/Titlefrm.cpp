@@ -1,10 +1,11 @@
 #include "app/Titlefrm.h"
 
-#include "app/Controls.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "base/Names.h"
 #include "platform/Display.h"
+#include "ui/Controls.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -83,7 +84,7 @@ void Titlefrm::Form_Load()
     const QSizeF screen = program().display().screenSizeTwips();
     setTopTwips(screen.height() / 2 - heightTwips() / 2);
     setLeftTwips(screen.width() / 2 - widthTwips() / 2);
-    program().screens().show(QStringLiteral("Grey"));
+    program().screens().show(screenName::backdrop);
     if (loadTitlePicture())
         return;
     // A missing title picture: the screen still comes up, laid out like the others.
@@ -100,15 +101,15 @@ QAbstractButton* Titlefrm::escapeButton() const
 void Titlefrm::Command1_Click()
 {
     Screens& screens = program().screens();
-    if (screens.isRegistered(QStringLiteral("intro0")))
-        screens.show(QStringLiteral("intro0"));
+    if (screens.isRegistered(screenName::menu))
+        screens.show(screenName::menu);
     screens.unload(formName());
-    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().playCue(cue::click);
 }
 
 void Titlefrm::Command2_Click()
 {
-    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().playCue(cue::click);
     program().endProgram();
 }
 

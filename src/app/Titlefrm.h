@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "ui/Screen.h"
 
 class QFrame;
 class QLabel;

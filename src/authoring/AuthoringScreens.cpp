@@ -1,15 +1,16 @@
 #include "authoring/AuthoringScreens.h"
 
-#include "app/Screens.h"
 #include "authoring/Wizard.h"
 #include "authoring/Worksheets.h"
+#include "base/Names.h"
+#include "ui/Screens.h"
 
 namespace bs {
 
 void registerAuthoringScreens(Screens& screens)
 {
-    screens.registerScreen<Wizard>(QStringLiteral("wizard"));
-    screens.registerScreen<Worksheets>(QStringLiteral("worksheets"));
+    screens.registerScreen<Wizard>(screenName::wizard);
+    screens.registerScreen<Worksheets>(screenName::catalogue);
 }
 
 } // namespace bs

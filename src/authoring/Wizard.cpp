@@ -1,10 +1,11 @@
 #include "authoring/Wizard.h"
 
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
-#include "app/Text.h"
+#include "base/Names.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
+#include "ui/Text.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/Worksheet.h"
 
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-
 #include <exception>
 
 namespace bs {
@@ -155,7 +155,7 @@ void Wizard::Label3_Click(int index)
         program().screens().unload(formName());
     else
         genwork();
-    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().playCue(cue::click);
 }
 
 void Wizard::Label3_MouseMove(int index)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Controls.h"
-#include "app/Screen.h"
+#include "ui/Controls.h"
+#include "ui/Screen.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,13 +1,14 @@
 #include "authoring/Worksheets.h"
 
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
-#include "app/Text.h"
 #include "authoring/Wizard.h"
+#include "base/Names.h"
 #include "quiz/Multiple.h"
 #include "quiz/QuizOpeners.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
+#include "ui/Text.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
@@ -17,7 +18,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-
 #include <algorithm>
 #include <array>
 #include <exception>
@@ -27,10 +27,7 @@ namespace bs {
 namespace {
 
 const QColor formBlue(39, 63, 137);
-const QString clickCue = QStringLiteral("wav\\click.wav");
 const QString catalogueFile = QStringLiteral("multiple\\track.txt");
-const QString menuName = QStringLiteral("intro0");
-const QString wizardName = QStringLiteral("wizard");
 
 QCheckBox* makeModeBox(QWidget* parent, const QString& objectName, const QString& caption, const QRect& twips,
                        const QColor& textColor)
@@ -191,7 +188,7 @@ void Worksheets::Label3_Click(int index)
 {
     program().state.catpage += index == 0 ? -1 : 1;
     workpage();
-    program().playCue(clickCue);
+    program().playCue(cue::click);
 }
 
 void Worksheets::Label2_MouseMove(int index)
@@ -208,11 +205,11 @@ void Worksheets::Form_MouseMove(Qt::MouseButtons, QPointF)
 
 void Worksheets::Label2_Click(int index)
 {
-    program().playCue(clickCue);
+    program().playCue(cue::click);
     Screens& screens = program().screens();
     if (index == 0) {
-        if (screens.isRegistered(menuName))
-            screens.show(menuName);
+        if (screens.isRegistered(screenName::menu))
+            screens.show(screenName::menu);
         screens.unload(formName());
         return;
     }
@@ -248,8 +245,8 @@ void Worksheets::openAsQuiz()
     QString heading = QStringLiteral("Brellinshore");
     bool fromMenu = false;
     Screens& screens = program().screens();
-    if (screens.isRegistered(menuName)) {
-        Screen& menu = screens.touch(menuName);
+    if (screens.isRegistered(screenName::menu)) {
+        Screen& menu = screens.touch(screenName::menu);
         if (auto* image = menu.findChild<ImageBox*>(QStringLiteral("Image1"))) {
             picture = image->picture();
             fromMenu = true;
@@ -261,7 +258,7 @@ void Worksheets::openAsQuiz()
         picture = program().pictures().load(QStringLiteral("Images\\brellinshoresm.jpg"));
     // The menu's picture is far larger than the quiz's small picture box, which would show
     // only a patch of its top-left corner: hand it over whole, scaled down to the box.
-    const QSize box = screens.get<Multiple>(QStringLiteral("multiple")).Picture1->size();
+    const QSize box = screens.get<Multiple>(screenName::quiz).Picture1->size();
     const QImage& image = picture.image();
     if (!image.isNull() && (image.width() > box.width() || image.height() > box.height()))
         picture = Picture(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -283,7 +280,7 @@ void Worksheets::editworksheet()
     }
 
     Screens& screens = program().screens();
-    auto& wizard = screens.get<Wizard>(wizardName);
+    auto& wizard = screens.get<Wizard>(screenName::wizard);
     setBoxText(wizard.Text1, state.worktitle, Wizard::TitleLength);
     for (int q = 0; q < questionCount; ++q) {
         const int n = q + 1;
@@ -296,7 +293,7 @@ void Worksheets::editworksheet()
             wizard.Check1(4 * q + a)->setChecked(a == digits[n] - 1);
         }
     }
-    screens.show(wizardName);
+    screens.show(screenName::wizard);
 }
 
 void Worksheets::askToDelete(const QString& title)

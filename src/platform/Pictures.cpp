@@ -1,7 +1,7 @@
 #include "platform/Pictures.h"
 
+#include "graphics/wmf/WmfDrawing.h"
 #include "platform/Content.h"
-#include "platform/wmf/WmfDrawing.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QPointF>
 #include <QString>
-
 #include <memory>
 #include <stdexcept>
 

@@ -1,6 +1,5 @@
+#include "base/Twips.h"
 #include "platform/Display.h"
-
-#include "app/Twips.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "platform/QtPrinter.h"
 
-#include "platform/Picture.h"
+#include "graphics/Picture.h"
 
 #include <QFile>
 #include <QFontMetricsF>

@@ -3,7 +3,6 @@
 #include "platform/RandomSource.h"
 
 #include <QStringList>
-
 #include <algorithm>
 
 namespace bs {

@@ -1,10 +1,9 @@
-#include "quiz/Welldone.h"
-
-#include "app/Program.h"
-#include "app/Text.h"
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
+#include "quiz/Welldone.h"
+#include "ui/Program.h"
+#include "ui/Text.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>

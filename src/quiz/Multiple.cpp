@@ -1,12 +1,13 @@
 #include "quiz/Multiple.h"
 
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
-#include "app/Text.h"
+#include "base/Names.h"
 #include "quiz/Welldone.h"
 #include "quiz/Wrong.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
+#include "ui/Text.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -170,7 +171,7 @@ void Multiple::Label3_Click(int index)
     default:
         break;
     }
-    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().playCue(cue::click);
 }
 
 void Multiple::scoreQuiz()
@@ -179,10 +180,10 @@ void Multiple::scoreQuiz()
     Screens& screens = program().screens();
     // A results or wrong-answers screen left open from an earlier result would keep its old
     // score and lines: every result starts from fresh screens.
-    screens.unload(QStringLiteral("Wrong"));
-    screens.unload(QStringLiteral("Welldone"));
+    screens.unload(screenName::wrongAnswers);
+    screens.unload(screenName::results);
 
-    auto& wrong = screens.get<Wrong>(QStringLiteral("Wrong"));
+    auto& wrong = screens.get<Wrong>(screenName::wrongAnswers);
     for (int i = 1; i <= 10; ++i) {
         state.score = state.score + state.mark[i];
         if (state.mark[i] == 0) {
@@ -196,17 +197,17 @@ void Multiple::scoreQuiz()
     state.certtitle = Label5->text();
     wrong.Label6->setText(Label6->text());
 
-    auto& welldone = screens.get<Welldone>(QStringLiteral("Welldone"));
+    auto& welldone = screens.get<Welldone>(screenName::results);
     welldone.Label6->hide();
     welldone.Label5->show();
     welldone.Label3(0)->show();
-    screens.show(QStringLiteral("Welldone"));
+    screens.show(screenName::results);
     screens.unload(formName());
 }
 
 void Multiple::Option1_Click(int)
 {
-    program().playCue(QStringLiteral("wav\\typekey.wav"));
+    program().playCue(cue::typeKey);
 }
 
 void Multiple::Label3_MouseMove(int index)

@@ -1,8 +1,9 @@
 #include "quiz/QuizOpeners.h"
 
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "base/Names.h"
 #include "quiz/Multiple.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 
 #include <QLabel>
 
@@ -11,9 +12,9 @@ namespace bs {
 void openQuiz(Program& program, const Picture& picture, const QString& heading)
 {
     Screens& screens = program.screens();
-    screens.get<Multiple>(QStringLiteral("multiple")).Picture1->setPicture(picture);
-    screens.get<Multiple>(QStringLiteral("multiple")).Label5->setText(heading);
-    screens.show(QStringLiteral("multiple"));
+    screens.get<Multiple>(screenName::quiz).Picture1->setPicture(picture);
+    screens.get<Multiple>(screenName::quiz).Label5->setText(heading);
+    screens.show(screenName::quiz);
 }
 
 } // namespace bs

@@ -1,17 +1,18 @@
 #include "quiz/QuizScreens.h"
 
-#include "app/Screens.h"
+#include "base/Names.h"
 #include "quiz/Multiple.h"
 #include "quiz/Welldone.h"
 #include "quiz/Wrong.h"
+#include "ui/Screens.h"
 
 namespace bs {
 
 void registerQuizScreens(Screens& screens)
 {
-    screens.registerScreen<Multiple>(QStringLiteral("multiple"));
-    screens.registerScreen<Welldone>(QStringLiteral("Welldone"));
-    screens.registerScreen<Wrong>(QStringLiteral("Wrong"));
+    screens.registerScreen<Multiple>(screenName::quiz);
+    screens.registerScreen<Welldone>(screenName::results);
+    screens.registerScreen<Wrong>(screenName::wrongAnswers);
 }
 
 } // namespace bs

@@ -1,16 +1,16 @@
 #include "quiz/Welldone.h"
 
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
-#include "app/Text.h"
+#include "base/Names.h"
 #include "platform/Dialogs.h"
 #include "quiz/Celebration.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
+#include "ui/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
-
 #include <exception>
 
 namespace bs {
@@ -160,12 +160,12 @@ void Welldone::Label3_Click(int index)
             }
             return;
         }
-        screens.show(QStringLiteral("Wrong"));
+        screens.show(screenName::wrongAnswers);
     } else {
-        screens.unload(QStringLiteral("Wrong"));
+        screens.unload(screenName::wrongAnswers);
         screens.unload(formName());
     }
-    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().playCue(cue::click);
 }
 
 void Welldone::Label3_MouseMove(int index)

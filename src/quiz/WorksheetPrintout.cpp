@@ -1,8 +1,7 @@
-#include "quiz/Multiple.h"
-
-#include "app/Program.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
+#include "quiz/Multiple.h"
+#include "ui/Program.h"
 
 #include <QLabel>
 

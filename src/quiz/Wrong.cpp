@@ -1,9 +1,10 @@
 #include "quiz/Wrong.h"
 
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "base/Names.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 
 #include <QLabel>
 
@@ -44,7 +45,7 @@ void Wrong::Form_Load()
 void Wrong::Label3_Click(int)
 {
     Screens& screens = program().screens();
-    screens.unload(QStringLiteral("Welldone"));
+    screens.unload(screenName::results);
     screens.unload(formName());
 }
 

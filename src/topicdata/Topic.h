@@ -1,11 +1,10 @@
 #pragma once
 
-#include "activities/ActivityDefinition.h"
+#include "topicdata/ActivityDefinition.h"
 
 #include <QRect>
 #include <QString>
 #include <QStringList>
-
 #include <vector>
 
 namespace bs {

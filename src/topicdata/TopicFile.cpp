@@ -1,12 +1,13 @@
 #include "topicdata/TopicFile.h"
 
+#include "base/Names.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QRegularExpression>
 #include <QSet>
-
 #include <cmath>
 
 namespace bs {
@@ -35,10 +36,10 @@ constexpr int MaxLabels = 40;
 // Screens of the program whose names a topic file may not take.
 const QStringList& programScreens()
 {
-    static const QStringList names{QStringLiteral("intro0"),   QStringLiteral("Titlefrm"), QStringLiteral("Grey"),
-                                   QStringLiteral("multiple"), QStringLiteral("Welldone"), QStringLiteral("Wrong"),
-                                   QStringLiteral("wizard"),   QStringLiteral("worksheets"), QStringLiteral("teacher"),
-                                   QStringLiteral("guide")};
+    static const QStringList names{screenName::menu,    screenName::title,        screenName::backdrop,
+                                   screenName::quiz,    screenName::results,      screenName::wrongAnswers,
+                                   screenName::wizard,  screenName::catalogue,    screenName::notes,
+                                   screenName::guide};
     return names;
 }
 

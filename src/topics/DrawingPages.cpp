@@ -1,10 +1,10 @@
 #include "topics/DrawingPages.h"
 
-#include "app/Controls.h"
-#include "app/Text.h"
-#include "app/LabelButton.h"
-#include "app/Program.h"
 #include "platform/Printer.h"
+#include "ui/Controls.h"
+#include "ui/LabelButton.h"
+#include "ui/Program.h"
+#include "ui/Text.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
 #include "topics/Teacher.h"
 
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
 #include "topics/DrawingPages.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 
 #include <QLabel>
 #include <QTimer>

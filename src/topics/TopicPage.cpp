@@ -1,14 +1,15 @@
 #include "topics/TopicPage.h"
 
 #include "activities/ActivityOpeners.h"
-#include "app/FocusRing.h"
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "base/Names.h"
 #include "quiz/QuizOpeners.h"
 #include "topics/DrawingPages.h"
 #include "topics/Teacher.h"
+#include "ui/FocusRing.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
@@ -16,7 +17,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
-
 #include <stdexcept>
 
 namespace bs {
@@ -150,14 +150,14 @@ void TopicPage::Label3_Click(int index)
         break;
     case 2: {
         Screens& screens = program().screens();
-        screens.show(QStringLiteral("intro0"));
+        screens.show(screenName::menu);
         screens.unload(formName());
         break;
     }
     default:
         break;
     }
-    program().playCue(QStringLiteral("wav\\click.wav"));
+    program().playCue(cue::click);
 }
 
 void TopicPage::openMultipleChoice()
@@ -174,7 +174,7 @@ void TopicPage::openMultipleChoice()
         return;
     }
     static_cast<QuestionBank&>(program.state) = bank;
-    if (program.screens().isRegistered(QStringLiteral("multiple")))
+    if (program.screens().isRegistered(screenName::quiz))
         openQuiz(program, program.pictures().load(m_topic.quizPicture), QStringLiteral("Brellinshore"));
 }
 
@@ -190,9 +190,9 @@ void TopicPage::openNotes(int pages, const QString& key, const QString& firstPag
     // Set before the viewer is touched: its load event reads the page count.
     state.notepages = pages;
     state.notekey = key;
-    auto& viewer = program().screens().get<Teacher>(QStringLiteral("teacher"));
+    auto& viewer = program().screens().get<Teacher>(screenName::notes);
     loadDrawingPair(program(), *viewer.Image1, *viewer.Image2, firstPage);
-    program().screens().show(QStringLiteral("teacher"));
+    program().screens().show(screenName::notes);
 }
 
 } // namespace bs

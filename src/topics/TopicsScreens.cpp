@@ -1,10 +1,11 @@
 #include "topics/TopicsScreens.h"
 
-#include "app/Program.h"
-#include "app/Screens.h"
+#include "base/Names.h"
 #include "topics/Guide.h"
 #include "topics/Teacher.h"
 #include "topics/TopicPage.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
 
 namespace bs {
 
@@ -15,8 +16,8 @@ void registerTopicsScreens(Screens& screens)
             return {};
         return [](Program& owner, const QString& name) -> Screen* { return new TopicPage(owner, name); };
     });
-    screens.registerScreen<Teacher>(QStringLiteral("teacher"));
-    screens.registerScreen<Guide>(QStringLiteral("guide"));
+    screens.registerScreen<Teacher>(screenName::notes);
+    screens.registerScreen<Guide>(screenName::guide);
 }
 
 } // namespace bs

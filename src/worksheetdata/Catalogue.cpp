@@ -1,6 +1,6 @@
 #include "worksheetdata/Catalogue.h"
 
-#include "worksheetdata/Cp1252.h"
+#include "base/Cp1252.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/WholeFile.h"
@@ -10,7 +10,6 @@
 #include <QLockFile>
 #include <QStringList>
 #include <QThread>
-
 #include <algorithm>
 
 namespace bs {

@@ -1,11 +1,10 @@
 #include "worksheetdata/FieldReader.h"
 
-#include "worksheetdata/Cp1252.h"
+#include "base/Cp1252.h"
 #include "worksheetdata/DataError.h"
 
 #include <QFile>
 #include <QIODevice>
-
 #include <algorithm>
 
 namespace bs {

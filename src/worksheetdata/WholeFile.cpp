@@ -3,7 +3,6 @@
 #include "worksheetdata/DataError.h"
 
 #include <QSaveFile>
-
 #include <unistd.h>
 
 namespace bs {

@@ -1,6 +1,6 @@
 #include "worksheetdata/Worksheet.h"
 
-#include "worksheetdata/Cp1252.h"
+#include "base/Cp1252.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/WholeFile.h"

@@ -1,11 +1,11 @@
 // The activity screens driven as a pupil drives them: real presses, moves and releases of the
 // pointer on the screen's window, which the toolkit routes to the controls.
-#include "activities/ActivityDefinition.h"
+#include "topicdata/ActivityDefinition.h"
 #include "activities/ActivityOpeners.h"
 #include "activities/ActivityScreen.h"
-#include "app/LabelButton.h"
-#include "app/Screens.h"
-#include "app/Twips.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
+#include "base/Twips.h"
 #include "support/TestProgram.h"
 
 #include <QAccessible>

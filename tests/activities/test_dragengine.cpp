@@ -1,5 +1,5 @@
 // The drag geometry and scoring of the activities, without any widgets.
-#include "activities/ActivityDefinition.h"
+#include "topicdata/ActivityDefinition.h"
 #include "activities/DragEngine.h"
 #include "topicdata/TopicLibrary.h"
 

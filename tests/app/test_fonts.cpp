@@ -1,7 +1,7 @@
 // The screens are designed for Tahoma, Times New Roman and Arial; these must resolve to the
 // fonts the set-up installs, or every caption would wrap and clip differently.
-#include "app/Controls.h"
-#include "app/Fonts.h"
+#include "ui/Controls.h"
+#include "graphics/Fonts.h"
 
 #include <QFileInfo>
 #include <QFontInfo>

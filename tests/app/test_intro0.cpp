@@ -1,8 +1,8 @@
 #include "app/Intro0.h"
-#include "app/LabelButton.h"
-#include "app/Screens.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
 #include "app/Titlefrm.h"
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "support/TestProgram.h"
 #include "topics/TopicTestFiles.h"
 

@@ -1,8 +1,8 @@
 // The program with the keyboard alone: Tab, Enter, Space, the arrows and Escape on the real
 // screens, each path checked against what the mouse does on the same screens.
 #include "app/Intro0.h"
-#include "app/LabelButton.h"
-#include "app/Screens.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
 #include "app/Titlefrm.h"
 #include "quiz/Multiple.h"
 #include "quiz/Welldone.h"

@@ -1,7 +1,7 @@
-#include "app/Controls.h"
-#include "app/LabelButton.h"
-#include "app/Screen.h"
-#include "app/Screens.h"
+#include "ui/Controls.h"
+#include "ui/LabelButton.h"
+#include "ui/Screen.h"
+#include "ui/Screens.h"
 #include "support/TestProgram.h"
 
 #include <QPointer>

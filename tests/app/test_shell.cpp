@@ -1,11 +1,11 @@
 // The application shell: the common layout, the title screen and backdrop, the sound switch
 // and the hover rule's mouse-move routing.
-#include "app/Controls.h"
-#include "app/Grey.h"
-#include "app/LabelButton.h"
-#include "app/Layout.h"
-#include "app/Screen.h"
-#include "app/Screens.h"
+#include "ui/Controls.h"
+#include "ui/Grey.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Screen.h"
+#include "ui/Screens.h"
 #include "app/Titlefrm.h"
 #include "platform/LazySoundPlayer.h"
 #include "support/TestProgram.h"

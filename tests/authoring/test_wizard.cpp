@@ -1,6 +1,6 @@
 #include "AuthoringSamples.h"
-#include "app/LabelButton.h"
-#include "app/Screens.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
 #include "authoring/Wizard.h"
 #include "support/TestProgram.h"
 #include "worksheetdata/Catalogue.h"

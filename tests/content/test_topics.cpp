@@ -2,11 +2,12 @@
 // content, and meets the content guide's checks: everything shows, every text fits its box in
 // the program's fonts, every activity scores full marks with each item in its own box, no two
 // target boxes overlap, and a map's boxes lie on the map.
+#include "app/ScreenCatalog.h"
 #include "activities/ActivityScreen.h"
-#include "app/Fonts.h"
-#include "app/Program.h"
-#include "app/Screens.h"
-#include "app/Twips.h"
+#include "graphics/Fonts.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
+#include "base/Twips.h"
 #include "platform/fakes/FakeServices.h"
 #include "topics/TopicPage.h"
 
@@ -44,6 +45,7 @@ private Q_SLOTS:
     {
         registerFonts();
         m_program = std::make_unique<Program>(QStringLiteral(BS_CONTENT_DIR), fakeServices());
+        registerAllScreens(m_program->screens());
         QVERIFY2(m_program->topicLibrary().problems().isEmpty(),
                  qPrintable(m_program->topicLibrary().problems().join(u'\n')));
     }

@@ -3,10 +3,10 @@
 #include "PdfText.h"
 #include "WmfWriter.h"
 
-#include "platform/Picture.h"
+#include "graphics/Picture.h"
 #include "platform/QtPrinter.h"
 #include "platform/fakes/FakePrinter.h"
-#include "platform/wmf/WmfDrawing.h"
+#include "graphics/wmf/WmfDrawing.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -2,8 +2,8 @@
 // files that must not crash, and the real-world samples beside the project.
 #include "WmfWriter.h"
 
-#include "platform/wmf/WmfDrawing.h"
-#include "platform/wmf/WmfText.h"
+#include "graphics/wmf/WmfDrawing.h"
+#include "graphics/wmf/WmfText.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LabelButton.h"
-#include "app/Screens.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
 #include "quiz/Multiple.h"
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"

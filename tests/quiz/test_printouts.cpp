@@ -1,3 +1,4 @@
+#include "app/ScreenCatalog.h"
 #include "QuizFixture.h"
 
 #include "platform/QtPrinter.h"
@@ -284,6 +285,7 @@ private Q_SLOTS:
             Services services = fakeServices();
             services.printer = std::make_unique<PdfFilePrinter>(file);
             Program program(dir.path(), std::move(services));
+            registerAllScreens(program.screens());
             loadSampleWorksheet(program.state);
             openQuiz(program, Picture(), QStringLiteral("Brellinshore"));
             auto& quiz = program.screens().get<Multiple>(QStringLiteral("multiple"));
@@ -326,6 +328,7 @@ private Q_SLOTS:
         services.dialogs = std::move(dialogs);
         services.printer = std::move(printer);
         Program program(dir.path(), std::move(services));
+        registerAllScreens(program.screens());
         program.state.score = 10;
         program.state.outof = 10;
         program.state.certtitle = QStringLiteral("Brellinshore");

@@ -1,3 +1,4 @@
+#include "app/ScreenCatalog.h"
 #include "QuizFixture.h"
 
 #include <QLabel>
@@ -313,6 +314,7 @@ private Q_SLOTS:
         WitnessSound* witness = sound.get();
         services.sound = std::move(sound);
         Program program(dir.path(), std::move(services));
+        registerAllScreens(program.screens());
         witness->program = &program;
         loadSampleWorksheet(program.state);
         openQuiz(program, Picture(), QStringLiteral("Brellinshore"));

@@ -1,3 +1,4 @@
+#include "app/ScreenCatalog.h"
 #include "QuizFixture.h"
 
 #include "quiz/Celebration.h"
@@ -341,6 +342,7 @@ private Q_SLOTS:
         services.dialogs = std::move(dialogs);
         services.printer = std::make_unique<BrokenPrinter>();
         Program program(dir.path(), std::move(services));
+        registerAllScreens(program.screens());
         program.state.score = 10;
         program.state.outof = 10;
         auto& results = program.screens().get<Welldone>(QStringLiteral("Welldone"));

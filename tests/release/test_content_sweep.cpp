@@ -6,13 +6,13 @@
 // The tour is cut into parts that each start from a fresh program. Which parts use which file
 // is learnt on intact content by watching the files the program opens (and the cues it asks
 // for), so a file added to content/ is swept without changing this test.
-#include "activities/ActivityDefinition.h"
+#include "topicdata/ActivityDefinition.h"
 #include "activities/ActivityScreen.h"
 #include "app/Intro0.h"
-#include "app/LabelButton.h"
-#include "app/Screens.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
 #include "app/Titlefrm.h"
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "authoring/Wizard.h"
 #include "authoring/Worksheets.h"
 #include "platform/LazySoundPlayer.h"

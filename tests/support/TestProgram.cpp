@@ -1,7 +1,8 @@
 #include "support/TestProgram.h"
 
-#include "app/Fonts.h"
-#include "app/Screens.h"
+#include "app/ScreenCatalog.h"
+#include "graphics/Fonts.h"
+#include "ui/Screens.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,7 @@ TestProgram::TestProgram(const QStringList& contentFiles)
     for (const QString& file : contentFiles)
         copyContent(file);
     m_program = std::make_unique<Program>(m_dir.path(), std::move(services));
+    registerAllScreens(m_program->screens());
 }
 
 TestProgram::~TestProgram()

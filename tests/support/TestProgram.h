@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Program.h"
+#include "ui/Program.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
 

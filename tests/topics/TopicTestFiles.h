@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Program.h"
+#include "ui/Program.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"

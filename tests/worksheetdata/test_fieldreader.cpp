@@ -1,5 +1,5 @@
 // The one reading rule for every line of the program's text files, and their code page.
-#include "worksheetdata/Cp1252.h"
+#include "base/Cp1252.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 

@@ -3,8 +3,8 @@
 // page looks as it does on screen; with the option it shows what a machine without Tahoma
 // would draw). The image is the drawing's own size at 96 dpi times scale. Exits 1 when the file
 // cannot be read as a metafile at all, 2 on bad arguments or when the PNG cannot be written.
-#include "app/Fonts.h"
-#include "platform/wmf/WmfDrawing.h"
+#include "graphics/Fonts.h"
+#include "graphics/wmf/WmfDrawing.h"
 
 #include <QFile>
 #include <QGuiApplication>

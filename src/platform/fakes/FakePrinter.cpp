@@ -1,6 +1,6 @@
 #include "platform/fakes/FakePrinter.h"
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "platform/QtPrinter.h"
 
 #include <QFont>

@@ -6,7 +6,6 @@
 #include "platform/SoundPlayer.h"
 
 #include <QStringList>
-
 #include <deque>
 
 namespace bs {

@@ -1,0 +1,223 @@
+#include "ui/Screen.h"
+
+#include "base/Names.h"
+#include "base/Twips.h"
+#include "ui/LabelButton.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QWindow>
+#include <algorithm>
+
+namespace bs {
+
+Screen::Screen(Program& program, const QString& formName)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    , m_program(program)
+    , m_formName(formName)
+{
+    setObjectName(formName);
+    setAccessibleName(formName);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+}
+
+void Screen::showScreen()
+{
+    const bool opening = !isVisible();
+    show();
+    raise();
+    activateWindow();
+    if (opening)
+        focusFirstControl();
+}
+
+namespace {
+
+// Radio buttons that choose one of a set are a single Tab stop, as everywhere.
+bool sameChoice(const QWidget* a, const QWidget* b)
+{
+    const auto* first = qobject_cast<const QRadioButton*>(a);
+    const auto* second = qobject_cast<const QRadioButton*>(b);
+    if (!first || !second)
+        return false;
+    if (first->group() || second->group())
+        return first->group() == second->group();
+    return first->autoExclusive() && second->autoExclusive() && first->parentWidget() == second->parentWidget();
+}
+
+// The toolkit takes Tab from the unchosen buttons of a set: the set's rule is kept here.
+bool isTabStop(const QWidget* control)
+{
+    if (qobject_cast<const QRadioButton*>(control))
+        return control->focusPolicy() != Qt::NoFocus;
+    return control->focusPolicy() & Qt::TabFocus;
+}
+
+} // namespace
+
+QList<QWidget*> Screen::tabOrder() const
+{
+    QList<QWidget*> controls;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!control->isWindow() && isTabStop(control))
+            controls << control;
+    }
+    const auto place = [this](const QWidget* control) { return control->mapTo(this, QPoint(0, 0)); };
+    std::stable_sort(controls.begin(), controls.end(), [&](const QWidget* a, const QWidget* b) {
+        const QPoint pa = place(a);
+        const QPoint pb = place(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return controls;
+}
+
+QWidget* Screen::nextControl(QWidget* from, bool next) const
+{
+    const QList<QWidget*> order = tabOrder();
+    const qsizetype count = order.size();
+    const qsizetype at = order.indexOf(from);
+    for (qsizetype step = 1; step <= count; ++step) {
+        const qsizetype index = at < 0 ? (next ? step - 1 : count - step) : (at + (next ? step : count - step)) % count;
+        QWidget* candidate = order[index];
+        if (!isTabStop(candidate) || !candidate->isVisibleTo(this) || !candidate->isEnabled()
+            || sameChoice(candidate, from))
+            continue;
+        // Into a set of radio buttons: at its chosen one, if one shows.
+        for (QWidget* other : order) {
+            if (sameChoice(other, candidate) && static_cast<QRadioButton*>(other)->isChecked() && other->isVisibleTo(this))
+                return other;
+        }
+        return candidate;
+    }
+    return nullptr;
+}
+
+bool Screen::focusNextPrevChild(bool next)
+{
+    QWidget* from = focusWidget();
+    if (tabOrder().isEmpty() || (from && from != this && !tabOrder().contains(from)))
+        return QWidget::focusNextPrevChild(next);
+    QWidget* to = nextControl(from, next);
+    if (!to)
+        return false;
+    // Radio buttons given the focus by Tab move it on to their set's chosen one, which may be
+    // the quiz's hidden "no answer": they are given it as by a program instead.
+    const bool radio = qobject_cast<QRadioButton*>(to);
+    to->setFocus(radio ? Qt::OtherFocusReason : next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Screen::focusFirstControl()
+{
+    if (QWidget* first = tabOrder().isEmpty() ? nullptr : nextControl(nullptr, true)) {
+        first->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    for (QWidget* control = nextInFocusChain(); control && control != this; control = control->nextInFocusChain()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(this) && control->isEnabled()) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+QAbstractButton* Screen::escapeButton() const
+{
+    for (LabelButton* button : findChildren<LabelButton*>()) {
+        if (button->caption() == QLatin1String("Exit") && button->isVisibleTo(this) && button->isEnabled())
+            return button;
+    }
+    return nullptr;
+}
+
+void Screen::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (QAbstractButton* exit = escapeButton()) {
+            exit->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Screen::showEvent(QShowEvent* event)
+{
+    prepareControls();
+    // Transient for the backdrop: the window manager keeps every screen above it, also
+    // when the pupil clicks on the backdrop.
+    if (m_formName != QLatin1String("Grey")) {
+        if (Screen* grey = m_program.screens().loaded(screenName::backdrop)) {
+            if (QWindow* own = windowHandle(); own && grey->windowHandle())
+                own->setTransientParent(grey->windowHandle());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+void Screen::setLeftTwips(double twips)
+{
+    m_leftTwips = twips;
+    applyPosition();
+}
+
+void Screen::setTopTwips(double twips)
+{
+    m_topTwips = twips;
+    applyPosition();
+}
+
+void Screen::applyPosition()
+{
+    move(toPixels(m_leftTwips), toPixels(m_topTwips));
+}
+
+double Screen::widthTwips() const
+{
+    return width() * TwipsPerPixel;
+}
+
+double Screen::heightTwips() const
+{
+    return height() * TwipsPerPixel;
+}
+
+void Screen::setSizeTwips(double width, double height)
+{
+    setFixedSize(toPixels(width), toPixels(height));
+}
+
+QColor Screen::backColor() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void Screen::setBackColor(const QColor& color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+}
+
+void Screen::prepareControls()
+{
+    const QList<QWidget*> controls = findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (control->isWindow())
+            continue;
+        control->setAttribute(Qt::WA_NoMousePropagation);
+        control->setMouseTracking(true);
+    }
+}
+
+void Screen::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove(event->buttons(), toTwips(event->position()));
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace bs
