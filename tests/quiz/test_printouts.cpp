@@ -1,4 +1,15 @@
-#include "QuizFixture.h"
+#include "app/LabelButton.h"
+#include "app/Screens.h"
+#include "platform/fakes/FakeServices.h"
+#include "quiz/Multiple.h"
+#include "quiz/QuizOpeners.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+#include "support/TestProgram.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include "platform/QtPrinter.h"
 
@@ -7,7 +18,6 @@
 #include <QLabel>
 
 using namespace bs;
-using namespace bs::quiztest;
 
 namespace {
 

@@ -1,9 +1,19 @@
-#include "QuizFixture.h"
+#include "app/LabelButton.h"
+#include "app/Screens.h"
+#include "platform/fakes/FakeServices.h"
+#include "quiz/Multiple.h"
+#include "quiz/QuizOpeners.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+#include "support/TestProgram.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include <QLabel>
 
 using namespace bs;
-using namespace bs::quiztest;
 
 namespace {
 
