@@ -4,7 +4,6 @@
 #include "app/Titlefrm.h"
 #include "base/Twips.h"
 #include "support/TestProgram.h"
-#include "topics/TopicTestFiles.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -45,7 +44,7 @@ private Q_SLOTS:
     {
         m_test = std::make_unique<TestProgram>();
         m_test->writeContent(QStringLiteral("Images/brellinshoresm.jpg"),
-                             testfiles::imageBytes(QSize(320, 240), "JPEG"));
+                             test::imageBytes(QSize(320, 240), "JPEG"));
     }
     void cleanup() { m_test.reset(); }
 
@@ -314,7 +313,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(int, workcount);
         QFETCH(QStringList, titles);
-        if (!testfiles::catalogueReaderWorks())
+        if (!test::catalogueReaderWorks())
             QSKIP("the catalogue reader is not built yet");
         if (!file.isEmpty())
             m_test->writeContent(QStringLiteral("multiple/track.txt"), file);
@@ -344,7 +343,7 @@ private Q_SLOTS:
         QVERIFY(menu.Timer1->isActive());
         menu.Label2_Click(18);
         QVERIFY(!menu.Timer1->isActive());
-        if (testfiles::catalogueReaderWorks()) {
+        if (test::catalogueReaderWorks()) {
             QCOMPARE(m_test->state().workcount, 1);
             QCOMPARE(m_test->state().worklist[1], QStringLiteral("Coasts"));
         }

@@ -1,4 +1,3 @@
-#include "AuthoringSamples.h"
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
 #include "authoring/Wizard.h"
@@ -16,7 +15,6 @@
 #include <functional>
 
 using namespace bs;
-using namespace bs::samples;
 
 namespace {
 
@@ -41,7 +39,7 @@ void clickTick(QCheckBox* tick)
 }
 
 // Types the sample into the wizard as a teacher would: keys into every box, a click on each tick.
-void typeSample(Wizard& wizard, const Sample& sample)
+void typeSample(Wizard& wizard, const WorksheetText& sample)
 {
     typeText(wizard.Text1, sample.title);
     for (int q = 0; q < 10; ++q) {
@@ -69,7 +67,7 @@ private Q_SLOTS:
     void init()
     {
         m_test = std::make_unique<TestProgram>();
-        m_test->writeContent(QStringLiteral("multiple/track.txt"), catalogueBytes(threeTitles));
+        m_test->writeContent(QStringLiteral("multiple/track.txt"), test::catalogueFile(threeTitles));
         m_test->state().soundon = 1;
     }
     void cleanup() { m_test.reset(); }
@@ -77,14 +75,14 @@ private Q_SLOTS:
     void typedWorksheetIsSavedByteForByteAndCatalogued()
     {
         Wizard& wizard = openWizard();
-        const Sample sample = rivers();
+        const WorksheetText sample = test::sampleWorksheet();
         typeSample(wizard, sample);
         clickSave(wizard);
 
         QCOMPARE(m_test->dialogs().messages, QStringList{saved});
-        QCOMPARE(readFile(QStringLiteral("multiple/Rivers and Seas.txt")), fileBytes(sample));
+        QCOMPARE(readFile(QStringLiteral("multiple/Rivers and Seas.txt")), test::worksheetFile(sample));
         QCOMPARE(readFile(QStringLiteral("multiple/track.txt")),
-                 catalogueBytes(threeTitles + QStringList{sample.title}));
+                 test::catalogueFile(threeTitles + QStringList{sample.title}));
         QCOMPARE(m_test->sound().played, QStringList{QStringLiteral("wav\\click.wav")});
         // The wizard keeps what was typed, ready for changes.
         QCOMPARE(wizard.Text1->text(), sample.title);
@@ -145,19 +143,19 @@ private Q_SLOTS:
         QFETCH(std::function<void(Wizard&)>, spoil);
         QFETCH(QString, message);
         Wizard& wizard = openWizard();
-        typeSample(wizard, rivers());
+        typeSample(wizard, test::sampleWorksheet());
         spoil(wizard);
         clickSave(wizard);
         QCOMPARE(m_test->dialogs().messages, QStringList{message});
         QVERIFY(!QFile::exists(path(QStringLiteral("multiple/Rivers and Seas.txt"))));
-        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(threeTitles));
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), test::catalogueFile(threeTitles));
         QCOMPARE(m_test->sound().played.size(), 1);
     }
 
     void onlySpacesCountAsFilled()
     {
         Wizard& wizard = openWizard();
-        Sample sample = rivers();
+        WorksheetText sample = test::sampleWorksheet();
         sample.questions[6].answers[1] = QStringLiteral("   ");
         typeSample(wizard, sample);
         clickSave(wizard);
@@ -167,7 +165,7 @@ private Q_SLOTS:
     void savingTwiceUnderOneTitleReplacesTheFileOnly()
     {
         Wizard& wizard = openWizard();
-        Sample sample = rivers();
+        WorksheetText sample = test::sampleWorksheet();
         typeSample(wizard, sample);
         clickSave(wizard);
         const QByteArray catalogue = readFile(QStringLiteral("multiple/track.txt"));
@@ -180,14 +178,14 @@ private Q_SLOTS:
         clickSave(wizard);
 
         QCOMPARE(m_test->dialogs().messages, (QStringList{saved, saved}));
-        QCOMPARE(readFile(QStringLiteral("multiple/Rivers and Seas.txt")), fileBytes(sample));
+        QCOMPARE(readFile(QStringLiteral("multiple/Rivers and Seas.txt")), test::worksheetFile(sample));
         QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogue);
     }
 
     void changingTheTitleSavesASecondWorksheet()
     {
         Wizard& wizard = openWizard();
-        Sample sample = rivers();
+        WorksheetText sample = test::sampleWorksheet();
         typeSample(wizard, sample);
         clickSave(wizard);
         const QByteArray first = readFile(QStringLiteral("multiple/Rivers and Seas.txt"));
@@ -198,22 +196,22 @@ private Q_SLOTS:
 
         QCOMPARE(m_test->dialogs().messages, (QStringList{saved, saved}));
         QCOMPARE(readFile(QStringLiteral("multiple/Rivers and Seas.txt")), first);
-        QCOMPARE(readFile(QStringLiteral("multiple/Rivers Two.txt")), fileBytes(sample));
+        QCOMPARE(readFile(QStringLiteral("multiple/Rivers Two.txt")), test::worksheetFile(sample));
         QCOMPARE(readFile(QStringLiteral("multiple/track.txt")),
-                 catalogueBytes(threeTitles + QStringList{QStringLiteral("Rivers and Seas"), sample.title}));
+                 test::catalogueFile(threeTitles + QStringList{QStringLiteral("Rivers and Seas"), sample.title}));
     }
 
     void aCommaInTheTitleStaysInTheFileName()
     {
         Wizard& wizard = openWizard();
-        const Sample sample = rivers(QStringLiteral("Hills, Vales"));
+        const WorksheetText sample = test::sampleWorksheet(QStringLiteral("Hills, Vales"));
         typeSample(wizard, sample);
         clickSave(wizard);
 
         QCOMPARE(m_test->dialogs().messages, QStringList{saved});
         const QByteArray file = readFile(QStringLiteral("multiple/Hills, Vales.txt"));
         QVERIFY(file.startsWith("Hills& Vales\r\n \r\n"));
-        QCOMPARE(file, fileBytes(sample));
+        QCOMPARE(file, test::worksheetFile(sample));
         // The catalogue gives the title back whole, and the titles after it stay in step.
         CatalogueList list;
         readCatalogue(path(QStringLiteral("multiple/track.txt")), list);
@@ -243,12 +241,12 @@ private Q_SLOTS:
         const QStringList before = folderListing();
 
         Wizard& wizard = openWizard();
-        typeSample(wizard, rivers(title));
+        typeSample(wizard, test::sampleWorksheet(title));
         clickSave(wizard);
 
         QCOMPARE(m_test->dialogs().messages, QStringList{reason});
         QCOMPARE(folderListing(), before);
-        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(threeTitles));
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), test::catalogueFile(threeTitles));
     }
 
     void unsavableTextsAreNamedAndWriteNothing_data()
@@ -268,7 +266,7 @@ private Q_SLOTS:
         QFETCH(int, question);
         QFETCH(int, answer);
         QFETCH(QString, reason);
-        Sample sample = rivers();
+        WorksheetText sample = test::sampleWorksheet();
         QString& text = answer < 0 ? sample.questions[question].text : sample.questions[question].answers[answer];
         text = QStringLiteral("\u0141\u00F3d\u017A");
         const QStringList before = folderListing();
@@ -279,28 +277,28 @@ private Q_SLOTS:
 
         QCOMPARE(m_test->dialogs().messages, QStringList{reason});
         QCOMPARE(folderListing(), before);
-        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(threeTitles));
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), test::catalogueFile(threeTitles));
     }
 
     void aMissingCatalogueIsAProblemAfterTheFileIsWritten()
     {
         m_test->removeContent(QStringLiteral("multiple/track.txt"));
         Wizard& wizard = openWizard();
-        const Sample sample = rivers();
+        const WorksheetText sample = test::sampleWorksheet();
         typeSample(wizard, sample);
         clickSave(wizard);
         QCOMPARE(m_test->dialogs().messages, QStringList{problem});
-        QCOMPARE(readFile(QStringLiteral("multiple/Rivers and Seas.txt")), fileBytes(sample));
+        QCOMPARE(readFile(QStringLiteral("multiple/Rivers and Seas.txt")), test::worksheetFile(sample));
         QVERIFY(!QFile::exists(path(QStringLiteral("multiple/track.txt"))));
         QCOMPARE(wizard.Text1->text(), sample.title);
     }
 
     void aFullCatalogueIsAProblem()
     {
-        m_test->writeContent(QStringLiteral("multiple/track.txt"), catalogueBytes(numberedTitles(1000)));
+        m_test->writeContent(QStringLiteral("multiple/track.txt"), test::catalogueFile(test::numberedTitles(1000)));
         const QByteArray full = readFile(QStringLiteral("multiple/track.txt"));
         Wizard& wizard = openWizard();
-        typeSample(wizard, rivers());
+        typeSample(wizard, test::sampleWorksheet());
         clickSave(wizard);
         QCOMPARE(m_test->dialogs().messages, QStringList{problem});
         QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), full);
@@ -310,7 +308,7 @@ private Q_SLOTS:
     {
         QDir(path(QStringLiteral("multiple"))).removeRecursively();
         Wizard& wizard = openWizard();
-        typeSample(wizard, rivers());
+        typeSample(wizard, test::sampleWorksheet());
         clickSave(wizard);
         QCOMPARE(m_test->dialogs().messages, QStringList{problem});
         QVERIFY(!QFile::exists(path(QStringLiteral("multiple"))));

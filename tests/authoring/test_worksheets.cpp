@@ -1,4 +1,3 @@
-#include "AuthoringSamples.h"
 #include "ui/Controls.h"
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
@@ -14,7 +13,6 @@
 #include <QTest>
 
 using namespace bs;
-using namespace bs::samples;
 
 namespace {
 
@@ -46,9 +44,9 @@ public:
     int loads = 0;
 };
 
-QByteArray withDigit(const Sample& sample, int question, const QByteArray& digitLine)
+QByteArray withDigit(const WorksheetText& sample, int question, const QByteArray& digitLine)
 {
-    QList<QByteArray> lines = fileBytes(sample).split('\n');
+    QList<QByteArray> lines = test::worksheetFile(sample).split('\n');
     lines[7 * question].chop(1); // line 7n + 1, counted from 1
     lines[7 * question] = digitLine + '\r';
     return lines.join('\n');
@@ -86,7 +84,7 @@ private Q_SLOTS:
         QFETCH(int, count);
         QFETCH(int, shown);
         QFETCH(bool, nextPage);
-        const QStringList titles = numberedTitles(count);
+        const QStringList titles = test::numberedTitles(count);
         setCatalogue(titles);
         Worksheets& screen = openCatalogue();
         QCOMPARE(visibleTitles(screen), titles.mid(0, shown));
@@ -99,7 +97,7 @@ private Q_SLOTS:
 
     void pagingThrough25Titles()
     {
-        const QStringList titles = numberedTitles(25);
+        const QStringList titles = test::numberedTitles(25);
         setCatalogue(titles);
         Worksheets& screen = openCatalogue();
         QTest::mouseClick(screen.Label3(1), Qt::LeftButton);
@@ -119,7 +117,7 @@ private Q_SLOTS:
 
     void the41stPageIsTheLastReachable()
     {
-        const QStringList titles = numberedTitles(1000);
+        const QStringList titles = test::numberedTitles(1000);
         setCatalogue(titles);
         Worksheets& screen = openCatalogue();
         for (int page = 2; page <= 41; ++page) {
@@ -163,9 +161,9 @@ private Q_SLOTS:
 
     void deleteAnsweredWithCancelChangesNothing()
     {
-        const QStringList titles = numberedTitles(3);
+        const QStringList titles = test::numberedTitles(3);
         setCatalogue(titles);
-        writeWorksheet(rivers(titles[1]));
+        writeWorksheet(test::sampleWorksheet(titles[1]));
         const QByteArray catalogue = readFile(QStringLiteral("multiple/track.txt"));
         Worksheets& screen = openCatalogue();
         QTest::mouseClick(screen.Check2, Qt::LeftButton, {}, QPoint(8, 12));
@@ -184,15 +182,15 @@ private Q_SLOTS:
 
     void deleteWithOkMovesTheNextPageUp()
     {
-        QStringList titles = numberedTitles(30);
+        QStringList titles = test::numberedTitles(30);
         setCatalogue(titles);
-        writeWorksheet(rivers(titles[4]));
+        writeWorksheet(test::sampleWorksheet(titles[4]));
         Worksheets& screen = openCatalogue();
         QTest::mouseClick(screen.Check2, Qt::LeftButton, {}, QPoint(8, 12));
         QTest::mouseClick(screen.Label2(5), Qt::LeftButton);
 
         titles.removeAt(4);
-        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(titles));
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), test::catalogueFile(titles));
         QCOMPARE(m_test->state().deltitle, QStringLiteral("Worksheet 0005"));
         QCOMPARE(m_test->state().workcount, 29);
         QCOMPARE(visibleTitles(screen), titles.mid(0, 24));
@@ -205,16 +203,16 @@ private Q_SLOTS:
 
     void deletingTheLastTitleOfAPageLeavesThePageButtons()
     {
-        QStringList titles = numberedTitles(25);
+        QStringList titles = test::numberedTitles(25);
         setCatalogue(titles);
-        writeWorksheet(rivers(titles[24]));
+        writeWorksheet(test::sampleWorksheet(titles[24]));
         Worksheets& screen = openCatalogue();
         QTest::mouseClick(screen.Label3(1), Qt::LeftButton);
         QTest::mouseClick(screen.Check2, Qt::LeftButton, {}, QPoint(8, 12));
         QTest::mouseClick(screen.Label2(1), Qt::LeftButton);
 
         titles.removeLast();
-        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes(titles));
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), test::catalogueFile(titles));
         QCOMPARE(visibleTitles(screen), QStringList{});
         QVERIFY(screen.Label3(0)->isVisible());
         QCOMPARE(screen.Label4->text(), QStringLiteral("Page 2"));
@@ -231,7 +229,7 @@ private Q_SLOTS:
     void aRemovedWorksheetIsReportedInEveryMode()
     {
         QFETCH(int, mode);
-        const QStringList titles = numberedTitles(3);
+        const QStringList titles = test::numberedTitles(3);
         setCatalogue(titles);
         const QByteArray catalogue = readFile(QStringLiteral("multiple/track.txt"));
         Worksheets& screen = openCatalogue();
@@ -254,7 +252,7 @@ private Q_SLOTS:
     void aShortWorksheetIsReported()
     {
         setCatalogue({QStringLiteral("Short")});
-        m_test->writeContent(QStringLiteral("multiple/Short.txt"), fileBytes(rivers(QStringLiteral("Short"))).left(300));
+        m_test->writeContent(QStringLiteral("multiple/Short.txt"), test::worksheetFile(test::sampleWorksheet(QStringLiteral("Short"))).left(300));
         Worksheets& screen = openCatalogue();
         QTest::mouseClick(screen.Label2(1), Qt::LeftButton);
         QCOMPARE(m_test->dialogs().messages, QStringList{corrupted});
@@ -262,7 +260,7 @@ private Q_SLOTS:
 
     void editingShowsTheWorksheetAsLoaded()
     {
-        const Sample sample = rivers(QStringLiteral("Fish & Chips"));
+        const WorksheetText sample = test::sampleWorksheet(QStringLiteral("Fish & Chips"));
         setCatalogue({sample.title});
         writeWorksheet(sample);
         // A wizard left open with ticks from earlier work.
@@ -294,7 +292,7 @@ private Q_SLOTS:
 
     void editingThenSavingKeepsTheWorksheet()
     {
-        const Sample sample = rivers(QStringLiteral("Tides"));
+        const WorksheetText sample = test::sampleWorksheet(QStringLiteral("Tides"));
         setCatalogue({sample.title});
         writeWorksheet(sample);
         Worksheets& screen = openCatalogue();
@@ -304,18 +302,18 @@ private Q_SLOTS:
         QTest::mouseClick(wizard.Label3(1), Qt::LeftButton);
 
         QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Your worksheet has been saved.")});
-        Sample reloaded = sample;
+        WorksheetText reloaded = sample;
         reloaded.questions[0].text.replace(u'&', u',');
         reloaded.questions[2].answers[0] = QStringLiteral("two spaces first");
-        QCOMPARE(readFile(QStringLiteral("multiple/Tides.txt")), fileBytes(reloaded));
-        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), catalogueBytes({sample.title}));
+        QCOMPARE(readFile(QStringLiteral("multiple/Tides.txt")), test::worksheetFile(reloaded));
+        QCOMPARE(readFile(QStringLiteral("multiple/track.txt")), test::catalogueFile({sample.title}));
     }
 
     // A teacher copies a worksheet under a new title: the list on screen stays as it was read
     // until the catalogue is opened again.
     void aCopySavedFromTheEditorAppearsOnTheNextOpening()
     {
-        const Sample sample = rivers(QStringLiteral("Harbours"));
+        const WorksheetText sample = test::sampleWorksheet(QStringLiteral("Harbours"));
         setCatalogue({QStringLiteral("Beaches"), sample.title});
         writeWorksheet(sample);
         Worksheets& screen = openCatalogue();
@@ -341,7 +339,7 @@ private Q_SLOTS:
 
     void aLongerTextFromAWorksheetIsShownWhole()
     {
-        Sample sample = rivers(QStringLiteral("Long"));
+        WorksheetText sample = test::sampleWorksheet(QStringLiteral("Long"));
         sample.questions[3].answers[1] = QStringLiteral("An answer well over thirty characters long");
         setCatalogue({sample.title});
         writeWorksheet(sample);
@@ -365,7 +363,7 @@ private Q_SLOTS:
     void aDigitOutside1To4IsReportedWhenEditing()
     {
         QFETCH(QByteArray, digit);
-        const Sample sample = rivers(QStringLiteral("Odd"));
+        const WorksheetText sample = test::sampleWorksheet(QStringLiteral("Odd"));
         setCatalogue({sample.title});
         m_test->writeContent(QStringLiteral("multiple/Odd.txt"), withDigit(sample, 4, digit));
         Worksheets& screen = openCatalogue();
@@ -377,7 +375,7 @@ private Q_SLOTS:
 
     void aTitleOpensAsAQuizWithTheMenusPicture()
     {
-        const Sample sample = rivers(QStringLiteral("Quiz me"));
+        const WorksheetText sample = test::sampleWorksheet(QStringLiteral("Quiz me"));
         setCatalogue({sample.title});
         writeWorksheet(sample);
         Worksheets& screen = openCatalogue();
@@ -420,7 +418,7 @@ private Q_SLOTS:
     void anAmpersandInATitleMakesNoShortcut()
     {
         setCatalogue({QStringLiteral("Fish &Chips")});
-        writeWorksheet(rivers(QStringLiteral("Fish &Chips")));
+        writeWorksheet(test::sampleWorksheet(QStringLiteral("Fish &Chips")));
         Worksheets& screen = openCatalogue();
         QVERIFY(QTest::qWaitForWindowActive(&screen));
         QCOMPARE(screen.Label2(1)->caption(), QStringLiteral("Fish &Chips"));
@@ -431,7 +429,7 @@ private Q_SLOTS:
 
     void titlesLightUpUnderThePointer()
     {
-        setCatalogue(numberedTitles(2));
+        setCatalogue(test::numberedTitles(2));
         Worksheets& screen = openCatalogue();
         QVERIFY(screen.Label2(1)->isOpaque());
         QTest::mouseMove(&screen, QPoint(400, 400));
@@ -465,12 +463,12 @@ private:
 
     void setCatalogue(const QStringList& titles)
     {
-        m_test->writeContent(QStringLiteral("multiple/track.txt"), catalogueBytes(titles));
+        m_test->writeContent(QStringLiteral("multiple/track.txt"), test::catalogueFile(titles));
     }
 
-    void writeWorksheet(const Sample& sample)
+    void writeWorksheet(const WorksheetText& sample)
     {
-        m_test->writeContent(QStringLiteral("multiple/") + sample.title + QStringLiteral(".txt"), fileBytes(sample));
+        m_test->writeContent(QStringLiteral("multiple/") + sample.title + QStringLiteral(".txt"), test::worksheetFile(sample));
     }
 
     QString path(const QString& contentPath) const { return m_test->contentRoot() + u'/' + contentPath; }

@@ -1,5 +1,16 @@
 #include "app/ScreenCatalog.h"
-#include "QuizFixture.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
+#include "platform/fakes/FakeServices.h"
+#include "quiz/Multiple.h"
+#include "quiz/QuizOpeners.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+#include "support/TestProgram.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include "platform/QtPrinter.h"
 
@@ -8,7 +19,6 @@
 #include <QLabel>
 
 using namespace bs;
-using namespace bs::quiztest;
 
 namespace {
 

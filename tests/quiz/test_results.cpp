@@ -1,12 +1,22 @@
 #include "app/ScreenCatalog.h"
-#include "QuizFixture.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
+#include "platform/fakes/FakeServices.h"
+#include "quiz/Multiple.h"
+#include "quiz/QuizOpeners.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+#include "support/TestProgram.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include "quiz/Celebration.h"
 
 #include <QLabel>
 
 using namespace bs;
-using namespace bs::quiztest;
 
 namespace {
 

@@ -12,7 +12,7 @@
 //   D <title>           about to delete    d <title>         removed from the catalogue
 // A line is one write() to a file opened for appending: once written it survives the
 // process being killed (only a crash of the whole machine would need an fsync).
-#include "CrashWorksheets.h"
+#include "support/Fixtures.h"
 
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     const qint64 steps = args.size() == 5 ? args[4].toLongLong() : -1;
 
     QRandomGenerator random(seed);
-    const QStringList titles = bs::crash::titles();
+    const QStringList titles = bs::test::awkwardTitles();
     auto list = std::make_unique<bs::CatalogueList>();
     qint64 generation = qint64(seed) * 100000;
 
@@ -102,7 +102,7 @@ int main(int argc, char** argv)
                 throw bs::DataError(problem.toStdString());
             ++generation;
             journal.line(u'W', title, QString::number(generation));
-            bs::writeWorksheetFile(multipleDir, bs::crash::worksheet(title, generation));
+            bs::writeWorksheetFile(multipleDir, bs::test::versionedWorksheet(title, generation));
             journal.line(u'w', title, QString::number(generation));
             journal.line(u'T', title);
             bs::trackworksheets(cataloguePath, title, *list);

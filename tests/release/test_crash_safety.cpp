@@ -1,7 +1,7 @@
 // Kills a program that saves and deletes worksheets (crash_worker) at random moments, over and
 // over on one folder, and checks after every kill that each worksheet file and the catalogue
 // hold their old or their new content, whole, and that the next program can go on saving.
-#include "CrashWorksheets.h"
+#include "support/Fixtures.h"
 
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
@@ -64,7 +64,7 @@ struct Step
 void apply(Folder& folder, const Step& step)
 {
     if (step.kind == u'W') {
-        folder.files[step.title] = worksheetBytes(crash::worksheet(step.title, step.generation));
+        folder.files[step.title] = worksheetBytes(bs::test::versionedWorksheet(step.title, step.generation));
     } else if (step.kind == u'T') {
         if (!folder.catalogue.contains(step.title))
             folder.catalogue.append(step.title);
@@ -90,7 +90,7 @@ struct Replay
 Replay replay(const QByteArray& journal, const Folder& before)
 {
     Replay result{before, {}, {}, 0, 0, {}};
-    const QStringList titles = crash::titles();
+    const QStringList titles = bs::test::awkwardTitles();
     // A line cut short by the kill has no line feed: it was never written whole.
     const QList<QByteArray> lines = journal.left(journal.lastIndexOf('\n') + 1).split('\n');
     for (const QByteArray& raw : lines) {
@@ -150,7 +150,7 @@ struct Observed
 Observed observe(const QString& dirPath)
 {
     Observed seen;
-    const QStringList titles = crash::titles();
+    const QStringList titles = bs::test::awkwardTitles();
     const QDir dir(dirPath);
     const QString cataloguePath = dir.filePath(catalogueName);
 
@@ -436,7 +436,7 @@ void TestCrashSafety::killedSavesLeaveOldOrNewFiles()
         QVERIFY(catalogue.write(" 0\r\n") == 4);
     }
 
-    const QStringList titles = crash::titles();
+    const QStringList titles = bs::test::awkwardTitles();
     Folder known;
     QSet<QString> leftovers;
     QMap<QString, int> kills;

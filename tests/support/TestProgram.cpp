@@ -4,11 +4,17 @@
 #include "graphics/Fonts.h"
 #include "ui/Screens.h"
 
+#include "quiz/QuizOpeners.h"
+#include "quiz/Multiple.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QTest>
 
 namespace bs {
 
@@ -80,5 +86,66 @@ void TestProgram::flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+int rightAnswer(int n)
+{
+    return (n - 1) % 4 + 1;
+}
+
+void loadSampleWorksheet(ProgramState& state)
+{
+    state.worktitle = QStringLiteral("Isles of Scilly - History");
+    for (int n = 1; n <= 10; ++n) {
+        state.question[n] = QStringLiteral("What happened in year %1?").arg(n);
+        state.answera[n] = QStringLiteral("Answer %1A").arg(n);
+        state.answerb[n] = QStringLiteral("Answer %1B").arg(n);
+        state.answerc[n] = QStringLiteral("Answer %1C").arg(n);
+        state.answerd[n] = QStringLiteral("Answer %1D").arg(n);
+        state.correct[n] = QString::number(rightAnswer(n));
+    }
+    state.soundon = 1;
+}
+
+Multiple& openSampleQuiz(TestProgram& test)
+{
+    loadSampleWorksheet(test.state());
+    openQuiz(test.program(), Picture(), QStringLiteral("Brellinshore"));
+    return test.screens().get<Multiple>(QStringLiteral("multiple"));
+}
+
+void writeResultPicture(TestProgram& test)
+{
+    test.writeContent(QStringLiteral("Images/brellinshoresm.jpg"), test::imageBytes(QSize(320, 240), "JPG", QColor(20, 120, 40)));
+}
+
+void clickOption(QWidget* option)
+{
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+void clickButton(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+namespace test {
+
+QByteArray imageBytes(QSize pixels, const char* format, QColor color)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+bool metafilesRead(const Program& program, const QString& contentPath)
+{
+    return !program.pictures().load(contentPath).isNull();
+}
+
+} // namespace test
 
 } // namespace bs

@@ -3,9 +3,13 @@
 #include "ui/Program.h"
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
+#include "support/Fixtures.h"
 
+#include <QColor>
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <memory>
 
@@ -51,5 +55,35 @@ private:
     std::shared_ptr<int> m_endCalls = std::make_shared<int>(0);
     std::unique_ptr<Program> m_program;
 };
+
+class Multiple;
+
+// The sample worksheet of the quiz tests, in the bank as a topic page leaves it, with sounds
+// on as the main menu leaves them. Question n's right answer is rightAnswer(n).
+int rightAnswer(int n);
+void loadSampleWorksheet(ProgramState& state);
+// Opens the quiz on the sample worksheet, captioned "Brellinshore".
+Multiple& openSampleQuiz(TestProgram& test);
+// The picture the results screens show.
+void writeResultPicture(TestProgram& test);
+
+// Clicks where a pupil clicks: an option on its round indicator, a button in its middle.
+void clickOption(QWidget* option);
+void clickButton(QWidget* button);
+inline bool shownOn(const QWidget* control)
+{
+    return !control->isHidden();
+}
+
+namespace test {
+
+// Image bytes in a format Qt can write; readers decide by content, so PNG bytes also stand
+// in for a GIF or JPEG file.
+QByteArray imageBytes(QSize pixels, const char* format = "PNG", QColor color = Qt::darkGreen);
+
+// Whether the program reads metafiles (for tests that tell drawings apart by size).
+bool metafilesRead(const Program& program, const QString& contentPath);
+
+} // namespace test
 
 } // namespace bs

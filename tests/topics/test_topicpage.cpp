@@ -5,7 +5,6 @@
 #include "support/TestProgram.h"
 #include "topics/Teacher.h"
 #include "topics/TopicPage.h"
-#include "topics/TopicTestFiles.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -116,7 +115,7 @@ private Q_SLOTS:
         QFETCH(int, value);
         QFETCH(double, left);
         m_test->writeContent(QStringLiteral("images/stmary.jpg"),
-                             testfiles::imageBytes(QSize(widthPixels, 300), "JPEG"));
+                             test::imageBytes(QSize(widthPixels, 300), "JPEG"));
         auto& page = m_test->screens().get<TopicPage>(QStringLiteral("scilly1"));
         QCOMPARE(page.Image1->widthTwips(), widthPixels * 15.0);
         page.HScroll1->setValue(value == 0 ? 1 : 0); // a change also when value is the current one
@@ -129,7 +128,7 @@ private Q_SLOTS:
     void loadPositionIsValueFifty()
     {
         m_test->writeContent(QStringLiteral("Images/Tresco.jpg"),
-                             testfiles::imageBytes(QSize(1333, 300), "JPEG"));
+                             test::imageBytes(QSize(1333, 300), "JPEG"));
         auto& page = m_test->screens().get<TopicPage>(QStringLiteral("scilly2"));
         QCOMPARE(page.HScroll1->value(), 50);
         QCOMPARE(page.HScroll1->minimum(), 0);
@@ -145,7 +144,7 @@ private Q_SLOTS:
     void scrollBarPansSmoothly()
     {
         m_test->writeContent(QStringLiteral("images/stmary.jpg"),
-                             testfiles::imageBytes(QSize(1600, 300), "JPEG"));
+                             test::imageBytes(QSize(1600, 300), "JPEG"));
         TopicPage* page = showPage(QStringLiteral("scilly1"));
         QScrollBar* bar = page->HScroll1;
 
@@ -232,12 +231,12 @@ private Q_SLOTS:
         int size = 2000;
         for (const char* name : {"key scilly1a.wmf", "scilly1.wmf", "key scilly2a.wmf", "scilly2.wmf"}) {
             m_test->writeContent(QStringLiteral("wmf/") + QLatin1String(name),
-                                 testfiles::metafile(size, 1000));
+                                 test::emptyMetafile(size, 1000));
             m_test->writeContent(QStringLiteral("wmf2/") + QLatin1String(name),
-                                 testfiles::metafile(size + 100, 1000));
+                                 test::emptyMetafile(size + 100, 1000));
             size += 200;
         }
-        if (!testfiles::metafilesRead(m_test->program(), QStringLiteral("wmf\\") + file))
+        if (!test::metafilesRead(m_test->program(), QStringLiteral("wmf\\") + file))
             QSKIP("metafiles cannot be read yet");
         const double shownWidth =
             m_test->program().pictures().load(QStringLiteral("wmf\\") + file).sizeTwips().width();
@@ -254,8 +253,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("file"); // empty: no file
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("ten lines") << testfiles::worksheet(QStringLiteral("Short"), 10);
-        QTest::newRow("71 lines") << testfiles::worksheet(QStringLiteral("Short"), 71);
+        QTest::newRow("ten lines") << test::worksheetFile(test::numberedWorksheet(QStringLiteral("Short")), 10);
+        QTest::newRow("71 lines") << test::worksheetFile(test::numberedWorksheet(QStringLiteral("Short")), 71);
     }
     void unreadableWorksheetShowsTheCorruptedMessage()
     {
@@ -277,10 +276,10 @@ private Q_SLOTS:
 
     void wholeWorksheetFillsTheQuestions()
     {
-        if (!testfiles::worksheetLoaderWorks())
+        if (!test::worksheetLoaderWorks())
             QSKIP("the worksheet loader is not built yet");
         m_test->writeContent(QStringLiteral("Multiple/isles of scilly - physical geography.txt"),
-                             testfiles::worksheet(QStringLiteral("Tresco")));
+                             test::worksheetFile(test::numberedWorksheet(QStringLiteral("Tresco"))));
         TopicPage* page = showPage(QStringLiteral("scilly2"));
         QTest::mouseClick(page->Label3(0), Qt::LeftButton);
         QVERIFY(m_test->dialogs().messages.isEmpty());

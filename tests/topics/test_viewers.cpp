@@ -7,7 +7,6 @@
 #include "topics/Guide.h"
 #include "topics/Teacher.h"
 #include "topics/TopicPage.h"
-#include "topics/TopicTestFiles.h"
 
 #include <QLabel>
 #include <QTest>
@@ -40,18 +39,18 @@ private Q_SLOTS:
                                  "guide2.wmf", "guide3.wmf"}) {
             const QString file = QLatin1String(name);
             m_test->writeContent(QStringLiteral("wmf/") + file,
-                                 testfiles::metafile(drawingWidth(file), 1000));
+                                 test::emptyMetafile(drawingWidth(file), 1000));
             m_test->writeContent(QStringLiteral("wmf2/") + file,
-                                 testfiles::metafile(drawingWidth(file) + 100, 1000));
+                                 test::emptyMetafile(drawingWidth(file) + 100, 1000));
         }
         // Frame n is n + 1 pixels wide (PNG bytes: the reader goes by content).
         for (int frame = 0; frame < 20; ++frame) {
             m_test->writeContent(QStringLiteral("logo/quen%1.gif").arg(frame, 4, 10, QLatin1Char('0')),
-                                 testfiles::imageBytes(QSize(frame + 1, 10)));
+                                 test::imageBytes(QSize(frame + 1, 10)));
         }
         m_test->writeContent(QStringLiteral("logo/quenlow2.bmp"),
-                             testfiles::imageBytes(QSize(120, 89), "BMP"));
-        m_renders = testfiles::metafilesRead(m_test->program(), QStringLiteral("wmf\\guide1.wmf"));
+                             test::imageBytes(QSize(120, 89), "BMP"));
+        m_renders = test::metafilesRead(m_test->program(), QStringLiteral("wmf\\guide1.wmf"));
     }
     void cleanup() { m_test.reset(); }
 

@@ -4,7 +4,7 @@
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 
-#include "TestFiles.h"
+#include "support/Fixtures.h"
 
 #include <QFileInfo>
 #include <QLockFile>

@@ -3,7 +3,7 @@
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 
-#include "TestFiles.h"
+#include "support/Fixtures.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
 
-#include "TestFiles.h"
+#include "support/Fixtures.h"
 
 #include <QTemporaryDir>
 #include <QTest>
