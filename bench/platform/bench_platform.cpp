@@ -1,7 +1,6 @@
 // Pictures and printing: decoding the content's kinds of picture, parsing and drawing a
 // full-page drawing on screen and at printer resolution, and printing a page to PDF.
 #include "BenchUtil.h"
-#include "WmfWriter.h"
 
 #include "platform/Content.h"
 #include "platform/Pictures.h"
@@ -34,46 +33,6 @@ QImage photo(QSize size)
     return image;
 }
 
-// A notes page of 11000 x 7800 twips: a heading, thirty lines of text, boxes, shapes and a
-// small bitmap, as the key-facts pages have.
-QByteArray fullPageDrawing()
-{
-    test::WmfWriter w(QRect(0, 0, 11000, 7800), 1440);
-    w.setMapMode(8);
-    w.setWindowOrg(0, 0);
-    w.setWindowExt(11000, 7800);
-    w.setBkMode(1);
-    const int heading = w.createFont(-480, "Times New Roman", 700);
-    const int body = w.createFont(-220, "Arial");
-    const int pen = w.createPen(0, 15, QColor(0, 0, 128));
-    const int fill = w.createBrush(0, QColor(255, 255, 200));
-    w.select(pen);
-    w.select(fill);
-    w.rectangle(QRect(100, 100, 10800, 7600));
-    w.select(heading);
-    w.setTextColor(QColor(0, 0, 128));
-    w.textOut(QPoint(400, 250), "Llandudno: key facts");
-    w.select(body);
-    w.setTextColor(Qt::black);
-    for (int line = 0; line < 30; ++line) {
-        const QByteArray text = "Line " + QByteArray::number(line + 1)
-            + ": the pier is 700 metres long and was opened in 1877; the Great Orme rises above the bay.";
-        w.extTextOut(QPoint(400, 1000 + line * 200), text.left(60 + line % 20));
-    }
-    w.select(w.createBrush(2, QColor(0, 128, 0), 3));
-    for (int i = 0; i < 12; ++i)
-        w.ellipse(QRect(7000 + (i % 4) * 900, 1000 + (i / 4) * 900, 800, 800));
-    w.select(w.createBrush(0, QColor(200, 60, 60)));
-    QList<QPoint> coast;
-    for (int i = 0; i <= 200; ++i)
-        coast.append(QPoint(7000 + i * 18, 5000 + int(400 * std::sin(i / 10.0))));
-    coast.append(QPoint(10600, 7400));
-    coast.append(QPoint(7000, 7400));
-    w.polygon(coast);
-    w.stretchDib(QRect(7000, 3800, 1600, 1000), photo(QSize(160, 100)), 24);
-    return w.finish();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -87,7 +46,10 @@ int main(int argc, char** argv)
     };
     photo(QSize(320, 240)).save(dir.filePath(QStringLiteral("small.jpg")), "JPG", 85);
     photo(QSize(3600, 340)).save(dir.filePath(QStringLiteral("panorama.jpg")), "JPG", 85);
-    const QByteArray page = fullPageDrawing();
+    // The largest teacher's notes page of the content: text, boxes, shapes and a map.
+    QFile notes(QStringLiteral(BS_CONTENT_DIR "/wmf/scilly1.wmf"));
+    notes.open(QIODevice::ReadOnly);
+    const QByteArray page = notes.readAll();
     write(QStringLiteral("page.wmf"), page);
 
     Content content(dir.path());

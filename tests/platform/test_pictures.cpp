@@ -1,9 +1,8 @@
 // Loading pictures by content path: every kind the content folders hold, and the files that
 // must give an empty picture instead of a crash.
-#include "WmfWriter.h"
-
 #include "platform/Content.h"
 #include "platform/Pictures.h"
+#include "support/Fixtures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -43,17 +42,9 @@ class TestPictures : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir m_dir;
 
-    void write(const QString& relative, const QByteArray& bytes)
-    {
-        const QString path = m_dir.filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void write(const QString& relative, const QByteArray& bytes) { QVERIFY(test::writeBytes(m_dir.filePath(relative), bytes)); }
 
 private slots:
     void initTestCase()
@@ -62,10 +53,9 @@ private slots:
         write(QStringLiteral("Images/photo.jpg"), encoded(testImage(QSize(320, 240)), "JPG"));
         write(QStringLiteral("logo/quenlow2.bmp"), encoded(testImage(QSize(120, 89)), "BMP"));
         write(QStringLiteral("Images/red.gif"), RedGif);
-        test::WmfWriter drawing(QRect(0, 0, 2880, 1440), 1440);
-        drawing.rectangle(QRect(0, 0, 100, 100));
-        write(QStringLiteral("wmf/page.wmf"), drawing.finish());
-        write(QStringLiteral("Images/drawing.bmp"), drawing.finish()); // a drawing under a picture's name
+        const QByteArray drawing = test::readBytes(QStringLiteral(BS_SOURCE_DIR "/tests/platform/metafiles/printed-word.wmf"));
+        write(QStringLiteral("wmf/page.wmf"), drawing);
+        write(QStringLiteral("Images/drawing.bmp"), drawing); // a drawing under a picture's name
         write(QStringLiteral("Images/jpeg-named.bmp"), encoded(testImage(QSize(10, 10)), "JPG"));
         write(QStringLiteral("Images/cut.jpg"), encoded(testImage(QSize(320, 240)), "JPG").left(100));
         write(QStringLiteral("Images/words.gif"), "This is not a picture.");

@@ -1,7 +1,6 @@
 // The printer: the page code on a PDF, the fake's recording and its PDF, and a real print
 // spooler (CUPS with a PDF queue) when the machine allows starting one.
 #include "PdfText.h"
-#include "WmfWriter.h"
 
 #include "graphics/Picture.h"
 #include "platform/QtPrinter.h"
@@ -22,16 +21,11 @@ using namespace bs;
 
 namespace {
 
-// A drawing with a word in it, to find on the printed page.
-Picture drawingWithText(const QByteArray& word)
+// A drawing with "Drawingword" in it, to find on the printed page.
+Picture drawingWithText()
 {
-    test::WmfWriter w(QRect(0, 0, 2880, 1440), 1440);
-    w.select(w.createFont(-240, "Liberation Sans"));
-    w.setBkMode(1);
-    w.textOut(QPoint(200, 200), word);
-    w.select(w.createPen(0, 20, Qt::blue));
-    w.rectangle(QRect(0, 0, 2880, 1440));
-    return Picture(WmfDrawing::fromBytes(w.finish()));
+    QFile file(QStringLiteral(BS_SOURCE_DIR "/tests/platform/metafiles/printed-word.wmf"));
+    return Picture(WmfDrawing::fromBytes(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()));
 }
 
 // What the notes viewer and the certificate do with a job, in short.
@@ -46,7 +40,7 @@ void printSample(PrintJob& job, const QString& token)
     job.print(token, true);
     job.setDrawWidth(2);
     job.line(QPointF(45, 270), QPointF(job.scaleWidth() - 45, 270), Qt::black);
-    job.paintPicture(drawingWithText("Drawingword"), QPointF(1000, 3000));
+    job.paintPicture(drawingWithText(), QPointF(1000, 3000));
     job.endDoc();
 }
 
@@ -172,18 +166,6 @@ private slots:
         QVERIFY2(text.contains(QLatin1String("Welldone")) && text.contains(QLatin1String("Secondjob")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("Drawingword")));
         QCOMPARE(test::pdfPages(path), 2); // one page a job
-    }
-
-    void fakeFailures()
-    {
-        FakePrinter printer;
-        printer.noPrinter = true;
-        QVERIFY_THROWS_EXCEPTION(PrintError, printer.startJob());
-        printer.noPrinter = false;
-        printer.failAt = 2;
-        auto job = printer.startJob();
-        job->setFontSize(12);
-        QVERIFY_THROWS_EXCEPTION(PrintError, job->print(QStringLiteral("x"), true));
     }
 
     // The real printer on a real spooler: CUPS with a PDF queue as the default printer.

@@ -284,136 +284,13 @@ class TestCrashSafety : public QObject
     Q_OBJECT
 
 private slots:
-    void abandonedLocksAreTakenOver_data();
-    void abandonedLocksAreTakenOver();
-    void emptyLockOfALivingProgramIsRespected();
     void killedSavesLeaveOldOrNewFiles();
 };
 
 namespace {
 
-// Adds title to the catalogue while its lock files are kept fresh, as when the next save
-// follows a crash at once: a lock left behind must then be taken over at once, since waiting
-// for it to grow stale would end in "being changed on another computer". Returns the failure.
-QString saveWithFreshLocks(const QString& cataloguePath, const QString& title)
-{
-    const QString lockPath = catalogueLockPath(cataloguePath);
-    const QList<QByteArray> paths{QFile::encodeName(lockPath), QFile::encodeName(lockPath + QStringLiteral(".rmlock")),
-                                  QFile::encodeName(lockPath + QStringLiteral(".rmlock.rmlock"))};
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool saved = false;
-    std::thread toucher([&] {
-        std::unique_lock lock(mutex);
-        do {
-            for (const QByteArray& path : paths)
-                ::utimensat(AT_FDCWD, path.constData(), nullptr, 0);
-        } while (!wake.wait_for(lock, std::chrono::milliseconds(50), [&] { return saved; }));
-    });
-    QString failure;
-    auto list = std::make_unique<CatalogueList>();
-    try {
-        trackworksheets(cataloguePath, title, *list);
-    } catch (const DataError& error) {
-        failure = QString::fromUtf8(error.what());
-    }
-    {
-        const std::lock_guard lock(mutex);
-        saved = true;
-    }
-    wake.notify_one();
-    toucher.join();
-    return failure;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The lock file contents of a program that has ended on this computer.
-QByteArray lockOfAnEndedProgram()
-{
-    QProcess ended;
-    ended.start(QStringLiteral(BS_CRASH_WORKER), {});
-    if (!ended.waitForStarted())
-        return {};
-    const qint64 pid = ended.processId();
-    ended.waitForFinished();
-    return QByteArray::number(pid) + "\ncrash_worker\n" + QSysInfo::machineHostName().toUtf8() + '\n';
-}
 
 } // namespace
-
-void TestCrashSafety::abandonedLocksAreTakenOver_data()
-{
-    QTest::addColumn<QByteArray>("lock");
-    QTest::addColumn<int>("takeoversCutShort");
-    // Killed between creating the lock file and writing its owner into it.
-    QTest::newRow("lock without owner") << QByteArray() << 0;
-    QTest::newRow("lock of an ended program") << lockOfAnEndedProgram() << 0;
-    // Killed while taking over such a lock, between creating QLockFile's ".rmlock" and
-    // writing its owner.
-    QTest::newRow("takeover cut short") << lockOfAnEndedProgram() << 1;
-    // Killed after writing its ".rmlock", then the next program killed while taking that over.
-    QTest::newRow("takeover of a takeover cut short") << lockOfAnEndedProgram() << 2;
-}
-
-void TestCrashSafety::abandonedLocksAreTakenOver()
-{
-    QFETCH(QByteArray, lock);
-    QFETCH(int, takeoversCutShort);
-    QTemporaryDir dir;
-    const QString cataloguePath = dir.filePath(catalogueName);
-    QVERIFY(writeFile(cataloguePath, " 0\r\n"));
-    QVERIFY(writeFile(catalogueLockPath(cataloguePath), lock));
-    // Each takeover that got as far as writing its owner died holding its ".rmlock"; the last
-    // one died before writing it.
-    QString rmlock = catalogueLockPath(cataloguePath);
-    for (int i = 1; i <= takeoversCutShort; ++i) {
-        rmlock += QStringLiteral(".rmlock");
-        QVERIFY(writeFile(rmlock, i < takeoversCutShort ? lock : QByteArray()));
-    }
-
-    const QString failure = saveWithFreshLocks(cataloguePath, QStringLiteral("Rivers"));
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QCOMPARE(readBytes(cataloguePath), QByteArray(" 1\r\nRivers\r\n"));
-    QVERIFY(!QFile::exists(catalogueLockPath(cataloguePath)));
-}
-
-void TestCrashSafety::emptyLockOfALivingProgramIsRespected()
-{
-    QTemporaryDir dir;
-    const QString cataloguePath = dir.filePath(catalogueName);
-    const QString lockPath = catalogueLockPath(cataloguePath);
-    QVERIFY(writeFile(cataloguePath, " 0\r\n"));
-    QVERIFY(writeFile(lockPath, {}));
-    // Another program has just created the lock file and holds it, its owner not yet written
-    // in; it finishes with the catalogue a little later.
-    const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CLOEXEC);
-    QVERIFY(fd >= 0);
-    QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
-    std::atomic<bool> released = false;
-    std::thread otherProgram([&] {
-        QThread::msleep(700);
-        released = true;
-        QFile::remove(lockPath);
-        ::close(fd);
-    });
-    auto list = std::make_unique<CatalogueList>();
-    QString failure;
-    try {
-        trackworksheets(cataloguePath, QStringLiteral("Rivers"), *list);
-    } catch (const DataError& error) {
-        failure = QString::fromUtf8(error.what());
-    }
-    const bool waited = released;
-    otherProgram.join();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QVERIFY2(waited, "the lock of a living program was taken away from it");
-    QCOMPARE(readBytes(cataloguePath), QByteArray(" 1\r\nRivers\r\n"));
-}
 
 // One folder through all the rounds, as on a teacher's computer: whatever a kill leaves behind
 // (a lock, temporary files) is what the next program meets.
@@ -456,7 +333,7 @@ void TestCrashSafety::killedSavesLeaveOldOrNewFiles()
                 if (QFile::exists(QDir(dir).filePath(catalogueName + suffix)))
                     QVERIFY(QFile::copy(QDir(dir).filePath(catalogueName + suffix), probeCatalogue + suffix));
             }
-            const QString failure = saveWithFreshLocks(probeCatalogue, titles.first());
+            const QString failure = test::saveWithFreshLocks(probeCatalogue, titles.first());
             QVERIFY2(failure.isEmpty(), qPrintable(where + QStringLiteral("a lock left behind (%1) holds up the next save: ")
                                                                .arg(describeFile(readBytes(lockPath)))
                                                    + failure));

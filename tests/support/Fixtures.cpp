@@ -10,6 +10,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace bs::test {
 
 QByteArray readBytes(const QString& path)
@@ -185,6 +192,40 @@ bool worksheetLoaderWorks()
         return false;
     }
     return bank.worktitle == QStringLiteral("Probe");
+}
+
+// Adds title to the catalogue while its lock files are kept fresh, as when the next save
+// follows a crash at once: a lock left behind must then be taken over at once, since waiting
+// for it to grow stale would end in "being changed on another computer". Returns the failure.
+QString saveWithFreshLocks(const QString& cataloguePath, const QString& title)
+{
+    const QString lockPath = catalogueLockPath(cataloguePath);
+    const QList<QByteArray> paths{QFile::encodeName(lockPath), QFile::encodeName(lockPath + QStringLiteral(".rmlock")),
+                                  QFile::encodeName(lockPath + QStringLiteral(".rmlock.rmlock"))};
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool saved = false;
+    std::thread toucher([&] {
+        std::unique_lock lock(mutex);
+        do {
+            for (const QByteArray& path : paths)
+                ::utimensat(AT_FDCWD, path.constData(), nullptr, 0);
+        } while (!wake.wait_for(lock, std::chrono::milliseconds(50), [&] { return saved; }));
+    });
+    QString failure;
+    auto list = std::make_unique<CatalogueList>();
+    try {
+        trackworksheets(cataloguePath, title, *list);
+    } catch (const DataError& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    {
+        const std::lock_guard lock(mutex);
+        saved = true;
+    }
+    wake.notify_one();
+    toucher.join();
+    return failure;
 }
 
 } // namespace bs::test

@@ -57,6 +57,11 @@ QStringList awkwardTitles();
 // carry its own size, so a test can tell one page's drawing from another by size.
 QByteArray emptyMetafile(int widthTwips, int heightTwips);
 
+// Adds title to the catalogue while its lock files are kept fresh, as when the next save
+// follows a crash at once: a lock left behind must then be taken over at once. Returns the
+// failure, empty when the title was added.
+QString saveWithFreshLocks(const QString& cataloguePath, const QString& title);
+
 // Whether the catalogue reader and the worksheet loader read a good file: the tests of
 // what they read run only where they are built.
 bool catalogueReaderWorks();

@@ -7,12 +7,19 @@
 #include "support/Fixtures.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace bs;
 
@@ -75,7 +82,9 @@ private slots:
 
     void failedWriteLeavesCatalogue_data();
     void failedWriteLeavesCatalogue();
-    void lockOfACrashedProgramIsTakenOver();
+    void abandonedLocksAreTakenOver_data();
+    void abandonedLocksAreTakenOver();
+    void emptyLockOfALivingProgramIsRespected();
     void oldLockFromAnotherComputerIsTakenOver();
     void severalProgramsAddingAtOnceLoseNothing();
     void deletingWhileOthersAddLosesNothing();
@@ -361,18 +370,85 @@ void TestCatalogue::failedWriteLeavesCatalogue()
     QCOMPARE(m_list->worklist[2], QStringLiteral("Worksheet 2"));
 }
 
-void TestCatalogue::lockOfACrashedProgramIsTakenOver()
-{
-    QVERIFY(test::writeBytes(m_path, catalogueOf({" 0"})));
-    QProcess helper;
-    helper.start(QStringLiteral(BS_CATALOGUE_HELPER), {QStringLiteral("crash"), m_path});
-    QVERIFY(helper.waitForFinished(30000));
-    QCOMPARE(helper.exitCode(), 3);
-    QVERIFY(QFileInfo::exists(catalogueLockPath(m_path)));
+namespace {
 
-    trackworksheets(m_path, QStringLiteral("After the crash"), *m_list);
-    QCOMPARE(test::readBytes(m_path), catalogueOf({" 1", "After the crash"}));
+// The lock file a program left behind when it crashed holding it.
+QByteArray lockOfACrashedProgram()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    test::writeBytes(path, " 0\r\n");
+    QProcess helper;
+    helper.start(QStringLiteral(BS_CATALOGUE_HELPER), {QStringLiteral("crash"), path});
+    if (!helper.waitForFinished(30000) || helper.exitCode() != 3)
+        return "no lock";
+    return test::readBytes(catalogueLockPath(path));
+}
+
+} // namespace
+
+void TestCatalogue::abandonedLocksAreTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("lock");
+    QTest::addColumn<int>("takeoversCutShort");
+    // Killed between creating the lock file and writing its owner into it.
+    QTest::newRow("lock without owner") << QByteArray() << 0;
+    QTest::newRow("lock of a crashed program") << lockOfACrashedProgram() << 0;
+    // Killed while taking over such a lock, between creating QLockFile's ".rmlock" and
+    // writing its owner.
+    QTest::newRow("takeover cut short") << lockOfACrashedProgram() << 1;
+    // Killed after writing its ".rmlock", then the next program killed while taking that over.
+    QTest::newRow("takeover of a takeover cut short") << lockOfACrashedProgram() << 2;
+}
+
+void TestCatalogue::abandonedLocksAreTakenOver()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(int, takeoversCutShort);
+    QVERIFY(lock != "no lock");
+    QVERIFY(test::writeBytes(m_path, " 0\r\n"));
+    QVERIFY(test::writeBytes(catalogueLockPath(m_path), lock));
+    // Each takeover that got as far as writing its owner died holding its ".rmlock"; the last
+    // one died before writing it.
+    QString rmlock = catalogueLockPath(m_path);
+    for (int i = 1; i <= takeoversCutShort; ++i) {
+        rmlock += QStringLiteral(".rmlock");
+        QVERIFY(test::writeBytes(rmlock, i < takeoversCutShort ? lock : QByteArray()));
+    }
+    const QString failure = test::saveWithFreshLocks(m_path, QStringLiteral("Rivers"));
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(test::readBytes(m_path), catalogueOf({" 1", "Rivers"}));
     QVERIFY(!QFileInfo::exists(catalogueLockPath(m_path)));
+}
+
+void TestCatalogue::emptyLockOfALivingProgramIsRespected()
+{
+    const QString lockPath = catalogueLockPath(m_path);
+    QVERIFY(test::writeBytes(m_path, " 0\r\n"));
+    QVERIFY(test::writeBytes(lockPath, {}));
+    // Another program has just created the lock file and holds it, its owner not yet written
+    // in; it finishes with the catalogue a little later.
+    const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    std::atomic<bool> released = false;
+    std::thread otherProgram([&] {
+        QThread::msleep(700);
+        released = true;
+        QFile::remove(lockPath);
+        ::close(fd);
+    });
+    QString failure;
+    try {
+        trackworksheets(m_path, QStringLiteral("Rivers"), *m_list);
+    } catch (const DataError& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    const bool waited = released;
+    otherProgram.join();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY2(waited, "the lock of a living program was taken away from it");
+    QCOMPARE(test::readBytes(m_path), catalogueOf({" 1", "Rivers"}));
 }
 
 void TestCatalogue::oldLockFromAnotherComputerIsTakenOver()

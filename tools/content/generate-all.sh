@@ -10,6 +10,8 @@ cd "$here"
 mkdir -p "$content"
 "$python" pages.py texts/pages "$content/wmf" "$content/wmf2"
 "$python" make_worksheets.py texts/worksheets "$content/multiple"
+# The renderer tests' metafiles, which are also the fuzzer's seeds (fuzz/wmf/corpus).
+"$python" test_metafiles.py "$here/../../tests/platform/metafiles"
 "$python" sounds.py "$content/wav"
 "$python" pictures.py "$content"
 "$python" maps.py "$content/Images"

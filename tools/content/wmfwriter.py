@@ -174,3 +174,49 @@ class Metafile:
     def save(self, path):
         with open(path, 'wb') as out:
             out.write(self.to_bytes())
+
+
+class Records:
+    """Any records at all, for the renderer's test files and the fuzzer's seeds: parameter
+    words as the format stores them (most coordinates y before x). box is (left, top, right,
+    bottom) in logical units for the placeable header, or None for a file without one."""
+
+    def __init__(self, box=(0, 0, 1000, 1000), units_per_inch=1440):
+        self.box, self.units = box, units_per_inch
+        self.body = b''
+        self.slots = []
+        self.max_record = 3
+
+    def record(self, function, *words, data=b''):
+        params = b''.join(struct.pack('<H', w & 0xFFFF) for w in words) + data
+        if len(params) % 2:
+            params += b'\0'
+        self.body += struct.pack('<IH', 3 + len(params) // 2, function) + params
+        self.max_record = max(self.max_record, 3 + len(params) // 2)
+
+    def raw(self, data):
+        self.body += data
+
+    def create(self, function, *words, data=b''):
+        """An object record; objects take the lowest free index, as in the player."""
+        self.record(function, *words, data=data)
+        index = self.slots.index(False) if False in self.slots else len(self.slots)
+        self.slots[index:index + 1] = [True]
+        return index
+
+    def delete(self, index):
+        self.record(META_DELETEOBJECT, index)
+        if 0 <= index < len(self.slots):
+            self.slots[index] = False
+
+    def to_bytes(self, end=True):
+        body = self.body + (struct.pack('<IH', 3, META_EOF) if end else b'')
+        out = b''
+        if self.box is not None:
+            placeable = struct.pack('<IHhhhhHI', PLACEABLE_KEY, 0, *self.box, self.units, 0)
+            checksum = 0
+            for (word,) in struct.iter_unpack('<H', placeable):
+                checksum ^= word
+            out = placeable + struct.pack('<H', checksum)
+        return out + struct.pack('<HHHIHIH', 1, 9, 0x0300, 9 + len(body) // 2, len(self.slots),
+                                 self.max_record, 0) + body
