@@ -70,28 +70,14 @@ TopicPage::TopicPage(Program& program, const QString& formName)
     // Left and Right pan the picture once Tab has reached the bar.
     HScroll1->setFocusPolicy(Qt::TabFocus);
 
-    struct Entry
-    {
-        int index;
-        const char* caption;
-        QRect twips;
-    };
-    const Entry entries[] = {
-        {0, "Multiple Choice", QRect(120, 7920, 3195, 495)},
-        {1, "Labelling Activity", QRect(3600, 7920, 3195, 495)},
-        {2, "Exit", QRect(10560, 7920, 1245, 495)},
-        {3, "Ordering Activity", QRect(7080, 7920, 3195, 495)},
-        {4, "Key Facts", QRect(6360, 120, 1995, 495)},
-        {5, "Teacher's Notes", QRect(8640, 120, 3195, 495)},
-    };
-    for (const Entry& entry : entries) {
-        LabelButton* button = makeLabelButton(this, QStringLiteral("Label3_%1").arg(entry.index),
-                                              QString::fromUtf8(entry.caption), entry.twips, 15.75);
-        Label3.add(entry.index, button);
-        const int index = entry.index;
-        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
-        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
-    }
+    makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
+                       {{0, QStringLiteral("Multiple Choice"), QRect(120, 7920, 3195, 495)},
+                        {1, QStringLiteral("Labelling Activity"), QRect(3600, 7920, 3195, 495)},
+                        {2, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {3, QStringLiteral("Ordering Activity"), QRect(7080, 7920, 3195, 495)},
+                        {4, QStringLiteral("Key Facts"), QRect(6360, 120, 1995, 495)},
+                        {5, QStringLiteral("Teacher's Notes"), QRect(8640, 120, 3195, 495)}},
+                       [this](int index) { Label3_Click(index); });
 }
 
 void TopicPage::Form_Load()
@@ -118,16 +104,9 @@ void TopicPage::HScroll1_Change()
     panTo(HScroll1->value());
 }
 
-void TopicPage::Label3_MouseMove(int index)
-{
-    if (LabelButton* button = Label3(index))
-        button->setOpaque(true);
-}
-
 void TopicPage::Form_MouseMove(Qt::MouseButtons, QPointF)
 {
-    for (const auto& [index, button] : Label3)
-        button->setOpaque(false);
+    clearHighlights(Label3);
 }
 
 void TopicPage::Label3_Click(int index)

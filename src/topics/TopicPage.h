@@ -25,7 +25,6 @@ public:
     void Form_Load() override;
     void HScroll1_Change();
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
 
     const Topic& topic() const { return m_topic; }
 

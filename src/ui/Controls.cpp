@@ -73,6 +73,27 @@ LabelButton* makeLabelButton(QWidget* parent, const QString& objectName, const Q
     return button;
 }
 
+void makeLabelButtonRow(QWidget* screen, ControlArray<LabelButton>& row, const QString& name,
+                        const std::vector<LabelButtonDesign>& designs, const std::function<void(int)>& onClick,
+                        Hover hover)
+{
+    for (const LabelButtonDesign& design : designs) {
+        LabelButton* button = makeLabelButton(screen, name + u'_' + QString::number(design.index), design.caption,
+                                              design.twips, design.points, design.back);
+        row.add(design.index, button);
+        const int index = design.index;
+        QObject::connect(button, &LabelButton::clicked, screen, [onClick, index] { onClick(index); });
+        if (hover == Hover::Highlights)
+            QObject::connect(button, &LabelButton::mouseMoved, button, [button] { button->setOpaque(true); });
+    }
+}
+
+void clearHighlights(const ControlArray<LabelButton>& row)
+{
+    for (const auto& [index, button] : row)
+        button->setOpaque(false);
+}
+
 ImageBox::ImageBox(QWidget* parent, bool stretch)
     : QWidget(parent)
     , m_stretch(stretch)

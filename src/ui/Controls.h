@@ -6,7 +6,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QWidget>
+
+#include <functional>
 #include <map>
+#include <vector>
 
 namespace bs {
 
@@ -51,6 +54,28 @@ void setLabelBorder(QLabel* label, bool border);
 // A label button in the common look: bordered, centred bold yellow Tahoma on black.
 LabelButton* makeLabelButton(QWidget* parent, const QString& objectName, const QString& caption,
                              const QRect& twips, double points, const QColor& back = QColor(0, 0, 0));
+
+// One button of a row of label buttons, as a screen's design gives it.
+struct LabelButtonDesign
+{
+    int index;
+    QString caption;
+    QRect twips;
+    double points = 15.75;
+    QColor back = QColor(0, 0, 0);
+};
+
+// Whether the pointer over a button of a row makes it opaque (most screens) or leaves it as it is.
+enum class Hover { Highlights, LeavesAlone };
+
+// Makes a row of label buttons, named "<name>_<index>", into `row`; a click calls onClick with
+// the button's index. With Hover::Highlights the pointer over a button makes it opaque; the
+// screen's Form_MouseMove calls clearHighlights, so the bare background makes all of them
+// transparent again.
+void makeLabelButtonRow(QWidget* screen, ControlArray<LabelButton>& row, const QString& name,
+                        const std::vector<LabelButtonDesign>& designs, const std::function<void(int)>& onClick,
+                        Hover hover = Hover::Highlights);
+void clearHighlights(const ControlArray<LabelButton>& row);
 
 // Fills a control's background with a colour: option buttons and tick boxes otherwise fill
 // with the style's button grey.
