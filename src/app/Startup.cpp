@@ -48,16 +48,16 @@ int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>&
     QApplication::setApplicationName(QStringLiteral("Brellinshore"));
     QApplication::setOrganizationName(QStringLiteral("Quenlow Publishing Ltd"));
     QApplication::setQuitOnLastWindowClosed(false);
-    registerFonts();
 
     const QString folder = findContentFolder(QApplication::applicationDirPath());
     Program program(folder, Program::realServices(folder));
     Screen& title = program.screens().touch(QStringLiteral("Titlefrm"));
-    // Once the title screen is up, open the sound library and the everyday cues, so that
-    // the first click sounds at once without slowing the start.
+    // The title screen draws no Tahoma: register it once the title screen is up, with the
+    // sound library and the everyday cues, so that neither slows the start.
     FirstPaintWatcher watcher(title, [&program, firstPaint](QWidget& painted) {
         if (firstPaint)
             firstPaint(painted);
+        registerFonts();
         program.sound().preload({QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\typekey.wav"),
                                  QStringLiteral("wav\\thud3.wav")});
     });

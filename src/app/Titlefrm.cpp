@@ -1,6 +1,7 @@
 #include "app/Titlefrm.h"
 
 #include "app/Controls.h"
+#include "app/Fonts.h"
 #include "app/Layout.h"
 #include "app/Program.h"
 #include "app/Screens.h"
@@ -99,6 +100,7 @@ QAbstractButton* Titlefrm::escapeButton() const
 
 void Titlefrm::Command1_Click()
 {
+    registerFonts(); // the start registers them at the first paint, which may not have come yet
     Screens& screens = program().screens();
     if (screens.isRegistered(QStringLiteral("intro0")))
         screens.show(QStringLiteral("intro0"));
