@@ -50,19 +50,18 @@ int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>&
     QApplication::setApplicationName(QStringLiteral("Brellinshore"));
     QApplication::setOrganizationName(QStringLiteral("Quenlow Publishing Ltd"));
     QApplication::setQuitOnLastWindowClosed(false);
-    registerFonts();
 
     const QString folder = findContentFolder(QApplication::applicationDirPath());
     Program program(folder, Program::realServices(folder));
     registerAllScreens(program.screens());
     Screen& title = program.screens().touch(screenName::title);
-    // Once the title screen is up, open the sound library and the everyday cues, so that
-    // the first click sounds at once without slowing the start.
+    // The title screen draws no Tahoma: register it once the title screen is up, with the
+    // sound library and the everyday cues, so that neither slows the start.
     FirstPaintWatcher watcher(title, [&program, firstPaint](QWidget& painted) {
         if (firstPaint)
             firstPaint(painted);
-        program.sound().preload({cue::click, cue::typeKey,
-                                 cue::thud});
+        registerFonts();
+        program.sound().preload({cue::click, cue::typeKey, cue::thud});
     });
     title.showScreen();
     return QApplication::exec();

@@ -6,9 +6,9 @@ class QWidget;
 
 namespace bs {
 
-// Runs the program: the application object, the fonts, the Program on the real services and
-// the title screen. firstPaint, when given, is called once the title screen has painted
-// (the start-up benchmark uses it).
+// Runs the program: the application object, the Program on the real services, the title
+// screen and, once it has painted, the fonts. firstPaint, when given, is called once the title
+// screen has painted (the start-up benchmark uses it).
 int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>& firstPaint = {});
 
 } // namespace bs

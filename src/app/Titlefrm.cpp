@@ -1,6 +1,7 @@
 #include "app/Titlefrm.h"
 
 #include "base/Names.h"
+#include "graphics/Fonts.h"
 #include "platform/Display.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
@@ -100,6 +101,7 @@ QAbstractButton* Titlefrm::escapeButton() const
 
 void Titlefrm::Command1_Click()
 {
+    registerFonts(); // the start registers them at the first paint, which may not have come yet
     Screens& screens = program().screens();
     if (screens.isRegistered(screenName::menu))
         screens.show(screenName::menu);
