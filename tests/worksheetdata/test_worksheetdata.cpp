@@ -299,7 +299,6 @@ private slots:
         QTest::newRow("fewer titles than counted") << cat(" 4|A|B") << QStringList{"A", "B"} << true;
         // A count that is no number reads nothing: what was in memory stays.
         QTest::newRow("count not a number") << cat("three|A") << old << true;
-        QTest::newRow("count negative, LF only") << QByteArray("-1\nA\n") << old << true;
         QTest::newRow("empty file") << QByteArray() << old << true;
         QTest::newRow("missing file") << none << old << true;
         QTest::newRow("a folder") << QByteArray("<folder>") << old << true;
