@@ -1,4 +1,4 @@
-// Started by test_catalogue as a second program using the same catalogue:
+// Started by test_worksheetdata as a second program using the same catalogue:
 //   catalogue_helper add <catalogue> <prefix> <count>   adds titles <prefix>1 .. <prefix><count>
 //   catalogue_helper crash <catalogue>                  takes the lock and dies holding it
 #include "worksheetdata/Catalogue.h"
