@@ -107,15 +107,10 @@ Wizard::Wizard(Program& program, const QString& formName)
         }
     }
 
-    Label3.add(0, makeLabelButton(this, QStringLiteral("Label3"), QStringLiteral("Exit"),
-                                  QRect(10560, 7920, 1245, 495), 15.75));
-    Label3.add(1, makeLabelButton(this, QStringLiteral("Label3"), QStringLiteral("Save Worksheet"),
-                                  QRect(240, 7920, 3165, 495), 15.75));
-    for (const auto& [index, button] : Label3) {
-        const int i = index;
-        connect(button, &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        connect(button, &LabelButton::mouseMoved, this, [this, i] { Label3_MouseMove(i); });
-    }
+    makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
+                       {{0, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {1, QStringLiteral("Save Worksheet"), QRect(240, 7920, 3165, 495)}},
+                       [this](int index) { Label3_Click(index); });
 
     // The typing order: title, then each question followed by its four answers; the tick
     // boxes after all the texts.
@@ -158,16 +153,9 @@ void Wizard::Label3_Click(int index)
     program().playCue(cue::click);
 }
 
-void Wizard::Label3_MouseMove(int index)
-{
-    if (LabelButton* button = Label3(index))
-        button->setOpaque(true);
-}
-
 void Wizard::Form_MouseMove(Qt::MouseButtons, QPointF)
 {
-    for (const auto& [index, button] : Label3)
-        button->setOpaque(false);
+    clearHighlights(Label3);
 }
 
 bool Wizard::eventFilter(QObject* watched, QEvent* event)

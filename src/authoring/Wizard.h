@@ -32,7 +32,6 @@ public:
     void Form_Load() override;
 
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
     // Enter (character 13) moves the focus on; every key is still left to the box itself.
     void Text1_KeyPress(int keyAscii);
     void Text2_KeyPress(int index, int keyAscii);

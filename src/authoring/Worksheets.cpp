@@ -66,28 +66,21 @@ Worksheets::Worksheets(Program& program, const QString& formName)
     connect(Check1, &QCheckBox::clicked, this, &Worksheets::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &Worksheets::Check2_Click);
 
-    Label2.add(0, makeLabelButton(this, QStringLiteral("Label2"), QStringLiteral("Exit"),
-                                  QRect(10560, 7920, 1245, 495), 18));
+    std::vector<LabelButtonDesign> titles{{0, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 18}};
     for (int i = 1; i <= TitlesPerPage; ++i) {
         const bool left = i <= 12;
-        const QRect slot(left ? 120 : 6120, 720 + 600 * (left ? i - 1 : i - 13), 5715, 375);
-        Label2.add(i, makeLabelButton(this, QStringLiteral("Label2"), QString(), slot, 12));
+        titles.push_back(
+            {i, QString(), QRect(left ? 120 : 6120, 720 + 600 * (left ? i - 1 : i - 13), 5715, 375), 12});
     }
-    for (const auto& [index, button] : Label2) {
-        const int i = index;
-        connect(button, &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
-        connect(button, &LabelButton::mouseMoved, this, [this, i] { Label2_MouseMove(i); });
-    }
-
-    Label3.add(0, makeLabelButton(this, QStringLiteral("Label3"), QStringLiteral("<< Previous Page"),
-                                  QRect(2640, 7920, 3195, 495), 15.75));
-    Label3.add(1, makeLabelButton(this, QStringLiteral("Label3"), QStringLiteral("Next Page >>"),
-                                  QRect(6000, 7920, 3195, 495), 15.75));
-    for (const auto& [index, button] : Label3) {
-        const int i = index;
+    makeLabelButtonRow(this, Label2, QStringLiteral("Label2"), titles,
+                       [this](int index) { Label2_Click(index); });
+    makeLabelButtonRow(
+        this, Label3, QStringLiteral("Label3"),
+        {{0, QStringLiteral("<< Previous Page"), QRect(2640, 7920, 3195, 495)},
+         {1, QStringLiteral("Next Page >>"), QRect(6000, 7920, 3195, 495)}},
+        [this](int index) { Label3_Click(index); }, Hover::LeavesAlone);
+    for (const auto& [index, button] : Label3)
         button->hide();
-        connect(button, &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-    }
 
     Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Page 1"), QRect(120, 7920, 1995, 495),
                        uiFont(QStringLiteral("Tahoma"), 15.75, true), QColor(0, 0, 255),
@@ -191,16 +184,9 @@ void Worksheets::Label3_Click(int index)
     program().playCue(cue::click);
 }
 
-void Worksheets::Label2_MouseMove(int index)
-{
-    if (LabelButton* button = Label2(index))
-        button->setOpaque(true);
-}
-
 void Worksheets::Form_MouseMove(Qt::MouseButtons, QPointF)
 {
-    for (const auto& [index, button] : Label2)
-        button->setOpaque(false);
+    clearHighlights(Label2);
 }
 
 void Worksheets::Label2_Click(int index)

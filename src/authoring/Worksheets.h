@@ -30,7 +30,6 @@ public:
     void Check1_Click();
     void Check2_Click();
     void Label2_Click(int index);
-    void Label2_MouseMove(int index);
     void Label3_Click(int index);
 
     // Shows page catpage of the catalogue as last read.

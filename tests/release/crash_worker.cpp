@@ -13,7 +13,6 @@
 // A line is one write() to a file opened for appending: once written it survives the
 // process being killed (only a crash of the whole machine would need an fsync).
 #include "support/Fixtures.h"
-
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/Worksheet.h"
@@ -24,44 +23,9 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
-#include <memory>
-
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
-
-namespace {
-
-class Journal
-{
-public:
-    explicit Journal(const QString& path)
-        : m_fd(::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644))
-    {
-    }
-    ~Journal()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    bool isOpen() const { return m_fd >= 0; }
-
-    void line(QChar kind, const QString& first, const QString& second = {})
-    {
-        QString text = QString(kind) + u'\t' + first;
-        if (!second.isEmpty())
-            text += u'\t' + second;
-        const QByteArray bytes = (text + u'\n').toUtf8();
-        if (::write(m_fd, bytes.constData(), size_t(bytes.size())) != bytes.size()) {
-            std::perror("crash_worker: journal");
-            std::_Exit(2);
-        }
-    }
-
-private:
-    int m_fd;
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -71,45 +35,48 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: crash_worker <multiple folder> <journal> <seed> [<steps>]\n");
         return 2;
     }
+    const int journal =
+        ::open(QFile::encodeName(args[2]).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const auto line = [journal](QChar kind, const QString& first, const QString& second = {}) {
+        const QByteArray bytes =
+            (QString(kind) + u'\t' + first + (second.isEmpty() ? QString() : u'\t' + second) + u'\n')
+                .toUtf8();
+        if (::write(journal, bytes.constData(), size_t(bytes.size())) != bytes.size())
+            std::_Exit(2);
+    };
     const QString multipleDir = args[1];
     const QString cataloguePath = QDir(multipleDir).filePath(QStringLiteral("track.txt"));
-    Journal journal(args[2]);
-    if (!journal.isOpen()) {
-        std::perror("crash_worker: cannot open the journal");
-        return 2;
-    }
     const quint32 seed = args[3].toUInt();
     const qint64 steps = args.size() == 5 ? args[4].toLongLong() : -1;
-
     QRandomGenerator random(seed);
     const QStringList titles = bs::test::awkwardTitles();
     auto list = std::make_unique<bs::CatalogueList>();
     qint64 generation = qint64(seed) * 100000;
 
-    journal.line(u'S', QString::number(app.applicationPid()));
+    line(u'S', QString::number(app.applicationPid()));
     try {
         bs::readCatalogue(cataloguePath, *list); // as the catalogue screen opens
         for (qint64 step = 0; steps < 0 || step < steps; ++step) {
             if (list->workcount > 0 && random.bounded(3) == 0) {
                 const QString title = list->worklist[1 + random.bounded(list->workcount)];
-                journal.line(u'D', title);
+                line(u'D', title);
                 bs::delworksheet(cataloguePath, title, *list);
-                journal.line(u'd', title);
+                line(u'd', title);
                 continue;
             }
             const QString title = titles[random.bounded(int(titles.size()))];
             if (const QString problem = bs::titleProblem(title); !problem.isEmpty())
                 throw bs::DataError(problem.toStdString());
-            ++generation;
-            journal.line(u'W', title, QString::number(generation));
+            const QString version = QString::number(++generation);
+            line(u'W', title, version);
             bs::writeWorksheetFile(multipleDir, bs::test::versionedWorksheet(title, generation));
-            journal.line(u'w', title, QString::number(generation));
-            journal.line(u'T', title);
+            line(u'w', title, version);
+            line(u'T', title);
             bs::trackworksheets(cataloguePath, title, *list);
-            journal.line(u't', title);
+            line(u't', title);
         }
     } catch (const std::exception& error) {
-        journal.line(u'E', QString::fromUtf8(error.what()));
+        line(u'E', QString::fromUtf8(error.what()));
         std::fprintf(stderr, "crash_worker: %s\n", error.what());
         return 1;
     }

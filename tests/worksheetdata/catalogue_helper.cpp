@@ -1,4 +1,4 @@
-// Started by test_catalogue as a second program using the same catalogue:
+// Started by test_worksheetdata as a second program using the same catalogue:
 //   catalogue_helper add <catalogue> <prefix> <count>   adds titles <prefix>1 .. <prefix><count>
 //   catalogue_helper crash <catalogue>                  takes the lock and dies holding it
 #include "worksheetdata/Catalogue.h"
@@ -17,22 +17,18 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == u"add") {
         auto list = std::make_unique<bs::CatalogueList>();
-        for (int i = 1; i <= args[4].toInt(); ++i) {
-            try {
+        try {
+            for (int i = 1; i <= args[4].toInt(); ++i)
                 bs::trackworksheets(args[2], args[3] + QString::number(i), *list);
-            } catch (const bs::DataError& error) {
-                std::fprintf(stderr, "%s\n", error.what());
-                return 1;
-            }
+        } catch (const bs::DataError& error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 1;
         }
         return 0;
     }
-    if (args.size() == 3 && args[1] == u"crash") {
-        QLockFile lock(bs::catalogueLockPath(args[2]));
-        if (!lock.tryLock(0))
-            return 1;
+    QLockFile lock(bs::catalogueLockPath(args.value(2)));
+    if (args.size() == 3 && args[1] == u"crash" && lock.tryLock(0))
         std::_Exit(3); // no destructors: the lock file stays behind, as after a crash
-    }
     std::fprintf(stderr, "usage: catalogue_helper add <catalogue> <prefix> <count> | crash <catalogue>\n");
     return 2;
 }
