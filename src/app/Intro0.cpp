@@ -3,9 +3,7 @@
 #include "app/Titlefrm.h"
 #include "base/Names.h"
 #include "topicdata/TopicLibrary.h"
-#include "topics/DrawingPages.h"
-#include "topics/Guide.h"
-#include "topics/Teacher.h"
+#include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
 #include "ui/Program.h"
@@ -13,12 +11,12 @@
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
 
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace bs {
@@ -51,14 +49,24 @@ const std::vector<MenuEntry>& menuEntries()
         std::vector<MenuEntry> list;
         for (int column = 0; column < 3; ++column) {
             for (int row = 0; row < 5; ++row) {
-                list.push_back({indexes[column][row], menuTopics()[row], QRect(columns[column], rows[row], 3075, 375), 12,
-                                black, menuPlaces()[column], menuTopics()[row]});
+                list.push_back({indexes[column][row], menuTopics()[row],
+                                QRect(columns[column], rows[row], 3075, 375), 12, black, menuPlaces()[column],
+                                menuTopics()[row]});
             }
         }
-        list.push_back({20, QStringLiteral("Teachers' Guide"), QRect(120, 3480, 3075, 495), 14.25, navy, {}, {}});
-        list.push_back({19, QStringLiteral("Acknowledgments"), QRect(120, 7920, 2955, 495), 14.25, navy, {}, {}});
-        list.push_back({17, QStringLiteral("Multiple Choice Wizard"), QRect(3120, 7920, 3795, 495), 15.75, navy, {}, {}});
-        list.push_back({18, QStringLiteral("Worksheet Catalogue"), QRect(6960, 7920, 3555, 495), 15.75, navy, {}, {}});
+        list.push_back(
+            {20, QStringLiteral("Teachers' Guide"), QRect(120, 3480, 3075, 495), 14.25, navy, {}, {}});
+        list.push_back(
+            {19, QStringLiteral("Acknowledgments"), QRect(120, 7920, 2955, 495), 14.25, navy, {}, {}});
+        list.push_back({17,
+                        QStringLiteral("Multiple Choice Wizard"),
+                        QRect(3120, 7920, 3795, 495),
+                        15.75,
+                        navy,
+                        {},
+                        {}});
+        list.push_back(
+            {18, QStringLiteral("Worksheet Catalogue"), QRect(6960, 7920, 3555, 495), 15.75, navy, {}, {}});
         list.push_back({16, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 18, black, {}, {}});
         return list;
     }();
@@ -113,16 +121,13 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
                                 Qt::AlignHCenter | Qt::AlignTop));
     }
 
-    for (const MenuEntry& entry : menuEntries()) {
-        LabelButton* button =
-            makeLabelButton(this, QStringLiteral("Label2_%1").arg(entry.index),
-                            entry.caption, entry.twips, entry.points, entry.back);
-        Label2.add(entry.index, button);
-        const int index = entry.index;
-        connect(button, &LabelButton::clicked, this, [this, index] { Label2_Click(index); });
-        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label2_MouseMove(index); });
-        button->installEventFilter(this);
-    }
+    std::vector<LabelButtonDesign> designs;
+    for (const MenuEntry& entry : menuEntries())
+        designs.push_back({entry.index, entry.caption, entry.twips, entry.points, entry.back});
+    makeLabelButtonRow(this, Label2, QStringLiteral("Label2"), designs,
+                       [this](int index) { Label2_Click(index); });
+    for (const auto& [index, entry] : Label2)
+        entry->installEventFilter(this); // the arrow keys
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -148,11 +153,20 @@ bool Intro0::eventFilter(QObject* watched, QEvent* event)
     const int key = static_cast<QKeyEvent*>(event)->key();
     QPoint step;
     switch (key) {
-    case Qt::Key_Left: step = {-1, 0}; break;
-    case Qt::Key_Right: step = {1, 0}; break;
-    case Qt::Key_Up: step = {0, -1}; break;
-    case Qt::Key_Down: step = {0, 1}; break;
-    default: return Screen::eventFilter(watched, event);
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    default:
+        return Screen::eventFilter(watched, event);
     }
     // The nearest entry lying wholly beyond this one's edge that way, a sideways distance
     // between the middles counting double.
@@ -161,8 +175,9 @@ bool Intro0::eventFilter(QObject* watched, QEvent* event)
     int nearestCost = 0;
     for (const auto& [index, entry] : Label2) {
         const QRect there = entry->geometry();
-        const bool beyond = (step.x() > 0 && there.left() > here.right()) || (step.x() < 0 && there.right() < here.left())
-                            || (step.y() > 0 && there.top() > here.bottom()) || (step.y() < 0 && there.bottom() < here.top());
+        const bool beyond =
+            (step.x() > 0 && there.left() > here.right()) || (step.x() < 0 && there.right() < here.left()) ||
+            (step.y() > 0 && there.top() > here.bottom()) || (step.y() < 0 && there.bottom() < here.top());
         if (!beyond || !entry->isVisible() || !entry->isEnabled())
             continue;
         const QPoint offset = there.center() - here.center();
@@ -214,16 +229,9 @@ void Intro0::Option2_Click()
     program().state.soundon = 0;
 }
 
-void Intro0::Label2_MouseMove(int index)
-{
-    if (LabelButton* entry = Label2(index))
-        entry->setOpaque(true);
-}
-
 void Intro0::Form_MouseMove(Qt::MouseButtons, QPointF)
 {
-    for (const auto& [index, entry] : Label2)
-        entry->setOpaque(false);
+    clearHighlights(Label2);
 }
 
 void Intro0::Label2_Click(int index)
@@ -236,7 +244,7 @@ void Intro0::Label2_Click(int index)
     Screens& screens = program().screens();
     switch (index) {
     case 16:
-        showLeavingScreen();
+        openLeavingScreen(program());
         break;
     case 17:
         if (screens.isRegistered(screenName::wizard))
@@ -249,10 +257,10 @@ void Intro0::Label2_Click(int index)
         }
         break;
     case 19:
-        showAcknowledgments();
+        openAcknowledgments(program());
         break;
     case 20:
-        showGuide();
+        openGuide(program());
         break;
     default:
         openTopic(index);
@@ -289,37 +297,6 @@ int Intro0::topicEntry(const QString& place, const QString& topic)
 QString Intro0::topicNotOpenedMessage(const QString& topic)
 {
     return QStringLiteral(u"The topic \u201C%1\u201D could not be opened.").arg(topic);
-}
-
-void Intro0::showLeavingScreen()
-{
-    Screens& screens = program().screens();
-    screens.get<Titlefrm>(screenName::title).Command1->setText(QStringLiteral("Cancel"));
-    screens.show(screenName::title);
-}
-
-void Intro0::showAcknowledgments()
-{
-    Screens& screens = program().screens();
-    auto& viewer = screens.get<Teacher>(screenName::notes);
-    viewer.Label1->hide();
-    viewer.Label3(2)->hide();
-    viewer.Label3(3)->hide();
-    viewer.Image1->setPicture(program().pictures().load(QStringLiteral("wmf\\acknowledgments.wmf")));
-    viewer.Picture2->setPicture(program().pictures().load(QStringLiteral("logo\\quenlow2.bmp")));
-    viewer.Image2->setPicture(program().pictures().load(QStringLiteral("wmf2\\acknowledgments.wmf")));
-    viewer.setBackColor(QColor(49, 130, 212));
-    viewer.Timer1->start();
-    screens.show(screenName::notes);
-}
-
-void Intro0::showGuide()
-{
-    Screens& screens = program().screens();
-    auto& viewer = screens.get<Guide>(screenName::guide);
-    loadDrawingPair(program(), *viewer.Image1, *viewer.Image2, Guide::pageFileName(1));
-    program().state.notepage = 1;
-    screens.show(screenName::guide);
 }
 
 } // namespace bs

@@ -24,7 +24,6 @@ public:
     void Form_Load() override;
     void unloading() override;
     void Label2_Click(int index);
-    void Label2_MouseMove(int index);
     void Option1_Click();
     void Option2_Click();
     void Timer1_Timer();
@@ -53,9 +52,6 @@ protected:
 
 private:
     void openTopic(int index);
-    void showAcknowledgments();
-    void showGuide();
-    void showLeavingScreen();
 };
 
 } // namespace bs

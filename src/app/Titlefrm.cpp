@@ -19,8 +19,7 @@ const QColor blue(0, 0, 255);
 const QString titlePicture = QStringLiteral("images\\brellinshoresm.jpg");
 } // namespace
 
-Titlefrm::Titlefrm(Program& program, const QString& formName)
-    : Screen(program, formName)
+Titlefrm::Titlefrm(Program& program, const QString& formName) : Screen(program, formName)
 {
     setCaption(QStringLiteral(" "));
     setSizeTwips(5460, 6570);
@@ -35,18 +34,22 @@ Titlefrm::Titlefrm(Program& program, const QString& formName)
     auto inFrame = [](int l, int t, int w, int h) { return QRect(l, t, w, h); };
     const QString times = QStringLiteral("Times New Roman");
 
-    Label4 = makeLabel(Frame1, QStringLiteral("Label4"), QStringLiteral("Brellinshore"), inFrame(60, 120, 5355, 1305),
-                       uiFont(times, 24, true), blue, Qt::AlignHCenter | Qt::AlignTop);
+    Label4 = makeLabel(Frame1, QStringLiteral("Label4"), QStringLiteral("Brellinshore"),
+                       inFrame(60, 120, 5355, 1305), uiFont(times, 24, true), blue,
+                       Qt::AlignHCenter | Qt::AlignTop);
     Picture1 = new PictureBox(Frame1);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("Title picture"));
     placeTwips(Picture1, inFrame(300, 1200, 4800, 3600));
-    Label1 = makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Written by the Quenlow geography team"),
-                       inFrame(360, 4980, 4695, 375), uiFont(times, 14.25), blue, Qt::AlignHCenter | Qt::AlignTop);
-    Label5 = makeLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("Programmed by Quenlow Software"),
-                       inFrame(480, 5310, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
-    Label3 = makeLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("Series edited for Quenlow Publishing Ltd"),
-                       inFrame(480, 5640, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
+    Label1 =
+        makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Written by the Quenlow geography team"),
+                  inFrame(360, 4980, 4695, 375), uiFont(times, 14.25), blue, Qt::AlignHCenter | Qt::AlignTop);
+    Label5 =
+        makeLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("Programmed by Quenlow Software"),
+                  inFrame(480, 5310, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
+    Label3 = makeLabel(
+        Frame1, QStringLiteral("Label3"), QStringLiteral("Series edited for Quenlow Publishing Ltd"),
+        inFrame(480, 5640, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
 
     auto makeCommand = [&](const QString& name, const QString& caption, int left) {
         auto* button = new QPushButton(caption, Frame1);
@@ -113,6 +116,13 @@ void Titlefrm::Command2_Click()
 {
     program().playCue(cue::click);
     program().endProgram();
+}
+
+void openLeavingScreen(Program& program)
+{
+    Screens& screens = program.screens();
+    screens.get<Titlefrm>(screenName::title).Command1->setText(QStringLiteral("Cancel"));
+    screens.show(screenName::title);
 }
 
 } // namespace bs

@@ -41,4 +41,7 @@ private:
     bool loadTitlePicture();
 };
 
+// The main menu's "Exit": the title screen again as the leaving screen, "Cancel" its first button.
+void openLeavingScreen(Program& program);
+
 } // namespace bs

@@ -45,27 +45,17 @@ QLabel* makePageLabel(QWidget* parent, const QString& caption)
     return label;
 }
 
-ControlArray<LabelButton> makeViewerButtons(QWidget* parent)
+void makeViewerButtons(QWidget* parent, ControlArray<LabelButton>& row,
+                       const std::function<void(int)>& onClick)
 {
-    struct Entry
-    {
-        int index;
-        const char* caption;
-        QRect twips;
-    };
-    const Entry entries[] = {
-        {0, "Print", QRect(10680, 120, 1125, 495)},
-        {1, "Exit", QRect(10680, 7920, 1125, 495)},
-        {2, "Next Page", QRect(6720, 7920, 2685, 495)},
-        {3, "Previous Page", QRect(1320, 7920, 2685, 495)},
-    };
-    ControlArray<LabelButton> buttons;
-    for (const Entry& entry : entries) {
-        buttons.add(entry.index, makeLabelButton(parent, QStringLiteral("Label3_%1").arg(entry.index),
-                                                 QString::fromUtf8(entry.caption), entry.twips, 15.75));
-    }
-    buttons(3)->setEnabled(false);
-    return buttons;
+    // Neither viewer highlights a button under the pointer.
+    makeLabelButtonRow(parent, row, QStringLiteral("Label3"),
+                       {{0, QStringLiteral("Print"), QRect(10680, 120, 1125, 495)},
+                        {1, QStringLiteral("Exit"), QRect(10680, 7920, 1125, 495)},
+                        {2, QStringLiteral("Next Page"), QRect(6720, 7920, 2685, 495)},
+                        {3, QStringLiteral("Previous Page"), QRect(1320, 7920, 2685, 495)}},
+                       onClick, Hover::LeavesAlone);
+    row(3)->setEnabled(false);
 }
 
 void loadDrawingPair(Program& program, ImageBox& shown, ImageBox& forPrint, const QString& fileName)

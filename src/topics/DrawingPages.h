@@ -30,7 +30,8 @@ QLabel* makePageLabel(QWidget* parent, const QString& caption);
 // The drawing pair's images: Image1, shown at (120, 0); Image2, hidden, at the given place.
 ImageBox* makeShownPage(QWidget* parent);
 ImageBox* makePrintPage(QWidget* parent, double leftTwips, double topTwips);
-ControlArray<LabelButton> makeViewerButtons(QWidget* parent);
+void makeViewerButtons(QWidget* parent, ControlArray<LabelButton>& row,
+                       const std::function<void(int)>& onClick);
 
 inline const QString PrintProblemMessage = QStringLiteral("There was a problem printing to your printer.");
 

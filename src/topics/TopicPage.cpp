@@ -3,8 +3,7 @@
 #include "activities/ActivityOpeners.h"
 #include "base/Names.h"
 #include "quiz/QuizOpeners.h"
-#include "topics/DrawingPages.h"
-#include "topics/Teacher.h"
+#include "topics/ViewerOpeners.h"
 #include "ui/FocusRing.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
@@ -17,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
+
 #include <stdexcept>
 
 namespace bs {
@@ -122,10 +122,10 @@ void TopicPage::Label3_Click(int index)
         openActivityIfPresent(m_topic.ordering);
         break;
     case 4:
-        openNotes(2, m_topic.keyFactsKey, Teacher::pageFileName(m_topic.keyFactsKey, 1));
+        openKeyFacts(program(), m_topic.keyFactsKey);
         break;
     case 5:
-        openNotes(1, m_topic.notesKey, m_topic.notesKey + QStringLiteral(".wmf"));
+        openTeachersNotes(program(), m_topic.notesKey);
         break;
     case 2: {
         Screens& screens = program().screens();
@@ -161,17 +161,6 @@ void TopicPage::openActivityIfPresent(const QString& activity)
 {
     if (program().screens().isRegistered(activity))
         openActivity(program(), activity, Label1->text());
-}
-
-void TopicPage::openNotes(int pages, const QString& key, const QString& firstPage)
-{
-    ProgramState& state = program().state;
-    // Set before the viewer is touched: its load event reads the page count.
-    state.notepages = pages;
-    state.notekey = key;
-    auto& viewer = program().screens().get<Teacher>(screenName::notes);
-    loadDrawingPair(program(), *viewer.Image1, *viewer.Image2, firstPage);
-    program().screens().show(screenName::notes);
 }
 
 } // namespace bs

@@ -43,7 +43,6 @@ protected:
 private:
     void panTo(int value);
     void openMultipleChoice();
-    void openNotes(int pages, const QString& key, const QString& firstPage);
     void openActivityIfPresent(const QString& formName);
 
     const Topic& m_topic;

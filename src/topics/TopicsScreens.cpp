@@ -1,8 +1,7 @@
 #include "topics/TopicsScreens.h"
 
 #include "base/Names.h"
-#include "topics/Guide.h"
-#include "topics/Teacher.h"
+#include "topics/NotesViewer.h"
 #include "topics/TopicPage.h"
 #include "ui/Program.h"
 #include "ui/Screens.h"
@@ -16,8 +15,9 @@ void registerTopicsScreens(Screens& screens)
             return {};
         return [](Program& owner, const QString& name) -> Screen* { return new TopicPage(owner, name); };
     });
-    screens.registerScreen<Teacher>(screenName::notes);
-    screens.registerScreen<Guide>(screenName::guide);
+    // One viewer class under both names; the form name tells the guide from the notes.
+    screens.registerScreen<NotesViewer>(screenName::notes);
+    screens.registerScreen<NotesViewer>(screenName::guide);
 }
 
 } // namespace bs

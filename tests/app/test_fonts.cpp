@@ -1,7 +1,7 @@
 // The screens are designed for Tahoma, Times New Roman and Arial; these must resolve to the
 // fonts the set-up installs, or every caption would wrap and clip differently.
-#include "ui/Controls.h"
 #include "graphics/Fonts.h"
+#include "ui/Controls.h"
 
 #include <QFileInfo>
 #include <QFontInfo>
@@ -50,9 +50,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("expectedFamily");
         QTest::addColumn<QString>("expectedFile");
-        QTest::newRow("Tahoma") << "Tahoma" << "Tahoma" << "";
-        QTest::newRow("Times New Roman") << "Times New Roman" << "Liberation Serif" << "LiberationSerif-Regular.ttf";
-        QTest::newRow("Arial") << "Arial" << "Liberation Sans" << "LiberationSans-Regular.ttf";
+        QTest::newRow("Tahoma") << "Tahoma"
+                                << "Tahoma"
+                                << "";
+        QTest::newRow("Times New Roman") << "Times New Roman"
+                                         << "Liberation Serif"
+                                         << "LiberationSerif-Regular.ttf";
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans"
+                               << "LiberationSans-Regular.ttf";
     }
     void familiesResolve()
     {

@@ -1,39 +1,33 @@
+// A topic page and the drawing viewers it and the menu open: panning, the buttons, paging,
+// printing and the acknowledgments' logos.
 #include "app/Intro0.h"
-#include "ui/LabelButton.h"
-#include "ui/Screens.h"
 #include "base/Twips.h"
 #include "support/TestProgram.h"
-#include "topics/Teacher.h"
+#include "topics/NotesViewer.h"
 #include "topics/TopicPage.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 using namespace bs;
 
 namespace {
 
 const QString click = QStringLiteral("wav\\click.wav");
-
-QRect scrollPart(QScrollBar* bar, QStyle::SubControl part)
+// Each drawing its own width, so a test can tell which file a picture came from; the print
+// version (wmf2) is 100 twips wider.
+const QStringList drawings{"key scilly1a.wmf", "key scilly1b.wmf", "scilly2.wmf", "acknowledgments.wmf",
+                           "guide1.wmf",       "guide2.wmf",       "guide3.wmf"};
+double drawingWidth(const QString& file)
 {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    return 2000 + 200 * drawings.indexOf(file);
 }
 
 } // namespace
@@ -47,321 +41,320 @@ private Q_SLOTS:
     {
         m_test = std::make_unique<TestProgram>();
         m_test->state().soundon = 1; // as the main menu leaves it
+        for (const QString& file : drawings) {
+            m_test->writeContent("wmf/" + file, test::emptyMetafile(drawingWidth(file), 1000));
+            m_test->writeContent("wmf2/" + file, test::emptyMetafile(drawingWidth(file) + 100, 1000));
+        }
+        for (int frame = 0; frame < 20; ++frame) // frame n is n + 1 pixels wide
+            m_test->writeContent(QString("logo/quen%1.gif").arg(frame, 4, 10, QChar('0')),
+                                 test::imageBytes(QSize(frame + 1, 10)));
+        m_test->writeContent("logo/quenlow2.bmp", test::imageBytes(QSize(120, 89), "BMP"));
+        m_renders = test::metafilesRead(m_test->program(), "wmf\\guide1.wmf");
     }
     void cleanup() { m_test.reset(); }
 
-    void pagesDifferOnlyByTheirTableRow_data()
-    {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QRect>("titleTwips");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<int>("imageTop");
-        QTest::addColumn<int>("frameTop");
-        QTest::addColumn<int>("scrollWidth");
-        QTest::newRow("scilly1") << "scilly1"
-                                 << "Isles of Scilly: History" << QRect(240, 0, 6000, 900)
-                                 << int(Qt::AlignLeft) << 1440 << 6765 << 5765;
-        QTest::newRow("scilly2") << "scilly2"
-                                 << "Isles of Scilly: Physical Geography" << QRect(240, 0, 4800, 1380)
-                                 << int(Qt::AlignHCenter) << 1560 << 6760 << 5775;
-    }
-    void pagesDifferOnlyByTheirTableRow()
-    {
-        QFETCH(QString, form);
-        QFETCH(QString, title);
-        QFETCH(QRect, titleTwips);
-        QFETCH(int, alignment);
-        QFETCH(int, imageTop);
-        QFETCH(int, frameTop);
-        QFETCH(int, scrollWidth);
-        auto& page = m_test->screens().get<TopicPage>(form);
-        QCOMPARE(page.Label1->text(), title);
-        QCOMPARE(page.Label1->geometry(),
-                 twipsRect(titleTwips.x(), titleTwips.y(), titleTwips.width(), titleTwips.height()));
-        QCOMPARE(int(page.Label1->alignment() & Qt::AlignHorizontal_Mask), alignment);
-        QCOMPARE(page.Label1->font().family(), QStringLiteral("Times New Roman"));
-        QCOMPARE(page.Label1->font().pointSizeF(), 27.75);
-        QCOMPARE(page.Image1->topTwips(), double(imageTop));
-        QCOMPARE(page.Frame1->geometry(), twipsRect(3000, frameTop, 6000, 540));
-        QCOMPARE(page.HScroll1->geometry(), twipsRect(3120, 6960, scrollWidth, 255));
-        QCOMPARE(page.Frame1->palette().color(QPalette::Window), QColor(39, 63, 137));
-        QCOMPARE(page.caption(), QStringLiteral("Brellinshore"));
-        QCOMPARE(page.Label3(0)->caption(), QStringLiteral("Multiple Choice"));
-        QCOMPARE(page.Label3(5)->geometry(), twipsRect(8640, 120, 3195, 495));
-        QCOMPARE(page.Label3(2)->font().pointSizeF(), 15.75);
-    }
-
-    // Left edge = (W - 12000) x (-v) / 100 in real numbers, W the panorama's width in twips.
+    // Left edge = (W - 12000) x (-v) / 100 in real numbers, W the panorama's width in twips;
+    // the page loads at 50, and dragging the scroll bar's thumb pans as it goes.
     void panoramaPansByTheScrollValue_data()
     {
-        QTest::addColumn<int>("widthPixels");
+        QTest::addColumn<int>("width");
         QTest::addColumn<int>("value");
         QTest::addColumn<double>("left");
-        QTest::newRow("wider, 0") << 1000 << 0 << 0.0;
-        QTest::newRow("wider, 50") << 1000 << 50 << -1500.0;
         QTest::newRow("wider, 100") << 1000 << 100 << -3000.0;
-        QTest::newRow("narrower, 0") << 600 << 0 << 0.0;
         QTest::newRow("narrower, 50") << 600 << 50 << 1500.0;
-        QTest::newRow("narrower, 100") << 600 << 100 << 3000.0;
-        QTest::newRow("page wide, 0") << 800 << 0 << 0.0;
-        QTest::newRow("page wide, 50") << 800 << 50 << 0.0;
         QTest::newRow("page wide, 100") << 800 << 100 << 0.0;
         QTest::newRow("odd width, 33") << 1001 << 33 << -994.95;
     }
     void panoramaPansByTheScrollValue()
     {
-        QFETCH(int, widthPixels);
+        QFETCH(int, width);
         QFETCH(int, value);
         QFETCH(double, left);
-        m_test->writeContent(QStringLiteral("images/stmary.jpg"),
-                             test::imageBytes(QSize(widthPixels, 300), "JPEG"));
-        auto& page = m_test->screens().get<TopicPage>(QStringLiteral("scilly1"));
-        QCOMPARE(page.Image1->widthTwips(), widthPixels * 15.0);
-        page.HScroll1->setValue(value == 0 ? 1 : 0); // a change also when value is the current one
-        page.HScroll1->setValue(value);
-        QCOMPARE(page.Image1->leftTwips(), left);
-        QCOMPARE(page.Image1->x(), toPixels(left));
-        QCOMPARE(page.Image1->y(), toPixels(1440));
-    }
-
-    void loadPositionIsValueFifty()
-    {
-        m_test->writeContent(QStringLiteral("Images/Tresco.jpg"),
-                             test::imageBytes(QSize(1333, 300), "JPEG"));
-        auto& page = m_test->screens().get<TopicPage>(QStringLiteral("scilly2"));
-        QCOMPARE(page.HScroll1->value(), 50);
-        QCOMPARE(page.HScroll1->minimum(), 0);
-        QCOMPARE(page.HScroll1->maximum(), 100);
-        const double atLoad = page.Image1->leftTwips();
-        QCOMPARE(atLoad, (1333 * 15 - 12000) * -0.5);
-        page.HScroll1->setValue(0);
-        page.HScroll1->setValue(50);
-        QCOMPARE(page.Image1->leftTwips(), atLoad);
-    }
-
-    // The arrows step, clicks beside the thumb page, and dragging the thumb pans as it goes.
-    void scrollBarPansSmoothly()
-    {
-        m_test->writeContent(QStringLiteral("images/stmary.jpg"),
-                             test::imageBytes(QSize(1600, 300), "JPEG"));
-        TopicPage* page = showPage(QStringLiteral("scilly1"));
+        m_test->writeContent("images/stmary.jpg", test::imageBytes(QSize(width, 300), "JPEG"));
+        TopicPage* page = showPage("scilly1");
+        QCOMPARE(page->Image1->leftTwips(), (width * 15 - 12000) * -0.5);
+        page->HScroll1->setValue(value);
+        QCOMPARE(page->Image1->leftTwips(), left);
+        QCOMPARE(page->Image1->pos(), QPoint(toPixels(left), toPixels(1440)));
         QScrollBar* bar = page->HScroll1;
-
-        QTest::mouseClick(bar, Qt::LeftButton, {}, scrollPart(bar, QStyle::SC_ScrollBarAddLine).center());
-        QCOMPARE(bar->value(), 51);
-        QCOMPARE(page->Image1->leftTwips(), (24000 - 12000) * -0.51);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, scrollPart(bar, QStyle::SC_ScrollBarSubLine).center());
-        QTest::mouseClick(bar, Qt::LeftButton, {}, scrollPart(bar, QStyle::SC_ScrollBarSubLine).center());
-        QCOMPARE(bar->value(), 49);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, scrollPart(bar, QStyle::SC_ScrollBarSubPage).center());
-        QCOMPARE(bar->value(), 39);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, scrollPart(bar, QStyle::SC_ScrollBarAddPage).center());
-        QCOMPARE(bar->value(), 49);
-
-        const QPoint thumb = scrollPart(bar, QStyle::SC_ScrollBarSlider).center();
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.maximum = 100;
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = 10;
+        const QPoint thumb =
+            bar->style()
+                ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+                .center();
         QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
-        QMouseEvent move(QEvent::MouseMove, QPointF(thumb + QPoint(80, 0)),
-                         bar->mapToGlobal(QPointF(thumb + QPoint(80, 0))), Qt::NoButton, Qt::LeftButton,
+        QMouseEvent drag(QEvent::MouseMove, QPointF(thumb - QPoint(60, 0)),
+                         bar->mapToGlobal(QPointF(thumb - QPoint(60, 0))), Qt::NoButton, Qt::LeftButton,
                          Qt::NoModifier);
-        QApplication::sendEvent(bar, &move);
-        const int whileDragging = bar->value();
-        QVERIFY(whileDragging > 49);
-        QCOMPARE(page->Image1->leftTwips(), (24000 - 12000) * -whileDragging / 100.0);
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(80, 0));
-        QCOMPARE(bar->value(), whileDragging);
+        QApplication::sendEvent(bar, &drag);
+        QVERIFY(bar->value() < value);
+        QCOMPARE(page->Image1->leftTwips(), (width * 15 - 12000) * -bar->value() / 100.0);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb - QPoint(60, 0));
         QVERIFY(m_test->sound().played.isEmpty());
     }
 
-    void missingPanoramaLeavesAnEmptyPage()
-    {
-        TopicPage* page = showPage(QStringLiteral("scilly1"));
-        QVERIFY(page->Image1->picture().isNull());
-        page->HScroll1->setValue(100);
-        QVERIFY(page->isVisible());
-        QVERIFY(m_test->dialogs().messages.isEmpty());
-    }
-
-    void keyFactsOpenTheNotesViewerOnPageOneOfTwo()
-    {
-        TopicPage* page = showPage(QStringLiteral("scilly1"));
-        QTest::mouseClick(page->Label3(4), Qt::LeftButton);
-        auto& viewer = m_test->screens().get<Teacher>(QStringLiteral("teacher"));
-        QVERIFY(viewer.isVisible());
-        QCOMPARE(m_test->state().notepages, 2);
-        QCOMPARE(m_test->state().notekey, QStringLiteral("key scilly1"));
-        QCOMPARE(m_test->state().notepage, 1);
-        QVERIFY(viewer.Label1->isVisible());
-        QCOMPARE(viewer.Label1->text(), QStringLiteral("Page 1 of 2"));
-        QVERIFY(!viewer.Label3(3)->isEnabled());
-        QVERIFY(viewer.Label3(2)->isEnabled());
-        QVERIFY(page->isVisible());
-        QCOMPARE(m_test->sound().played, QStringList{click});
-    }
-
-    void teachersNotesHaveOnePageWithoutPageButtons()
-    {
-        TopicPage* page = showPage(QStringLiteral("scilly2"));
-        QTest::mouseClick(page->Label3(5), Qt::LeftButton);
-        auto& viewer = m_test->screens().get<Teacher>(QStringLiteral("teacher"));
-        QVERIFY(viewer.isVisible());
-        QCOMPARE(m_test->state().notekey, QStringLiteral("scilly2"));
-        QVERIFY(!viewer.Label1->isVisible());
-        QVERIFY(!viewer.Label3(2)->isVisible());
-        QVERIFY(!viewer.Label3(3)->isVisible());
-        QVERIFY(viewer.Label3(0)->isVisible());
-        QVERIFY(viewer.Label3(1)->isVisible());
-    }
-
-    void notesShowTheirOwnDrawings_data()
+    // Each button clicks; the notes open on their first drawing with their page count, the
+    // activities open headed with the page's title.
+    void buttonsOpenTheirScreens_data()
     {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("scilly1 key facts") << "scilly1" << 4 << "key scilly1a.wmf";
-        QTest::newRow("scilly1 notes") << "scilly1" << 5 << "scilly1.wmf";
-        QTest::newRow("scilly2 key facts") << "scilly2" << 4 << "key scilly2a.wmf";
-        QTest::newRow("scilly2 notes") << "scilly2" << 5 << "scilly2.wmf";
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("drawing");
+        QTest::addColumn<QString>("pageLabel"); // empty: none shown
+        QTest::newRow("key facts") << "scilly1"
+                                   << "Key Facts"
+                                   << "teacher"
+                                   << "key scilly1a.wmf"
+                                   << "Page 1 of 2";
+        QTest::newRow("teacher's notes") << "scilly2"
+                                         << "Teacher's Notes"
+                                         << "teacher"
+                                         << "scilly2.wmf"
+                                         << "";
+        QTest::newRow("labelling") << "scilly1"
+                                   << "Labelling Activity"
+                                   << "scilly1lab"
+                                   << ""
+                                   << "";
+        QTest::newRow("ordering") << "scilly2"
+                                  << "Ordering Activity"
+                                  << "scilly2ord"
+                                  << ""
+                                  << "";
     }
-    void notesShowTheirOwnDrawings()
+    void buttonsOpenTheirScreens()
     {
         QFETCH(QString, form);
-        QFETCH(int, entry);
-        QFETCH(QString, file);
-        int size = 2000;
-        for (const char* name : {"key scilly1a.wmf", "scilly1.wmf", "key scilly2a.wmf", "scilly2.wmf"}) {
-            m_test->writeContent(QStringLiteral("wmf/") + QLatin1String(name),
-                                 test::emptyMetafile(size, 1000));
-            m_test->writeContent(QStringLiteral("wmf2/") + QLatin1String(name),
-                                 test::emptyMetafile(size + 100, 1000));
-            size += 200;
-        }
-        if (!test::metafilesRead(m_test->program(), QStringLiteral("wmf\\") + file))
-            QSKIP("metafiles cannot be read yet");
-        const double shownWidth =
-            m_test->program().pictures().load(QStringLiteral("wmf\\") + file).sizeTwips().width();
+        QFETCH(QString, caption);
+        QFETCH(QString, opened);
+        QFETCH(QString, drawing);
+        QFETCH(QString, pageLabel);
         TopicPage* page = showPage(form);
-        QTest::mouseClick(page->Label3(entry), Qt::LeftButton);
-        auto& viewer = m_test->screens().get<Teacher>(QStringLiteral("teacher"));
-        QCOMPARE(viewer.Image1->picture().sizeTwips().width(), shownWidth);
-        QCOMPARE(viewer.Image2->picture().sizeTwips().width(), shownWidth + 100);
-        QVERIFY(!viewer.Image2->isVisible());
+        QTest::mouseClick(button(page, caption), Qt::LeftButton);
+        QVERIFY(m_test->screens().touch(opened).isVisible() && page->isVisible());
+        QCOMPARE(m_test->sound().played, QStringList{click});
+        if (drawing.isEmpty()) {
+            auto* heading = m_test->screens().touch(opened).findChild<QLabel*>("Label6");
+            QCOMPARE(heading->text(), page->Label1->text());
+            QVERIFY(heading->text().startsWith("Isles of Scilly: "));
+            return;
+        }
+        auto& viewer = m_test->screens().get<NotesViewer>(opened);
+        QCOMPARE(viewer.Label1->isVisible(), !pageLabel.isEmpty());
+        QCOMPARE(viewer.Label3(2)->isVisible(), !pageLabel.isEmpty());
+        if (!pageLabel.isEmpty())
+            QCOMPARE(viewer.Label1->text(), pageLabel);
+        checkDrawing(viewer, drawing);
     }
 
-    // A worksheet that cannot be read whole must not start a quiz, nor touch the questions.
-    void unreadableWorksheetShowsTheCorruptedMessage_data()
+    // A worksheet that cannot be read whole starts no quiz and leaves the questions as they were.
+    void multipleChoice_data()
     {
         QTest::addColumn<QByteArray>("file"); // empty: no file
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("ten lines") << test::worksheetFile(test::numberedWorksheet(QStringLiteral("Short")), 10);
-        QTest::newRow("71 lines") << test::worksheetFile(test::numberedWorksheet(QStringLiteral("Short")), 71);
+        QTest::newRow("71 lines") << test::worksheetFile(test::numberedWorksheet("Short"), 71);
+        QTest::newRow("whole") << test::worksheetFile(test::numberedWorksheet("Tresco"));
     }
-    void unreadableWorksheetShowsTheCorruptedMessage()
+    void multipleChoice()
     {
         QFETCH(QByteArray, file);
         if (!file.isEmpty())
-            m_test->writeContent(QStringLiteral("multiple/Isles of Scilly - History.txt"), file);
-        m_test->state().question[1] = QStringLiteral("earlier question");
-        m_test->state().worktitle = QStringLiteral("earlier title");
-        TopicPage* page = showPage(QStringLiteral("scilly1"));
+            m_test->writeContent("Multiple/isles of scilly - physical geography.txt", file);
+        m_test->state().question[10] = "earlier question";
+        TopicPage* page = showPage("scilly2");
         QTest::mouseClick(page->Label3(0), Qt::LeftButton);
-        QCOMPARE(m_test->dialogs().messages, QStringList{TopicPage::CorruptWorksheetMessage});
-        QCOMPARE(TopicPage::CorruptWorksheetMessage, QStringLiteral("This worksheet seems to be corrupted."));
-        QVERIFY(!m_test->screens().isLoaded(QStringLiteral("multiple")));
-        QCOMPARE(m_test->state().question[1], QStringLiteral("earlier question"));
-        QCOMPARE(m_test->state().worktitle, QStringLiteral("earlier title"));
-        QVERIFY(page->isVisible());
-        QCOMPARE(m_test->sound().played, QStringList{click});
+        const bool whole = QTest::currentDataTag() == QLatin1String("whole");
+        QCOMPARE(m_test->dialogs().messages,
+                 whole ? QStringList{} : QStringList{"This worksheet seems to be corrupted."});
+        QCOMPARE(m_test->state().question[10],
+                 QLatin1String(whole ? "Tresco question 10" : "earlier question"));
+        QCOMPARE(m_test->screens().isLoaded("multiple"), whole);
+        // The quiz's first question clears the answers with its hidden option, which sounds like an answer.
+        QCOMPARE(m_test->sound().played.join(u','), whole ? "wav\\typekey.wav," + click : click);
     }
 
-    void wholeWorksheetFillsTheQuestions()
-    {
-        if (!test::worksheetLoaderWorks())
-            QSKIP("the worksheet loader is not built yet");
-        m_test->writeContent(QStringLiteral("Multiple/isles of scilly - physical geography.txt"),
-                             test::worksheetFile(test::numberedWorksheet(QStringLiteral("Tresco"))));
-        TopicPage* page = showPage(QStringLiteral("scilly2"));
-        QTest::mouseClick(page->Label3(0), Qt::LeftButton);
-        QVERIFY(m_test->dialogs().messages.isEmpty());
-        QCOMPARE(m_test->state().worktitle, QStringLiteral("Tresco"));
-        QCOMPARE(m_test->state().question[10], QStringLiteral("Tresco question 10"));
-        QVERIFY(m_test->screens().touch(QStringLiteral("multiple")).isVisible());
-        // The quiz's first question clears the answers by selecting its hidden option, which
-        // sounds like any answer chosen; the page's click follows.
-        QCOMPARE(m_test->sound().played, (QStringList{QStringLiteral("wav\\typekey.wav"), click}));
-    }
-
-    void activitiesOpenWhenTheyExist_data()
-    {
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("activity");
-        QTest::newRow("labelling") << 1 << "scilly1lab";
-        QTest::newRow("ordering") << 3 << "scilly1ord";
-    }
-    void activitiesOpenWhenTheyExist()
-    {
-        QFETCH(int, entry);
-        QFETCH(QString, activity);
-        TopicPage* page = showPage(QStringLiteral("scilly1"));
-        QTest::mouseClick(page->Label3(entry), Qt::LeftButton);
-        QCOMPARE(m_test->screens().isLoaded(activity), m_test->screens().isRegistered(activity));
-        QVERIFY(page->isVisible());
-        QCOMPARE(m_test->sound().played, QStringList{click});
-    }
-
+    // Exit goes back to the same menu, its sound switch as it was.
     void exitReturnsToTheSameMenu()
     {
         Screens& screens = m_test->screens();
-        screens.show(QStringLiteral("intro0"));
-        QPointer<Intro0> menu = &screens.get<Intro0>(QStringLiteral("intro0"));
-        QVERIFY(QTest::qWaitForWindowExposed(menu.data()));
+        screens.show("intro0");
+        QPointer<Intro0> menu = &screens.get<Intro0>("intro0");
         QTest::mouseClick(menu->Option2, Qt::LeftButton);
         QTest::mouseClick(menu->Label2(4), Qt::LeftButton);
-        auto* page = &screens.get<TopicPage>(QStringLiteral("scilly1"));
-        QVERIFY(QTest::qWaitForWindowExposed(page));
-        QTest::mouseClick(page->Label3(2), Qt::LeftButton);
-        QVERIFY(!screens.isLoaded(QStringLiteral("scilly1")));
+        QTest::mouseClick(showPage("scilly1")->Label3(2), Qt::LeftButton);
+        QVERIFY(!screens.isLoaded("scilly1"));
         TestProgram::flushDeletes();
-        QCOMPARE(&screens.get<Intro0>(QStringLiteral("intro0")), menu.data());
-        QVERIFY(menu->isVisible());
-        QCOMPARE(m_test->state().soundon, 0);
+        QCOMPARE(&screens.get<Intro0>("intro0"), menu.data());
+        QVERIFY(menu->isVisible() && menu->Option2->isChecked());
         QVERIFY(m_test->sound().played.isEmpty());
     }
 
-    void exitWithSoundOnClicks()
+    // Next and Previous page through the drawings (the disabled ends do nothing); Print sends
+    // the page's print drawing; Exit uncovers the screen beneath. The viewers play no cues.
+    void viewersPageAndPrint_data()
     {
-        TopicPage* page = showPage(QStringLiteral("scilly2"));
-        QTest::mouseClick(page->Label3(2), Qt::LeftButton);
-        QVERIFY(m_test->screens().isLoaded(QStringLiteral("intro0")));
-        // The fresh menu turned sound on before the click.
-        QCOMPARE(m_test->sound().played, QStringList{click});
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<QStringList>("pages");
+        QTest::newRow("key facts") << false << QStringList{"key scilly1a.wmf", "key scilly1b.wmf"};
+        QTest::newRow("guide") << true << QStringList{"guide1.wmf", "guide2.wmf", "guide3.wmf"};
+    }
+    void viewersPageAndPrint()
+    {
+        QFETCH(bool, guide);
+        QFETCH(QStringList, pages);
+        NotesViewer* viewer = guide ? openGuide() : openKeyFacts();
+        const QString beneath = guide ? "intro0" : "scilly1";
+        m_test->sound().played.clear();
+        LabelButton* next = viewer->Label3(2);
+        LabelButton* previous = viewer->Label3(3);
+        const int count = int(pages.size());
+        auto check = [&](int page) {
+            QCOMPARE(m_test->state().notepage, page);
+            QCOMPARE(viewer->Label1->text(), QString("Page %1 of %2").arg(page).arg(count));
+            QCOMPARE(previous->isEnabled(), page > 1);
+            QCOMPARE(next->isEnabled(), page < count);
+            checkDrawing(*viewer, pages[page - 1]);
+            m_test->printer().ops.clear();
+            QTest::mouseClick(viewer->Label3(0), Qt::LeftButton);
+            const QList<PrintOp>& ops = m_test->printer().ops;
+            QCOMPARE(ops.size(), 3);
+            QVERIFY(ops[0].kind == PrintOp::Text && ops[0].endLine && ops[2].kind == PrintOp::EndDoc);
+            QCOMPARE(ops[1].at, QPointF(1000, 1000));
+            if (m_renders)
+                QCOMPARE(ops[1].picture.sizeTwips().width(), drawingWidth(pages[page - 1]) + 100);
+        };
+        for (int page = 1; page <= count; ++page) {
+            check(page);
+            QTest::mouseClick(next, Qt::LeftButton); // the last click is on the disabled button
+        }
+        for (int page = count - 1; page >= 1; --page) {
+            QTest::mouseClick(previous, Qt::LeftButton);
+            check(page);
+        }
+        QTest::mouseClick(previous, Qt::LeftButton);
+        QCOMPARE(m_test->state().notepage, 1);
+        QTest::mouseClick(viewer->Label3(1), Qt::LeftButton);
+        QVERIFY(!m_test->screens().isLoaded(guide ? "guide" : "teacher"));
+        QVERIFY(m_test->screens().touch(beneath).isVisible());
+        QVERIFY(m_test->sound().played.isEmpty() && m_test->dialogs().messages.isEmpty());
+        TestProgram::flushDeletes();
     }
 
-    void hoverHighlightsTheEntryUnderThePointer()
+    void printFailureIsReported_data()
     {
-        TopicPage* page = showPage(QStringLiteral("scilly1"));
-        for (const auto& [index, entry] : page->Label3)
-            QVERIFY(entry->isOpaque());
-        QTest::mouseMove(page, QPoint(700, 560)); // bare background below the scroll bar
-        QTRY_VERIFY(!page->Label3(0)->isOpaque());
-        for (const auto& [index, entry] : page->Label3)
-            QVERIFY(!entry->isOpaque());
-        QTest::mouseMove(page->Label3(4));
-        QTRY_VERIFY(page->Label3(4)->isOpaque());
-        QVERIFY(!page->Label3(5)->isOpaque());
+        QTest::addColumn<bool>("noPrinter");
+        QTest::addColumn<int>("failAt");
+        QTest::newRow("no printer") << true << 0;
+        QTest::newRow("fails while printing") << false << 2;
+        QTest::newRow("fails at the end") << false << 3;
+    }
+    void printFailureIsReported()
+    {
+        QFETCH(bool, noPrinter);
+        QFETCH(int, failAt);
+        m_test->printer().noPrinter = noPrinter;
+        m_test->printer().failAt = failAt;
+        for (NotesViewer* viewer : {openKeyFacts(), openGuide()}) {
+            m_test->dialogs().messages.clear();
+            m_test->printer().opCount = 0;
+            QTest::mouseClick(viewer->Label3(0), Qt::LeftButton);
+            QCOMPARE(m_test->dialogs().messages,
+                     QStringList{"There was a problem printing to your printer."});
+            QVERIFY(viewer->isVisible());
+        }
+        QCOMPARE(m_test->printer().jobsEnded, 0);
+    }
+
+    // The acknowledgments: one page with the publisher's logo and the animated logo
+    // (logo\quen0000.gif to quen0019.gif in turn, the count carried on across visits); the
+    // viewer opened next starts again from its design.
+    void acknowledgments()
+    {
+        m_test->state().logoframe = 17;
+        NotesViewer* viewer = openAcknowledgments();
+        QVERIFY(!viewer->Label1->isVisible() && !viewer->Label3(2)->isVisible() &&
+                !viewer->Label3(3)->isVisible());
+        QCOMPARE(viewer->backColor(), QColor(49, 130, 212));
+        QCOMPARE(viewer->Picture2->picture().sizePixels(), QSize(120, 89));
+        checkDrawing(*viewer, "acknowledgments.wmf");
+        QTRY_VERIFY(viewer->Picture1->isVisible()); // with the first tick
+        QVERIFY(viewer->Picture2->isVisible());
+        viewer->Timer1->stop();
+        m_test->state().logoframe = 17;
+        for (int frame : {18, 19, 0, 1}) {
+            viewer->Timer1_Timer();
+            QCOMPARE(m_test->state().logoframe, frame);
+            QCOMPARE(viewer->Picture1->picture().sizePixels().width(), frame + 1);
+        }
+        QTest::mouseClick(viewer->Label3(1), Qt::LeftButton);
+        QVERIFY(!viewer->Timer1->isActive());
+        TestProgram::flushDeletes();
+        viewer = openAcknowledgments();
+        QTRY_VERIFY(viewer->Picture1->isVisible());
+        QVERIFY(m_test->state().logoframe >= 2);
+        QTest::mouseClick(viewer->Label3(1), Qt::LeftButton);
+        TestProgram::flushDeletes();
+        viewer = openKeyFacts();
+        QCOMPARE(viewer->backColor(), QColor(39, 63, 137));
+        QVERIFY(!viewer->Timer1->isActive() && viewer->Label1->isVisible() && !viewer->Picture2->isVisible());
     }
 
 private:
     TopicPage* showPage(const QString& form)
     {
         m_test->screens().show(form);
-        auto* page = &m_test->screens().get<TopicPage>(form);
-        if (!QTest::qWaitForWindowExposed(page))
-            qWarning("page not exposed");
-        return page;
+        return &exposed<TopicPage>(form);
+    }
+    template <class T> T& exposed(const QString& name)
+    {
+        auto& screen = m_test->screens().get<T>(name);
+        if (!QTest::qWaitForWindowExposed(&screen))
+            qWarning("screen not exposed");
+        return screen;
+    }
+    static LabelButton* button(Screen* screen, const QString& caption)
+    {
+        for (LabelButton* each : screen->findChildren<LabelButton*>()) {
+            if (each->caption() == caption)
+                return each;
+        }
+        return nullptr;
+    }
+    NotesViewer* openKeyFacts()
+    {
+        QTest::mouseClick(showPage("scilly1")->Label3(4), Qt::LeftButton);
+        return &exposed<NotesViewer>("teacher");
+    }
+    NotesViewer* openMenuEntry(int entry, const QString& viewer)
+    {
+        m_test->screens().show("intro0");
+        QTest::mouseClick(exposed<Intro0>("intro0").Label2(entry), Qt::LeftButton);
+        return &exposed<NotesViewer>(viewer);
+    }
+    NotesViewer* openAcknowledgments() { return openMenuEntry(19, "teacher"); }
+    NotesViewer* openGuide()
+    {
+        m_test->state().notepage = 3; // the menu starts it on page 1 whatever it was
+        return openMenuEntry(20, "guide");
+    }
+    // The screen image holds the wmf\ drawing, the hidden print image the wmf2\ one.
+    void checkDrawing(NotesViewer& viewer, const QString& file)
+    {
+        QVERIFY(!viewer.Image2->isVisible());
+        if (!m_renders)
+            return;
+        QCOMPARE(viewer.Image1->picture().sizeTwips().width(), drawingWidth(file));
+        QCOMPARE(viewer.Image2->picture().sizeTwips().width(), drawingWidth(file) + 100);
     }
 
     std::unique_ptr<TestProgram> m_test;
+    bool m_renders = false;
 };
 
 QTEST_MAIN(TestTopicPage)

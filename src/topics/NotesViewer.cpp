@@ -1,0 +1,202 @@
+#include "topics/NotesViewer.h"
+
+#include "base/Names.h"
+#include "topics/DrawingPages.h"
+#include "topics/ViewerOpeners.h"
+#include "ui/LabelButton.h"
+#include "ui/Layout.h"
+#include "ui/Program.h"
+#include "ui/Screens.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace bs {
+
+NotesViewer::NotesViewer(Program& program, const QString& formName) : Screen(program, formName)
+{
+    setSizeTwips(12000, 9000);
+
+    Image1 = makeShownPage(this);
+    // The two viewers were drawn apart: the guide's print image lies elsewhere (hidden either way).
+    Image2 = isGuide() ? makePrintPage(this, 120, -240) : makePrintPage(this, 0, 0);
+
+    Label1 = makePageLabel(this, isGuide() ? QStringLiteral("Page 1 of 3") : QString());
+    makeViewerButtons(this, Label3, [this](int index) { Label3_Click(index); });
+    if (isGuide())
+        return;
+
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Animated logo"));
+    placeTwips(Picture1, QRect(8520, 4320, 1800, 1800));
+    Picture1->hide();
+    Picture2 = new PictureBox(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAccessibleName(QStringLiteral("Publisher's logo"));
+    Picture2->setBackColor(QColor(128, 128, 255));
+    placeTwips(Picture2, QRect(8550, 6240, 1800, 1335));
+    Picture2->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(25);
+    connect(Timer1, &QTimer::timeout, this, &NotesViewer::Timer1_Timer);
+}
+
+bool NotesViewer::isGuide() const
+{
+    return formName() == screenName::guide;
+}
+
+int NotesViewer::pageCount() const
+{
+    return isGuide() ? PageCount : program().state.notepages;
+}
+
+void NotesViewer::Form_Load()
+{
+    layoutform(*this);
+    if (isGuide())
+        return; // its opener starts it on page 1
+    ProgramState& state = program().state;
+    if (state.notepages == 1) {
+        // A single page has no page label and no page buttons.
+        Label1->hide();
+        Label3(2)->hide();
+        Label3(3)->hide();
+    }
+    state.notepage = 1;
+    Label1->setText(pageLabel(state.notepage, state.notepages));
+}
+
+void NotesViewer::unloading()
+{
+    if (Timer1)
+        Timer1->stop();
+}
+
+void NotesViewer::Form_MouseMove(Qt::MouseButtons, QPointF)
+{
+    // The guide's buttons have no highlight of their own: once the pointer has crossed the
+    // background they stay transparent for the rest of the visit. The notes' never change.
+    if (isGuide())
+        clearHighlights(Label3);
+}
+
+QString NotesViewer::pageFileName(const QString& key, int page)
+{
+    static const char* const endings[] = {"a.wmf", "b.wmf", "c.wmf"};
+    if (page < 1 || page > 3)
+        return {};
+    return key + QLatin1String(endings[page - 1]);
+}
+
+QString NotesViewer::pageFileName(int guidePage)
+{
+    return QStringLiteral("guide%1.wmf").arg(guidePage);
+}
+
+QString NotesViewer::logoFrameFile(int frame)
+{
+    return (frame < 10 ? QStringLiteral("logo\\quen000") : QStringLiteral("logo\\quen00")) +
+           QString::number(frame) + QStringLiteral(".gif");
+}
+
+void NotesViewer::Label3_Click(int index)
+{
+    ProgramState& state = program().state;
+    switch (index) {
+    case 0:
+        printDrawingPage(program(), Image2->picture());
+        return;
+    case 1:
+        program().screens().unload(formName());
+        return;
+    case 2:
+        state.notepage += 1;
+        Label3(3)->setEnabled(true);
+        updatePage();
+        return;
+    case 3:
+        state.notepage -= 1;
+        Label3(2)->setEnabled(true);
+        updatePage();
+        return;
+    default:
+        return;
+    }
+}
+
+void NotesViewer::updatePage()
+{
+    const int page = program().state.notepage;
+    if (page == pageCount())
+        Label3(2)->setEnabled(false);
+    if (page == 1)
+        Label3(3)->setEnabled(false);
+    const QString file = isGuide() ? pageFileName(page) : pageFileName(program().state.notekey, page);
+    loadDrawingPair(program(), *Image1, *Image2, file);
+    Label1->setText(pageLabel(page, pageCount()));
+}
+
+void NotesViewer::Timer1_Timer()
+{
+    int& frame = program().state.logoframe;
+    frame += 1;
+    if (frame == 20)
+        frame = 0;
+    Picture1->setPicture(program().pictures().load(logoFrameFile(frame)));
+    Picture1->show();
+    Picture2->show();
+}
+
+namespace {
+
+void openNotes(Program& program, int pages, const QString& key, const QString& firstPage)
+{
+    ProgramState& state = program.state;
+    state.notepages = pages;
+    state.notekey = key;
+    auto& viewer = program.screens().get<NotesViewer>(screenName::notes);
+    loadDrawingPair(program, *viewer.Image1, *viewer.Image2, firstPage);
+    program.screens().show(screenName::notes);
+}
+
+} // namespace
+
+void openKeyFacts(Program& program, const QString& key)
+{
+    openNotes(program, 2, key, NotesViewer::pageFileName(key, 1));
+}
+
+void openTeachersNotes(Program& program, const QString& key)
+{
+    openNotes(program, 1, key, key + QStringLiteral(".wmf"));
+}
+
+void openAcknowledgments(Program& program)
+{
+    Screens& screens = program.screens();
+    auto& viewer = screens.get<NotesViewer>(screenName::notes);
+    viewer.Label1->hide();
+    viewer.Label3(2)->hide();
+    viewer.Label3(3)->hide();
+    viewer.Image1->setPicture(program.pictures().load(QStringLiteral("wmf\\acknowledgments.wmf")));
+    viewer.Picture2->setPicture(program.pictures().load(QStringLiteral("logo\\quenlow2.bmp")));
+    viewer.Image2->setPicture(program.pictures().load(QStringLiteral("wmf2\\acknowledgments.wmf")));
+    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.Timer1->start();
+    screens.show(screenName::notes);
+}
+
+void openGuide(Program& program)
+{
+    Screens& screens = program.screens();
+    auto& viewer = screens.get<NotesViewer>(screenName::guide);
+    loadDrawingPair(program, *viewer.Image1, *viewer.Image2, NotesViewer::pageFileName(1));
+    program.state.notepage = 1;
+    screens.show(screenName::guide);
+}
+
+} // namespace bs
