@@ -25,7 +25,6 @@ public:
     void showquest();
     void Label3_Click(int index);
     void Option1_Click(int index);
-    void Label3_MouseMove(int index);
     void Label2_MouseMove() {}
     // Prints the loaded worksheet (questions and answers, no key) on the default printer.
     void Printpage();
