@@ -12,8 +12,8 @@ namespace bs {
 class LabelButton;
 
 // The quiz screen: puts the ten questions of the loaded worksheet one at a time, marks each
-// as the pupil moves on, and at the end scores the quiz, fills the wrong-answers screen and
-// hands over to the results screen. Also prints the worksheet.
+// as the pupil moves on, and at the end scores the quiz and opens the results with the wrong
+// answers (openResults). Also prints the worksheet.
 class Multiple : public Screen
 {
     Q_OBJECT
