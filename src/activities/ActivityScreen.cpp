@@ -3,6 +3,7 @@
 #include "activities/ActivityPart.h"
 #include "base/Names.h"
 #include "base/Twips.h"
+#include "quiz/QuizOpeners.h"
 #include "topicdata/ActivityDefinition.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
@@ -200,13 +201,14 @@ ActivityScreen::ActivityScreen(Program& program, const QString& formName)
         addControl(QStringLiteral("Line1"), Line1);
     }
 
-    const QStringList captions{QStringLiteral("Exit"), QStringLiteral("Start Again"), QStringLiteral("Check Score")};
-    const QList<QRect> places{QRect(10560, 7920, 1245, 495), QRect(3360, 7920, 2565, 495), QRect(6000, 7920, 2565, 495)};
-    for (int k = 0; k < 3; ++k) {
-        LabelButton* button = makeLabelButton(this, element(QStringLiteral("Label3"), k), captions[k], places[k], 15.75);
-        connect(button, &LabelButton::clicked, this, [this, k] { Label3_Click(k); });
-        connect(button, &LabelButton::mouseMoved, this, [this, k] { Label3_MouseMove(k); });
-        Label3.add(k, button);
+    makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
+                       {{0, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {1, QStringLiteral("Start Again"), QRect(3360, 7920, 2565, 495)},
+                        {2, QStringLiteral("Check Score"), QRect(6000, 7920, 2565, 495)}},
+                       [this](int index) { Label3_Click(index); });
+    // Named as the rest of the screen's controls, as its stacking order names them.
+    for (const auto& [k, button] : Label3) {
+        button->setObjectName(element(QStringLiteral("Label3"), k));
         addControl(button->objectName(), button);
     }
     Label3(2)->hide();
@@ -313,8 +315,8 @@ void ActivityScreen::Label3_Click(int Index)
         Label3(2)->hide();
         break;
     case 2:
-        state.score = m_engine.score();
-        handOverScore();
+        // Out of this activity's items, also when a quiz opened meanwhile has set outof to 10.
+        openResults(program(), m_engine.score(), m_engine.count());
         break;
     default:
         break;
@@ -322,28 +324,9 @@ void ActivityScreen::Label3_Click(int Index)
     program().playCue(cue::click);
 }
 
-void ActivityScreen::handOverScore()
-{
-    // A quiz opened meanwhile from the topic page beneath sets outof to 10: the result must
-    // still be out of this activity's items.
-    program().state.outof = m_engine.count();
-    Screens& screens = program().screens();
-    if (!screens.isRegistered(screenName::results))
-        return;
-    // The results screen states the score it loads with, so a second check loads it afresh.
-    screens.unload(screenName::results);
-    screens.show(screenName::results);
-}
-
-void ActivityScreen::Label3_MouseMove(int Index)
-{
-    Label3(Index)->setOpaque(true);
-}
-
 void ActivityScreen::Form_MouseMove(Qt::MouseButtons, QPointF)
 {
-    for (int k = 0; k < 3; ++k)
-        Label3(k)->setOpaque(false);
+    clearHighlights(Label3);
 }
 
 bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)

@@ -41,7 +41,6 @@ public:
     void Label2_MouseMove(int Index, int Button, float X, float Y);
     void Label2_MouseUp(int Index);
     void Label3_Click(int Index);
-    void Label3_MouseMove(int Index);
 
     // Picks item i up to be placed without dragging (-1: none); puts it where box `part`
     // lies: a target box Label1(j) or a home slot Label4(j).
@@ -84,7 +83,6 @@ private:
     void fitCaption(QLabel* label, const FontSpec& font);
     void placeItem(int i);
     void applyStacking();
-    void handOverScore();
     bool itemMouseEvent(int index, QEvent* event);
     bool partKeyEvent(QWidget* part, QKeyEvent* event);
     void partPressed(QWidget* part);

@@ -1,8 +1,7 @@
 #include "quiz/Multiple.h"
 
 #include "base/Names.h"
-#include "quiz/Welldone.h"
-#include "quiz/Wrong.h"
+#include "quiz/QuizOpeners.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
 #include "ui/Program.h"
@@ -77,22 +76,12 @@ Multiple::Multiple(Program& program, const QString& formName)
     Picture1->setAccessibleName(QStringLiteral("Quiz picture"));
     placeTwips(Picture1, QRect(6840, 240, 855, 615));
 
-    const struct {
-        QString caption;
-        QRect twips;
-    } buttons[] = {
-        {QStringLiteral("<< Previous Question"), QRect(2040, 7920, 3765, 495)},
-        {QStringLiteral("Next Question >>"), QRect(6000, 7920, 3765, 495)},
-        {QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
-        {QStringLiteral("Print Worksheet"), QRect(7920, 1920, 3045, 495)},
-    };
-    for (int i = 0; i < 4; ++i) {
-        LabelButton* button =
-            makeLabelButton(this, QStringLiteral("Label3_%1").arg(i), buttons[i].caption, buttons[i].twips, 15.75);
-        Label3.add(i, button);
-        connect(button, &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        connect(button, &LabelButton::mouseMoved, this, [this, i] { Label3_MouseMove(i); });
-    }
+    makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
+                       {{0, QStringLiteral("<< Previous Question"), QRect(2040, 7920, 3765, 495)},
+                        {1, QStringLiteral("Next Question >>"), QRect(6000, 7920, 3765, 495)},
+                        {2, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {3, QStringLiteral("Print Worksheet"), QRect(7920, 1920, 3045, 495)}},
+                       [this](int index) { Label3_Click(index); });
     Label3(0)->hide();
 }
 
@@ -176,33 +165,19 @@ void Multiple::Label3_Click(int index)
 
 void Multiple::scoreQuiz()
 {
-    ProgramState& state = program().state;
-    Screens& screens = program().screens();
-    // A results or wrong-answers screen left open from an earlier result would keep its old
-    // score and lines: every result starts from fresh screens.
-    screens.unload(screenName::wrongAnswers);
-    screens.unload(screenName::results);
-
-    auto& wrong = screens.get<Wrong>(screenName::wrongAnswers);
+    const ProgramState& state = program().state;
+    // Counted on from the shared score (an activity checked meanwhile leaves its own there),
+    // which pushes as many wrong lines off the top of the list.
+    int score = state.score;
+    QStringList wrongLines;
     for (int i = 1; i <= 10; ++i) {
-        state.score = state.score + state.mark[i];
-        if (state.mark[i] == 0) {
-            const int k = (i - 1) - state.score;
-            if (QLabel* line = wrong.Label2(k)) {
-                line->setText(numberText(i) + QStringLiteral(". ") + state.question[i]);
-                line->show();
-            }
-        }
+        score += state.mark[i];
+        if (state.mark[i] == 0 && (i - 1) - score >= 0)
+            wrongLines.append(numberText(i) + QStringLiteral(". ") + state.question[i]);
     }
-    state.certtitle = Label5->text();
-    wrong.Label6->setText(Label6->text());
-
-    auto& welldone = screens.get<Welldone>(screenName::results);
-    welldone.Label6->hide();
-    welldone.Label5->show();
-    welldone.Label3(0)->show();
-    screens.show(screenName::results);
-    screens.unload(formName());
+    const QuizOutcome outcome{Label5->text(), Label6->text(), wrongLines};
+    openResults(program(), score, state.outof, &outcome);
+    program().screens().unload(formName());
 }
 
 void Multiple::Option1_Click(int)
@@ -210,15 +185,9 @@ void Multiple::Option1_Click(int)
     program().playCue(cue::typeKey);
 }
 
-void Multiple::Label3_MouseMove(int index)
-{
-    Label3(index)->setOpaque(true);
-}
-
 void Multiple::Form_MouseMove(Qt::MouseButtons, QPointF)
 {
-    for (int i = 0; i <= 3; ++i)
-        Label3(i)->setOpaque(false);
+    clearHighlights(Label3);
 }
 
 } // namespace bs

@@ -12,8 +12,8 @@ namespace bs {
 class LabelButton;
 
 // The quiz screen: puts the ten questions of the loaded worksheet one at a time, marks each
-// as the pupil moves on, and at the end scores the quiz, fills the wrong-answers screen and
-// hands over to the results screen. Also prints the worksheet.
+// as the pupil moves on, and at the end scores the quiz and opens the results with the wrong
+// answers (openResults). Also prints the worksheet.
 class Multiple : public Screen
 {
     Q_OBJECT
@@ -25,7 +25,6 @@ public:
     void showquest();
     void Label3_Click(int index);
     void Option1_Click(int index);
-    void Label3_MouseMove(int index);
     void Label2_MouseMove() {}
     // Prints the loaded worksheet (questions and answers, no key) on the default printer.
     void Printpage();

@@ -44,17 +44,11 @@ Welldone::Welldone(Program& program, const QString& formName)
     Picture1->setAccessibleName(QStringLiteral("Brellinshore picture"));
     placeTwips(Picture1, QRect(5880, 1440, 4800, 3600));
 
-    LabelButton* first = makeLabelButton(this, QStringLiteral("Label3_0"), QStringLiteral("Check Wrong Answers"),
-                                         QRect(240, 1800, 3765, 495), 15.75);
-    first->hide();
-    LabelButton* exit =
-        makeLabelButton(this, QStringLiteral("Label3_1"), QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 15.75);
-    Label3.add(0, first);
-    Label3.add(1, exit);
-    for (int i = 0; i <= 1; ++i) {
-        connect(Label3(i), &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        connect(Label3(i), &LabelButton::mouseMoved, this, [this, i] { Label3_MouseMove(i); });
-    }
+    makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
+                       {{0, QStringLiteral("Check Wrong Answers"), QRect(240, 1800, 3765, 495)},
+                        {1, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)}},
+                       [this](int index) { Label3_Click(index); });
+    Label3(0)->hide();
 
     Label1 = makeLabel(this, QStringLiteral("Label1"),
                        QStringLiteral("Excellent work you have completed this task successfully"),
@@ -168,15 +162,9 @@ void Welldone::Label3_Click(int index)
     program().playCue(cue::click);
 }
 
-void Welldone::Label3_MouseMove(int index)
-{
-    Label3(index)->setOpaque(true);
-}
-
 void Welldone::Form_MouseMove(Qt::MouseButtons, QPointF)
 {
-    for (int i = 0; i <= 1; ++i)
-        Label3(i)->setOpaque(false);
+    clearHighlights(Label3);
 }
 
 } // namespace bs

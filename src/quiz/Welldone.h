@@ -29,7 +29,6 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
     // Prints the certificate with the pupil's name from the name box.
     void Printpage();
 

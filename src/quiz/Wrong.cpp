@@ -31,10 +31,9 @@ Wrong::Wrong(Program& program, const QString& formName)
     }
     Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Read the Key Facts and try again."),
                        QRect(0, 7920, 12000, 540), uiFont(tahoma, 20.25, true), yellow, centred);
-    LabelButton* exit =
-        makeLabelButton(this, QStringLiteral("Label3_1"), QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 15.75);
-    Label3.add(1, exit);
-    connect(exit, &LabelButton::clicked, this, [this] { Label3_Click(1); });
+    makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
+                       {{1, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)}},
+                       [this](int index) { Label3_Click(index); }, Hover::LeavesAlone);
 }
 
 void Wrong::Form_Load()

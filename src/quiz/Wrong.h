@@ -9,7 +9,7 @@ namespace bs {
 
 class LabelButton;
 
-// The wrong-answers screen: the quiz fills its lines while scoring, the results screen shows
+// The wrong-answers screen: openResults fills its lines for a quiz, the results screen shows
 // it. Its "Exit" closes the results screen too.
 class Wrong : public Screen
 {
