@@ -57,7 +57,13 @@ public:
     bool isLoaded(const QString& formName) const { return m_loaded.contains(formName); }
     // The loaded screen, or nullptr; never loads.
     Screen* loaded(const QString& formName) const { return m_loaded.value(formName); }
-    QStringList loadedNames() const { return m_loaded.keys(); }
+    // In name order, so that a list of them reads the same in every run.
+    QStringList loadedNames() const
+    {
+        QStringList names = m_loaded.keys();
+        names.sort();
+        return names;
+    }
 
     // Unloads every screen.
     void closeAll();
