@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -72,29 +71,20 @@ private Q_SLOTS:
         QFETCH(double, left);
         m_test->writeContent("images/stmary.jpg", test::imageBytes(QSize(width, 300), "JPEG"));
         TopicPage* page = showPage("scilly1");
+        QScrollBar* bar = page->HScroll1;
         QCOMPARE(page->Image1->leftTwips(), (width * 15 - 12000) * -0.5);
-        page->HScroll1->setValue(value);
+        const QPoint thumb = bar->rect().center(),
+                     dragged = thumb - QPoint(60, 0); // at 50, the thumb is central
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        QMouseEvent drag(QEvent::MouseMove, dragged, bar->mapToGlobal(dragged), Qt::NoButton, Qt::LeftButton,
+                         {});
+        QApplication::sendEvent(bar, &drag);
+        QVERIFY(bar->value() < 50);
+        QCOMPARE(page->Image1->leftTwips(), (width * 15 - 12000) * -bar->value() / 100.0);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, dragged);
+        bar->setValue(value);
         QCOMPARE(page->Image1->leftTwips(), left);
         QCOMPARE(page->Image1->pos(), QPoint(toPixels(left), toPixels(1440)));
-        QScrollBar* bar = page->HScroll1;
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = Qt::Horizontal;
-        option.maximum = 100;
-        option.sliderPosition = option.sliderValue = bar->value();
-        option.pageStep = 10;
-        const QPoint thumb =
-            bar->style()
-                ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
-                .center();
-        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
-        QMouseEvent drag(QEvent::MouseMove, QPointF(thumb - QPoint(60, 0)),
-                         bar->mapToGlobal(QPointF(thumb - QPoint(60, 0))), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(bar, &drag);
-        QVERIFY(bar->value() < value);
-        QCOMPARE(page->Image1->leftTwips(), (width * 15 - 12000) * -bar->value() / 100.0);
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb - QPoint(60, 0));
         QVERIFY(m_test->sound().played.isEmpty());
     }
 
@@ -107,26 +97,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("drawing");
         QTest::addColumn<QString>("pageLabel"); // empty: none shown
-        QTest::newRow("key facts") << "scilly1"
-                                   << "Key Facts"
-                                   << "teacher"
-                                   << "key scilly1a.wmf"
-                                   << "Page 1 of 2";
-        QTest::newRow("teacher's notes") << "scilly2"
-                                         << "Teacher's Notes"
-                                         << "teacher"
-                                         << "scilly2.wmf"
-                                         << "";
-        QTest::newRow("labelling") << "scilly1"
-                                   << "Labelling Activity"
-                                   << "scilly1lab"
-                                   << ""
-                                   << "";
-        QTest::newRow("ordering") << "scilly2"
-                                  << "Ordering Activity"
-                                  << "scilly2ord"
-                                  << ""
-                                  << "";
+        auto add = [](const char* name, QString form, QString caption, QString opened, QString drawing = {},
+                      QString pageLabel = {}) {
+            QTest::newRow(name) << form << caption << opened << drawing << pageLabel;
+        };
+        add("key facts", "scilly1", "Key Facts", "teacher", "key scilly1a.wmf", "Page 1 of 2");
+        add("teacher's notes", "scilly2", "Teacher's Notes", "teacher", "scilly2.wmf");
+        add("labelling", "scilly1", "Labelling Activity", "scilly1lab");
+        add("ordering", "scilly2", "Ordering Activity", "scilly2ord");
     }
     void buttonsOpenTheirScreens()
     {
