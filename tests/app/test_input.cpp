@@ -21,10 +21,7 @@ using namespace bs;
 
 namespace {
 
-QWidget* focused()
-{
-    return QApplication::focusWidget();
-}
+const auto focused = [] { return QApplication::focusWidget(); };
 
 // A key as the pupil presses it: to whatever has the focus in the active screen.
 void press(Qt::Key key)
@@ -44,11 +41,10 @@ void tabTo(QWidget* control)
 
 QAbstractButton* button(Screen& screen, const QString& caption)
 {
-    for (QAbstractButton* candidate : screen.findChildren<QAbstractButton*>()) {
-        if (candidate->text() == caption && candidate->isVisible())
-            return candidate;
-    }
-    return nullptr;
+    const auto all = screen.findChildren<QAbstractButton*>();
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](auto* b) { return b->text() == caption && b->isVisible(); });
+    return found == all.end() ? nullptr : *found;
 }
 
 // What a pupil can tell apart after an action: the screens shown and the cues heard.
@@ -84,17 +80,12 @@ Screen& fullMarks(TestProgram& test)
     return test.screens().touch("Welldone");
 }
 
-enum HoverRule
-{
-    Highlights,
-    ClearsOnly,
-    LeavesAlone
-};
+constexpr int Highlights = 0, ClearsOnly = 1, LeavesAlone = 2; // how a screen's buttons answer the pointer
 
-void row(const char* name, const Opener& open, const QString& hovered, const QString& other, HoverRule rule,
+void row(const char* name, const Opener& open, const QString& hovered, const QString& other, int rule,
          const QString& exit = "Exit")
 {
-    QTest::newRow(name) << open << hovered << other << int(rule) << exit;
+    QTest::newRow(name) << open << hovered << other << rule << exit;
 }
 
 } // namespace
@@ -222,18 +213,13 @@ private Q_SLOTS:
         QCOMPARE(focused(), menu.Option1); // the sound switch is one stop; then round again
         press(Qt::Key_Tab);
         QCOMPARE(focused(), menu.Label2(15));
-        const struct
-        {
-            int from;
-            Qt::Key key;
-            int to;
-        } moves[] = {{15, Qt::Key_Down, 0},   {0, Qt::Key_Right, 5}, {10, Qt::Key_Left, 5},
-                     {3, Qt::Key_Down, 19},   {8, Qt::Key_Down, 17}, {15, Qt::Key_Up, 20},
-                     {19, Qt::Key_Right, 17}, {16, Qt::Key_Up, 13}};
+        const int moves[][3] = {{15, Qt::Key_Down, 0},   {0, Qt::Key_Right, 5}, {10, Qt::Key_Left, 5},
+                                {3, Qt::Key_Down, 19},   {8, Qt::Key_Down, 17}, {15, Qt::Key_Up, 20},
+                                {19, Qt::Key_Right, 17}, {16, Qt::Key_Up, 13}};
         for (const auto& move : moves) {
-            menu.Label2(move.from)->setFocus();
-            press(move.key);
-            QVERIFY2(focused() == menu.Label2(move.to), qPrintable(QString("from %1").arg(move.from)));
+            menu.Label2(move[0])->setFocus();
+            press(Qt::Key(move[1]));
+            QVERIFY2(focused() == menu.Label2(move[2]), qPrintable(QString("from %1").arg(move[0])));
         }
         QVERIFY(m_test->sound().played.isEmpty());
     }
