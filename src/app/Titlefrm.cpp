@@ -8,6 +8,7 @@
 #include "ui/Program.h"
 #include "ui/Screens.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -88,13 +89,36 @@ void Titlefrm::Form_Load()
     const QSizeF screen = program().display().screenSizeTwips();
     setTopTwips(screen.height() / 2 - heightTwips() / 2);
     setLeftTwips(screen.width() / 2 - widthTwips() / 2);
-    program().screens().show(screenName::backdrop);
     if (loadTitlePicture())
         return;
     // A missing title picture: the screen still comes up, laid out like the others.
     layoutform(*this);
     Frame1->raise();
     loadTitlePicture();
+}
+
+// The backdrop comes up once the title screen has painted, so the pupil sees the title
+// screen as early as possible (the backdrop fills the whole screen: a costly first paint).
+bool Titlefrm::event(QEvent* event)
+{
+    const bool handled = Screen::event(event);
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QMetaObject::invokeMethod(this, &Titlefrm::showBackdrop, Qt::QueuedConnection);
+    }
+    return handled;
+}
+
+void Titlefrm::showBackdrop()
+{
+    Screens& screens = program().screens();
+    if (screens.isLoaded(screenName::backdrop))
+        return;
+    screens.show(screenName::backdrop);
+    keepAboveBackdrop();
+    raise();
+    if (isVisible())
+        activateWindow(); // the keyboard stays with the title screen
 }
 
 QAbstractButton* Titlefrm::escapeButton() const
@@ -104,7 +128,9 @@ QAbstractButton* Titlefrm::escapeButton() const
 
 void Titlefrm::Command1_Click()
 {
-    registerFonts(); // the start registers them at the first paint, which may not have come yet
+    // The start does these at the first paint, which may not have come yet.
+    registerFonts();
+    showBackdrop();
     Screens& screens = program().screens();
     if (screens.isRegistered(screenName::menu))
         screens.show(screenName::menu);

@@ -34,11 +34,15 @@ public:
     QLabel* Label2;
 
 protected:
+    bool event(QEvent* event) override;
     // At start Escape does nothing (Exit ends the program); as the leaving screen it cancels.
     QAbstractButton* escapeButton() const override;
 
 private:
     bool loadTitlePicture();
+    void showBackdrop();
+
+    bool m_painted = false;
 };
 
 // The main menu's "Exit": the title screen again as the leaving screen, "Cancel" its first button.

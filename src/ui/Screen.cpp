@@ -148,15 +148,18 @@ void Screen::keyPressEvent(QKeyEvent* event)
 void Screen::showEvent(QShowEvent* event)
 {
     prepareControls();
-    // Transient for the backdrop: the window manager keeps every screen above it, also
-    // when the pupil clicks on the backdrop.
-    if (m_formName != QLatin1String("Grey")) {
-        if (Screen* grey = m_program.screens().loaded(screenName::backdrop)) {
-            if (QWindow* own = windowHandle(); own && grey->windowHandle())
-                own->setTransientParent(grey->windowHandle());
-        }
-    }
+    keepAboveBackdrop();
     QWidget::showEvent(event);
+}
+
+void Screen::keepAboveBackdrop()
+{
+    if (m_formName == screenName::backdrop)
+        return;
+    if (Screen* backdrop = m_program.screens().loaded(screenName::backdrop)) {
+        if (QWindow* own = windowHandle(); own && backdrop->windowHandle())
+            own->setTransientParent(backdrop->windowHandle());
+    }
 }
 
 void Screen::setLeftTwips(double twips)

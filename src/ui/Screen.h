@@ -38,6 +38,9 @@ public:
 
     // Shows the screen, modeless, above the backdrop.
     virtual void showScreen();
+    // Makes the screen transient for the backdrop, if the backdrop is up, so the window
+    // manager keeps it above the backdrop, also when the pupil clicks on the backdrop.
+    void keepAboveBackdrop();
 
     // Position in twips on the screen, applied as computed (negative on small screens).
     double leftTwips() const { return m_leftTwips; }

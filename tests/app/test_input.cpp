@@ -65,6 +65,8 @@ Opener showing(const QString& form, const QString& from = {}, const QString& cap
         test.screens().show(from.isEmpty() ? form : from);
         if (!from.isEmpty())
             QTest::mouseClick(button(test.screens().touch(from), caption), Qt::LeftButton);
+        else if (form == "Titlefrm") // the backdrop follows the title screen's first paint
+            (void)QTest::qWaitFor([&] { return test.screens().isLoaded("Grey"); });
         return test.screens().touch(form);
     };
 }
