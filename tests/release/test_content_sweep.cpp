@@ -2,8 +2,8 @@
 // of a tour of the program that reads it: the screens still come up as they should, with an
 // empty box where a picture could not be read and the program's own message where a file it
 // must read is unusable. Which part reads a file is a short table by folder and by what each
-// topic names; a first run on intact content checks that each file is really read (or played)
-// by a part the table gives it, so that no file goes unswept. A missing picture and one of
+// topic names; a first run on intact content checks that each file is really read by a part
+// the table gives it, so that no file goes unswept. A missing picture and one of
 // noise both load as an empty picture (checked for every picture on the loader itself), so the
 // tour shows pictures cut short or of noise; the other files get all three kinds of damage.
 #include "activities/ActivityScreen.h"
@@ -48,13 +48,7 @@ using namespace bs;
 
 namespace {
 
-enum class Damage
-{
-    None,
-    Deleted,
-    Truncated,
-    Garbage
-};
+constexpr int Intact = 0, Deleted = 1, Truncated = 2, Garbage = 3; // kinds of damage
 const char* const damageNames[] = {"intact", "deleted", "truncated", "garbage"};
 const QString menuPicture = QStringLiteral("Images\\brellinshoresm.jpg");
 
@@ -113,28 +107,28 @@ QStringList partsUsing(const QString& file)
     return parts;
 }
 
-void damageFile(const QString& path, Damage damage)
+void damageFile(const QString& path, int damage)
 {
     QFile file(path);
     QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     file.close();
     QFile::remove(path); // never writes through a link to the template
-    if (damage == Damage::Truncated)
+    if (damage == Truncated)
         bytes.truncate(bytes.size() / 2);
-    if (damage == Damage::Garbage) { // noise of the file's own length, the same on every run
+    if (damage == Garbage) { // noise of the file's own length, the same on every run
         QRandomGenerator noise(20260);
         bytes.resize(std::max<qsizetype>(bytes.size(), 16));
         for (char& byte : bytes)
             byte = char(noise.bounded(256));
     }
-    if (damage != Damage::Deleted && file.open(QIODevice::WriteOnly))
+    if (damage != Deleted && file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
 
 // One part of the tour: a program on a copy of content/ with at most one file damaged.
 struct Tour
 {
-    Tour(const QString& templateRoot, const QStringList& files, const QString& damagedFile, Damage damage)
+    Tour(const QString& templateRoot, const QStringList& files, const QString& damagedFile, int damage)
         : damagedFile(damagedFile), damage(damage)
     {
         for (const QString& file : files) { // the program writes only under multiple/: the rest are links
@@ -143,7 +137,7 @@ struct Tour
             if (file.startsWith(u"multiple/") || ::link(qPrintable(from), qPrintable(to)) != 0)
                 QFile::copy(from, to);
         }
-        if (damage != Damage::None)
+        if (damage != Intact)
             damageFile(test.contentRoot() + u'/' + damagedFile, damage);
     }
     ProgramState& state() { return test.state(); }
@@ -156,10 +150,10 @@ struct Tour
     QStringList& messages() { return test.dialogs().messages; }
 
     // The damage done to the file a content path names ("images\stmary.jpg").
-    Damage damageOf(const QString& contentPath)
+    int damageOf(const QString& contentPath)
     {
         const QString path = QDir::cleanPath(test.program().content().resolve(contentPath));
-        return path == QDir::cleanPath(test.contentRoot() + u'/' + damagedFile) ? damage : Damage::None;
+        return path == QDir::cleanPath(test.contentRoot() + u'/' + damagedFile) ? damage : Intact;
     }
 
     // A box shows what the program's loader makes of the file: nothing for a missing file or
@@ -169,16 +163,16 @@ struct Tour
         const Picture fromFile = test.program().pictures().load(contentPath);
         QVERIFY2(shown.isNull() == fromFile.isNull() && shown.sizeTwips() == fromFile.sizeTwips(),
                  qPrintable(contentPath));
-        const Damage damage = damageOf(contentPath);
-        if (damage == Damage::Deleted || damage == Damage::Garbage)
+        const int damage = damageOf(contentPath);
+        if (damage == Deleted || damage == Garbage)
             QVERIFY2(shown.isNull(), qPrintable(contentPath + QStringLiteral(" should leave its box empty")));
-        if (damage == Damage::None && !contentPath.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
+        if (damage == Intact && !contentPath.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
             QVERIFY2(!shown.isNull(), qPrintable(contentPath + QStringLiteral(" should show")));
     }
 
     TestProgram test;
     QString damagedFile;
-    Damage damage;
+    int damage;
 };
 
 using Parts = std::map<QString, std::function<void(Tour&)>>;
@@ -267,7 +261,7 @@ void takeQuiz(Tour& tour, const Topic& topic, bool rightly)
 {
     tour.messages().clear();
     STEP(click(tour.get<TopicPage>(topic.formName).Label3(0)));
-    if (tour.damageOf(topic.worksheet) != Damage::None) {
+    if (tour.damageOf(topic.worksheet) != Intact) {
         QCOMPARE(tour.messages(), QStringList{QStringLiteral("This worksheet seems to be corrupted.")});
         QVERIFY(!tour.loaded(screenName::quiz) && tour.state().worktitle.isEmpty());
         return;
@@ -315,7 +309,7 @@ void doActivity(Tour& tour, const QString& formName)
 void topicTour(Tour& tour, const Topic& topic, int parts)
 {
     STEP(click(openMenu(tour).Label2(Intro0::topicEntry(topic.place, topic.topic))));
-    if (tour.damageOf(QStringLiteral("topics/") + topic.formName + QStringLiteral(".json")) != Damage::None) {
+    if (tour.damageOf(QStringLiteral("topics/") + topic.formName + QStringLiteral(".json")) != Intact) {
         QCOMPARE(tour.messages().value(0),
                  Intro0::topicNotOpenedMessage(topic.place + QStringLiteral(": ") + topic.topic));
         QVERIFY(!tour.loaded(topic.formName) && tour.shown(screenName::menu));
@@ -332,7 +326,6 @@ void topicTour(Tour& tour, const Topic& topic, int parts)
         auto* viewer = &tour.get<Teacher>(screenName::notes);
         STEP(checkViewerPage(tour, *viewer, Teacher::pageFileName(topic.keyFactsKey, 1)));
         STEP(click(viewer->Label3(2)));
-        QCOMPARE(viewer->Label1->text(), QStringLiteral("Page 2 of 2"));
         STEP(checkViewerPage(tour, *viewer, Teacher::pageFileName(topic.keyFactsKey, 2)));
         STEP(click(viewer->Label3(1)));
         STEP(click(page.Label3(5))); // Teacher's Notes
@@ -398,10 +391,10 @@ void wizardAndCatalogue(Tour& tour)
     STEP(click(wizard.Label3(1)));
     const QStringList messages = tour.messages();
     QVERIFY(QFileInfo::exists(tour.test.contentRoot() + QStringLiteral("/multiple/Sweep Worksheet.txt")));
-    const Damage catalogueDamage = tour.damageOf(QStringLiteral("multiple\\track.txt"));
+    const int catalogueDamage = tour.damageOf(QStringLiteral("multiple\\track.txt"));
     const bool catalogued = messages == QStringList{QStringLiteral("Your worksheet has been saved.")};
-    if (catalogueDamage != Damage::Truncated)
-        QCOMPARE(messages.value(0), catalogueDamage == Damage::None
+    if (catalogueDamage != Truncated)
+        QCOMPARE(messages.value(0), catalogueDamage == Intact
                                         ? QStringLiteral("Your worksheet has been saved.")
                                         : QStringLiteral("There was a problem saving your worksheet"));
     STEP(click(wizard.Label3(0)));
@@ -467,14 +460,15 @@ private Q_SLOTS:
         m_parts = tourParts();
     }
 
-    // Each file is read (by its access time) or played by a part the table gives it; so none goes unswept,
-    // and the table is right.
+    // Each file but the sounds is read (by its access time) by a part the table gives it; so none
+    // goes unswept, and the table is right.
     void everyFileIsUsedOnTheTour()
     {
         const QDateTime longAgo(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
-        QSet<QString> used;
+        QStringList unused = m_files.filter(QRegularExpression(QStringLiteral("^(?!wav/)")));
+        const qsizetype files = unused.size();
         for (const auto& [name, run] : m_parts) {
-            Tour tour(m_template.path(), m_files, QString(), Damage::None);
+            Tour tour(m_template.path(), m_files, QString(), Intact);
             for (const QString& file : std::as_const(m_files)) {
                 QFile copy(tour.test.contentRoot() + u'/' + file);
                 QVERIFY(copy.open(QIODevice::ReadWrite) &&
@@ -484,20 +478,15 @@ private Q_SLOTS:
             run(tour);
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("the tour fails on intact content: ") + name));
-            for (const QString& file : std::as_const(m_files)) {
-                const bool read =
-                    QFileInfo(tour.test.contentRoot() + u'/' + file).lastRead() > longAgo.addDays(1);
-                if (read && partsUsing(file).contains(name))
-                    used.insert(file);
-            }
+            unused.removeIf([&](const QString& file) {
+                const QFileInfo copy(tour.test.contentRoot() + u'/' + file);
+                return copy.lastRead() > longAgo.addDays(1) && partsUsing(file).contains(name);
+            });
         }
-        if (used.isEmpty())
+        if (unused.size() == files)
             QSKIP("this file system keeps no access times");
-        QStringList unused = m_files;
-        unused.removeIf(
-            [&used](const QString& file) { return used.contains(file) || file.startsWith(u"wav/"); });
         QVERIFY2(unused.isEmpty(),
-                 qPrintable(QStringLiteral("no part of the tour that the table names uses: ") +
+                 qPrintable(QStringLiteral("no part of the tour that the table names reads: ") +
                             unused.join(u", ")));
     }
 
@@ -529,7 +518,7 @@ private Q_SLOTS:
         QStringList parts = partsUsing(file);
         for (const auto& [name, run] : m_parts)
             if (parts.isEmpty() || parts.contains(name)) { // a file the table misses gets the whole tour
-                Tour tour(m_template.path(), m_files, file, Damage(damage));
+                Tour tour(m_template.path(), m_files, file, damage);
                 run(tour);
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(QStringLiteral("in the tour's part: ") + name));
@@ -545,9 +534,9 @@ private Q_SLOTS:
                 QTemporaryDir folder;
                 QDir().mkpath(QFileInfo(folder.filePath(file)).path());
                 QVERIFY(QFile::copy(m_template.filePath(file), folder.filePath(file)));
-                damageFile(folder.filePath(file), Damage(damage));
+                damageFile(folder.filePath(file), damage);
                 const Picture picture = Pictures(Content(folder.path())).load(file);
-                QVERIFY2(picture.isNull() || Damage(damage) == Damage::Truncated,
+                QVERIFY2(picture.isNull() || damage == Truncated,
                          qPrintable(file + u' ' + QLatin1String(damageNames[damage])));
                 QImage canvas(400, 300, QImage::Format_ARGB32_Premultiplied);
                 QPainter painter(&canvas);
@@ -570,7 +559,7 @@ private Q_SLOTS:
                             .arg(QFileInfo(file).completeBaseName(), QLatin1String(damageNames[damage]));
                 const QString path = folder.filePath(cues.last()).replace(u'\\', u'/');
                 QVERIFY(QFile::copy(m_template.filePath(file), path));
-                damageFile(path, Damage(damage));
+                damageFile(path, damage);
             }
         std::unique_ptr<SoundPlayer> player = makeRealSoundPlayer(folder.path());
         player->preload(cues.mid(0, 3));
@@ -580,7 +569,7 @@ private Q_SLOTS:
             player->play(cue);
         // Until the sound system has read every file of noise (the player shares the decoded
         // samples with any other effect of the file); a WAV cut short never finishes.
-        for (const QString& cue : cues.filter(QLatin1String(damageNames[int(Damage::Garbage)]))) {
+        for (const QString& cue : cues.filter(QLatin1String(damageNames[Garbage]))) {
             QSoundEffect probe;
             probe.setSource(QUrl::fromLocalFile(folder.filePath(cue).replace(u'\\', u'/')));
             QTRY_VERIFY_WITH_TIMEOUT(probe.status() != QSoundEffect::Loading, 20000);
