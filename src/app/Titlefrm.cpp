@@ -77,24 +77,19 @@ Titlefrm::Titlefrm(Program& program, const QString& formName) : Screen(program, 
                        Qt::AlignHCenter | Qt::AlignTop);
 }
 
-bool Titlefrm::loadTitlePicture()
-{
-    Picture picture = program().pictures().load(titlePicture);
-    Picture1->setPicture(picture);
-    return !picture.isNull();
-}
-
 void Titlefrm::Form_Load()
 {
     const QSizeF screen = program().display().screenSizeTwips();
     setTopTwips(screen.height() / 2 - heightTwips() / 2);
     setLeftTwips(screen.width() / 2 - widthTwips() / 2);
-    if (loadTitlePicture())
+    if (program().content().exists(titlePicture)) {
+        // Decoded on a second core while the title screen's fonts load.
+        Picture1->setPictureLoadedMeanwhile([&pictures = program().pictures()] { return pictures.load(titlePicture); });
         return;
+    }
     // A missing title picture: the screen still comes up, laid out like the others.
     layoutform(*this);
     Frame1->raise();
-    loadTitlePicture();
 }
 
 // The backdrop comes up once the title screen has painted, so the pupil sees the title

@@ -39,7 +39,6 @@ protected:
     QAbstractButton* escapeButton() const override;
 
 private:
-    bool loadTitlePicture();
     void showBackdrop();
 
     bool m_painted = false;

@@ -156,9 +156,24 @@ PictureBox::PictureBox(QWidget* parent)
     setAutoFillBackground(true);
 }
 
+const Picture& PictureBox::picture() const
+{
+    if (m_loading.valid())
+        m_picture = std::exchange(m_loading, {}).get();
+    return m_picture;
+}
+
 void PictureBox::setPicture(Picture picture)
 {
+    m_loading = {};
     m_picture = std::move(picture);
+    update();
+}
+
+void PictureBox::setPictureLoadedMeanwhile(std::function<Picture()> load)
+{
+    m_picture = {};
+    m_loading = std::async(std::launch::async, std::move(load)).share();
     update();
 }
 
@@ -176,11 +191,12 @@ void PictureBox::setBackColor(const QColor& color)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    const Picture& shown = picture();
+    if (shown.isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(m_picture.sizePixels())));
+    shown.draw(painter, QRectF(QPointF(0, 0), QSizeF(shown.sizePixels())));
 }
 
 } // namespace bs

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <future>
 #include <map>
 #include <vector>
 
@@ -125,8 +126,11 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    const Picture& picture() const { return m_picture; }
+    const Picture& picture() const;
     void setPicture(Picture picture);
+    // Loads the picture on another thread, so that it decodes while the screen builds and
+    // paints its text; the box waits for it when it first needs it.
+    void setPictureLoadedMeanwhile(std::function<Picture()> load);
     QColor backColor() const;
     void setBackColor(const QColor& color);
 
@@ -134,7 +138,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Picture m_picture;
+    mutable Picture m_picture;
+    mutable std::shared_future<Picture> m_loading;
 };
 
 } // namespace bs
