@@ -19,8 +19,7 @@
 #include "quiz/Welldone.h"
 #include "quiz/Wrong.h"
 #include "support/TestProgram.h"
-#include "topics/Guide.h"
-#include "topics/Teacher.h"
+#include "topics/NotesViewer.h"
 #include "topics/TopicPage.h"
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
@@ -323,13 +322,13 @@ void topicTour(Tour& tour, const Topic& topic, int parts)
     QCOMPARE(page.Image1->leftTwips(), 12000 - page.Image1->widthTwips());
     if (parts & Notes) {
         STEP(click(page.Label3(4))); // Key Facts, two pages
-        auto* viewer = &tour.get<Teacher>(screenName::notes);
-        STEP(checkViewerPage(tour, *viewer, Teacher::pageFileName(topic.keyFactsKey, 1)));
+        auto* viewer = &tour.get<NotesViewer>(screenName::notes);
+        STEP(checkViewerPage(tour, *viewer, NotesViewer::pageFileName(topic.keyFactsKey, 1)));
         STEP(click(viewer->Label3(2)));
-        STEP(checkViewerPage(tour, *viewer, Teacher::pageFileName(topic.keyFactsKey, 2)));
+        STEP(checkViewerPage(tour, *viewer, NotesViewer::pageFileName(topic.keyFactsKey, 2)));
         STEP(click(viewer->Label3(1)));
         STEP(click(page.Label3(5))); // Teacher's Notes
-        viewer = &tour.get<Teacher>(screenName::notes);
+        viewer = &tour.get<NotesViewer>(screenName::notes);
         STEP(checkViewerPage(tour, *viewer, topic.notesKey + QStringLiteral(".wmf")));
         STEP(click(viewer->Label3(1)));
     }
@@ -349,11 +348,11 @@ void topicTour(Tour& tour, const Topic& topic, int parts)
 void guide(Tour& tour)
 {
     STEP(click(openMenu(tour).Label2(20)));
-    auto& viewer = tour.get<Guide>(screenName::guide);
-    for (int page = 1; page <= Guide::PageCount; ++page) {
+    auto& viewer = tour.get<NotesViewer>(screenName::guide);
+    for (int page = 1; page <= NotesViewer::PageCount; ++page) {
         if (page > 1)
             STEP(click(viewer.Label3(2)));
-        STEP(checkViewerPage(tour, viewer, Guide::pageFileName(page)));
+        STEP(checkViewerPage(tour, viewer, NotesViewer::pageFileName(page)));
     }
     STEP(click(viewer.Label3(1)));
     QVERIFY(!tour.loaded(screenName::guide));
@@ -362,12 +361,12 @@ void guide(Tour& tour)
 void acknowledgments(Tour& tour)
 {
     STEP(click(openMenu(tour).Label2(19)));
-    auto& viewer = tour.get<Teacher>(screenName::notes);
+    auto& viewer = tour.get<NotesViewer>(screenName::notes);
     STEP(checkViewerPage(tour, viewer, QStringLiteral("acknowledgments.wmf")));
     STEP(tour.checkPicture(viewer.Picture2->picture(), QStringLiteral("logo\\quenlow2.bmp")));
     for (int tick = 0; tick <= 20; ++tick) { // every frame of the animation, and round again
         viewer.Timer1_Timer();
-        STEP(tour.checkPicture(viewer.Picture1->picture(), Teacher::logoFrameFile(tour.state().logoframe)));
+        STEP(tour.checkPicture(viewer.Picture1->picture(), NotesViewer::logoFrameFile(tour.state().logoframe)));
     }
     STEP(click(viewer.Label3(1)));
     QVERIFY(tour.shown(screenName::menu));

@@ -1,8 +1,0 @@
-#pragma once
-
-// The notes viewer; the class serves the guide as well.
-#include "topics/NotesViewer.h"
-
-namespace bs {
-using Teacher = NotesViewer;
-}
