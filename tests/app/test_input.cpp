@@ -196,6 +196,10 @@ private Q_SLOTS:
         press(Qt::Key_Escape);
         QVERIFY(!screens.isLoaded("teacher"));
         QTRY_COMPARE(focused(), keyFacts);
+        QTest::keyClick(keyFacts, Qt::Key_Enter, Qt::KeypadModifier); // the keypad's Enter too
+        QTRY_VERIFY(screens.touch("teacher").isActiveWindow());
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(focused(), keyFacts);
         press(Qt::Key_Escape);
         QVERIFY(!screens.isLoaded("scilly1"));
         QTRY_COMPARE(focused(), menu.Label2(4));
