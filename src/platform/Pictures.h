@@ -15,6 +15,8 @@ class Pictures
 {
 public:
     explicit Pictures(const Content& content);
+    // It keeps a reference: never to a temporary.
+    explicit Pictures(const Content&& content) = delete;
 
     // An empty picture for a missing, unreadable or empty path; never throws.
     Picture load(const QString& contentPath) const;

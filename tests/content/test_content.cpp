@@ -193,7 +193,8 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(QSize, minSize);
         QFETCH(QSize, maxSize);
-        const Pictures pictures{Content(ContentRoot)};
+        const Content content(ContentRoot);
+        const Pictures pictures(content);
         const Picture picture = pictures.load(path);
         QVERIFY2(!picture.isNull() && !picture.isDrawing(), qPrintable(path));
         const QSize size = picture.sizePixels();
@@ -242,7 +243,8 @@ private Q_SLOTS:
 
         // The renderer reads it at its size; drawn without Tahoma (never registered here), in
         // the wider font standing in for it, still no word reaches the page's right margin.
-        const Picture page = Pictures(Content(ContentRoot)).load(path);
+        const Content content(ContentRoot);
+        const Picture page = Pictures(content).load(path);
         QVERIFY2(page.isDrawing(), qPrintable(path));
         const QSizeF twips = page.sizeTwips();
         QCOMPARE(twips, QSizeF(size));

@@ -534,7 +534,8 @@ private Q_SLOTS:
                 QDir().mkpath(QFileInfo(folder.filePath(file)).path());
                 QVERIFY(QFile::copy(m_template.filePath(file), folder.filePath(file)));
                 damageFile(folder.filePath(file), damage);
-                const Picture picture = Pictures(Content(folder.path())).load(file);
+                const Content content(folder.path());
+                const Picture picture = Pictures(content).load(file);
                 QVERIFY2(picture.isNull() || damage == Truncated,
                          qPrintable(file + u' ' + QLatin1String(damageNames[damage])));
                 QImage canvas(400, 300, QImage::Format_ARGB32_Premultiplied);
