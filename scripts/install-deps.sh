@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation2 fonts-wine fontconfig
 )
