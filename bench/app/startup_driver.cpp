@@ -56,20 +56,23 @@ double median(std::vector<double> values)
 
 int main()
 {
-    const int runs = 15;
-    std::vector<double> programMs, programKb, minimalMs, minimalKb;
+    const int runs = 31; // start-up times vary from run to run: a median of many
+    std::vector<double> programMs, programKb, minimalMs, minimalKb, timeRatios;
     Run run;
     runOnce(QStringLiteral(BS_PROGRAM_BINARY), run); // warm the file cache
     runOnce(QStringLiteral(BS_MINIMAL_BINARY), run);
+    // Each start of the program is paired with a start of the yardstick right after it: the
+    // machine's slow and fast spells then touch both, and the median of the pairs' ratios
+    // holds still where the ratio of two medians jumps about.
     for (int i = 0; i < runs; ++i) {
-        if (runOnce(QStringLiteral(BS_PROGRAM_BINARY), run)) {
-            programMs.push_back(run.ms);
-            programKb.push_back(run.kb);
-        }
-        if (runOnce(QStringLiteral(BS_MINIMAL_BINARY), run)) {
-            minimalMs.push_back(run.ms);
-            minimalKb.push_back(run.kb);
-        }
+        Run program, minimal;
+        if (!runOnce(QStringLiteral(BS_PROGRAM_BINARY), program) || !runOnce(QStringLiteral(BS_MINIMAL_BINARY), minimal))
+            continue;
+        programMs.push_back(program.ms);
+        programKb.push_back(program.kb);
+        minimalMs.push_back(minimal.ms);
+        minimalKb.push_back(minimal.kb);
+        timeRatios.push_back(program.ms / minimal.ms);
     }
     if (programMs.empty() || minimalMs.empty()) {
         std::printf("startup: a program did not reach its first paint\n");
@@ -78,7 +81,7 @@ int main()
     using bs::bench::report;
     report(QStringLiteral("startup: program to title screen painted"), median(programMs));
     report(QStringLiteral("startup: minimal Qt program painted"), median(minimalMs));
-    report(QStringLiteral("startup: time ratio (target <= 1.25)"), median(programMs) / median(minimalMs), QStringLiteral("x"));
+    report(QStringLiteral("startup: time ratio (target <= 1.25)"), median(timeRatios), QStringLiteral("x"));
     report(QStringLiteral("startup: program peak memory"), median(programKb) / 1024, QStringLiteral("MiB"));
     report(QStringLiteral("startup: minimal peak memory"), median(minimalKb) / 1024, QStringLiteral("MiB"));
     report(QStringLiteral("startup: memory ratio (target <= 1.25)"), median(programKb) / median(minimalKb), QStringLiteral("x"));
