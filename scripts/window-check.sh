@@ -22,10 +22,22 @@ trap cleanup EXIT
 for _ in $(seq 300); do [ -s "$shots/display" ] && break; sleep 0.1; done
 [ -s "$shots/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$shots/display")"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+accepting() { xdpyinfo >/dev/null 2>&1; }
+for _ in $(seq 300); do accepting && break; sleep 0.1; done
+accepting || { echo "Xvfb on $DISPLAY accepts no clients" >&2; exit 1; }
 
-"$program" >"$shots/program.log" 2>&1 &
-app=$!
+start_program() {
+    "$program" >"$shots/program.log" 2>&1 &
+    app=$!
+}
+start_program
+# A server that has just come up has once refused the program's connection: a program that
+# could not reach the display at all is started once more; any other ending is a failure.
+sleep 1
+if ! kill -0 "$app" 2>/dev/null && grep -q "could not connect to display" "$shots/program.log"; then
+    echo "the program could not reach $DISPLAY; starting it again" >&2
+    accepting && start_program
+fi
 
 # The title screen is the program's window of 364 x 438 pixels.
 window_of_size() {
@@ -42,7 +54,7 @@ wait_for_window() {
     local wanted="$1" id
     for _ in $(seq 100); do
         if id=$(window_of_size "$wanted"); then echo "$id"; return 0; fi
-        kill -0 "$app" 2>/dev/null || { echo "the program ended" >&2; return 1; }
+        kill -0 "$app" 2>/dev/null || { echo "the program ended:" >&2; cat "$shots/program.log" >&2; return 1; }
         sleep 0.1
     done
     echo "no window of $wanted appeared" >&2
