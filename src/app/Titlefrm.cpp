@@ -3,6 +3,7 @@
 #include "base/Names.h"
 #include "graphics/Fonts.h"
 #include "platform/Display.h"
+#include "platform/Pictures.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
 #include "ui/Program.h"
@@ -83,8 +84,10 @@ void Titlefrm::Form_Load()
     setTopTwips(screen.height() / 2 - heightTwips() / 2);
     setLeftTwips(screen.width() / 2 - widthTwips() / 2);
     if (program().content().exists(titlePicture)) {
-        // Decoded on a second core while the title screen's fonts load.
-        Picture1->setPictureLoadedMeanwhile([&pictures = program().pictures()] { return pictures.load(titlePicture); });
+        // Decoded on a second core while the title screen's fonts load. The loader has its own
+        // copy of the content folder: the screen may be unloaded, and the program ended, first.
+        Picture1->setPictureLoadedMeanwhile(
+            [content = program().content()] { return Pictures(content).load(titlePicture); });
         return;
     }
     // A missing title picture: the screen still comes up, laid out like the others.
