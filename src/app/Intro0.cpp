@@ -58,13 +58,8 @@ const std::vector<MenuEntry>& menuEntries()
             {20, QStringLiteral("Teachers' Guide"), QRect(120, 3480, 3075, 495), 14.25, navy, {}, {}});
         list.push_back(
             {19, QStringLiteral("Acknowledgments"), QRect(120, 7920, 2955, 495), 14.25, navy, {}, {}});
-        list.push_back({17,
-                        QStringLiteral("Multiple Choice Wizard"),
-                        QRect(3120, 7920, 3795, 495),
-                        15.75,
-                        navy,
-                        {},
-                        {}});
+        list.push_back(
+            {17, QStringLiteral("Multiple Choice Wizard"), QRect(3120, 7920, 3795, 495), 15.75, navy, {}, {}});
         list.push_back(
             {18, QStringLiteral("Worksheet Catalogue"), QRect(6960, 7920, 3555, 495), 15.75, navy, {}, {}});
         list.push_back({16, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 18, black, {}, {}});
