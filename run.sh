@@ -5,4 +5,4 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh run
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target brellinshore stage_content
-exec build/src/brellinshore "$@"
+exec build/bin/brellinshore "$@"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a school's technician meets it: builds it, lintian finds no
 # error or warning, the AppStream metadata validates, and the packaged program, started from
-# an extracted copy in a real window under Xvfb, shows the same title screen and main menu,
-# pixel for pixel, as the built program with its content beside it (so it found its content
+# an extracted copy in a real window under Xvfb, shows the same title screen, main menu, topic
+# pages and activity, pixel for pixel, as the built program with its content beside it (so it found its content
 # in share/brellinshore). Nothing is installed on this machine.
 # Usage: scripts/package-check.sh
 set -euo pipefail
@@ -32,7 +32,7 @@ for _ in 1 2; do
     scripts/window-check.sh build-deb
     scripts/window-check.sh "$check" "$check/root/usr/lib/brellinshore/brellinshore"
     same=yes
-    for shot in title menu; do
+    for shot in title menu topic-1 topic-2 topic-3 activity; do
         differing=$(compare -metric AE "build-deb/screenshots/$shot.png" "$check/screenshots/$shot.png" null: 2>&1) || true
         if [ "$differing" != "0" ]; then
             same=no
@@ -43,4 +43,4 @@ for _ in 1 2; do
     [ "$same" = yes ] && break
 done
 [ "$same" = yes ] || exit 1
-echo "the packaged program shows the title screen and the main menu as built"
+echo "the packaged program shows the title screen, the main menu, a topic of each place and an activity as built"

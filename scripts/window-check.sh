@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Starts the built program in a real X window under Xvfb, waits for the title screen, takes a
-# screenshot, presses Enter on "OK" (which has the keyboard focus: the menu must be reachable
-# by keyboard alone), waits for the main menu and takes a second screenshot. Screenshots land
-# in build/screenshots/ (title.png, menu.png).
-# Usage: scripts/window-check.sh [build-folder [program]]   (program: build-folder/src/brellinshore)
+# Starts the built program in a real X window under Xvfb, as a user starts it: waits for the
+# title screen, presses Enter on "OK" (which has the keyboard focus: the menu must be reachable
+# by keyboard alone), then from the main menu opens a topic page of each place and, on the
+# last, its labelling activity, closing each with Escape. Any screen that does not come up, a
+# message box in its place (a topic that could not be opened) or a topic page without its
+# pictures fails the check. Screenshots land in <build-folder>/screenshots/: title.png,
+# menu.png, topic-1.png to topic-3.png, activity.png.
+# Usage: scripts/window-check.sh [build-folder [program]]   (program: build-folder/bin/brellinshore)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
-program="${2:-$build/src/brellinshore}"
+program="${2:-$build/bin/brellinshore}"
 shots="$build/screenshots"
 mkdir -p "$shots"
 rm -f "$shots"/*.png
@@ -69,7 +72,86 @@ echo "title screen up: $shots/title.png"
 # No pointer: the title screen opens with the focus on "OK", and Enter clicks it.
 xdotool windowfocus --sync "$title"
 xdotool key Return
-wait_for_window 800x600 >/dev/null
+menu=$(wait_for_window 800x600)
 sleep 0.5
 import -window root "$shots/menu.png"
 echo "main menu up: $shots/menu.png"
+
+# The program's screens (800 x 600) lie over each other; anything else it shows is a message.
+screens_up() {
+    local id count=0
+    for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+        if xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
+            count=$((count + 1))
+        fi
+    done
+    echo "$count"
+}
+message_up() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+        # Neither a screen, the title screen nor the backdrop, which fills the display.
+        if ! xdotool getwindowgeometry "$id" 2>/dev/null | grep -qE "Geometry: (800x600|364x438|1024x768)$"; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+# Waits until as many screens as wanted are up; a message box instead is a failure.
+wait_for_screens() {
+    local wanted="$1" what="$2" shot="$3" box
+    for _ in $(seq 100); do
+        [ "$(screens_up)" -eq "$wanted" ] && { sleep 0.5; import -window root "$shots/$shot.png"; return 0; }
+        if box=$(message_up); then
+            sleep 0.3
+            import -window root "$shots/$shot.png"
+            echo "$what: a message came up instead ($shots/$shot.png): $(xdotool getwindowname "$box")" >&2
+            return 1
+        fi
+        kill -0 "$app" 2>/dev/null || { echo "the program ended:" >&2; cat "$shots/program.log" >&2; return 1; }
+        sleep 0.1
+    done
+    import -window root "$shots/$shot.png"
+    echo "$what did not come up ($shots/$shot.png)" >&2
+    return 1
+}
+# A screen that found its pictures shows far more colours than its plain background and text.
+shows_pictures() {
+    local colours
+    colours=$(convert "$shots/$1.png" -format %k info:)
+    [ "$colours" -ge 2000 ] || { echo "$1 shows $colours colours: its pictures are missing" >&2; return 1; }
+}
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# The menu's entries: a column for each place, a row for each topic (1537 and 187 twips to
+# the middle of an entry, 15 twips a pixel). Each place opens a different topic.
+columns=(120 4440 8760)
+rows=(4920 5520 6120 6720 7320)
+for place in 0 1 2; do
+    topic=$place
+    click_in "$menu" $(((columns[place] + 1537) / 15)) $(((rows[topic] + 187) / 15))
+    wait_for_screens 2 "the topic page of place $((place + 1)), topic $((topic + 1))" "topic-$((place + 1))"
+    shows_pictures "topic-$((place + 1))"
+    echo "topic page up: $shots/topic-$((place + 1)).png"
+    if [ "$place" -lt 2 ]; then
+        xdotool key Escape
+        wait_for_screens 1 "the main menu again" back
+    fi
+done
+# The labelling activity of the last topic page ("Labelling Activity" at 3600, 7920 twips).
+page=""
+for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    if [ "$id" != "$menu" ] && xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
+        page="$id"
+    fi
+done
+click_in "$page" $(((3600 + 1597) / 15)) $(((7920 + 247) / 15))
+wait_for_screens 3 "the labelling activity" activity
+shows_pictures activity
+echo "activity up: $shots/activity.png"
+xdotool key Escape
+wait_for_screens 2 "the topic page again" back
+xdotool key Escape
+wait_for_screens 1 "the main menu again" back
+rm -f "$shots/back.png"
