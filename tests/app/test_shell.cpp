@@ -78,6 +78,25 @@ private Q_SLOTS:
 
     // At start "Exit" ends the run silently and "OK" goes on to the menu; from the menu's
     // "Exit" the first button reads "Cancel" and goes back.
+    // A display an odd number of pixels wide or high is an odd number of twips: a screen is
+    // centred to the half twip, not shifted by rounding.
+    void screensAreCentredToTheHalfTwip_data()
+    {
+        QTest::addColumn<QSizeF>("display");
+        QTest::newRow("1024 x 768") << QSizeF(15360, 11520);
+        QTest::newRow("1365 x 767") << QSizeF(20475, 11505);
+    }
+    void screensAreCentredToTheHalfTwip()
+    {
+        QFETCH(QSizeF, display);
+        m_test->display().size = display;
+        for (const char* name : {"Titlefrm", "intro0"}) {
+            Screen& screen = m_test->screens().touch(name);
+            QCOMPARE(QPointF(screen.leftTwips(), screen.topTwips()),
+                     QPointF((display.width() - screen.widthTwips()) / 2, (display.height() - screen.heightTwips()) / 2));
+        }
+    }
+
     void titleScreenButtons_data()
     {
         QTest::addColumn<bool>("leaving");

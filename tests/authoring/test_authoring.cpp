@@ -147,7 +147,7 @@ private Q_SLOTS:
 
     void refusals_data()
     {
-        QTest::addColumn<QString>("box"); // the box retyped, as "Text3(9)"
+        QTest::addColumn<QStringList>("boxes"); // the boxes retyped, as "Text3(9)"
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("ticks"); // tick boxes clicked
         QTest::addColumn<int>("disk");         // 0 fine, 1 no catalogue, 2 catalogue full, 3 no folder
@@ -156,33 +156,37 @@ private Q_SLOTS:
         const QString notCompleted = QStringLiteral("You have not completed Question");
         const QString noCodePage =
             QStringLiteral(" contains the character \u201C\u0141\u201D, which cannot be saved.");
-        const auto row = [](const char* name, const QString& box, const QString& text, QList<int> ticks,
+        const auto row = [](const char* name, const QStringList& boxes, const QString& text, QList<int> ticks,
                             const QString& message, int disk = 0, bool written = false) {
-            QTest::newRow(name) << box << text << ticks << disk << message << written;
+            QTest::newRow(name) << boxes << text << ticks << disk << message << written;
         };
-        row("title empty", "Text1", "", {}, QStringLiteral("You have not chosen a title for your worksheet"));
-        row("question 1 empty", "Text2(0)", "", {}, notCompleted + " 1");
-        row("question 3 answer B empty", "Text3(9)", "", {}, notCompleted + " 3");
-        row("question 10 answer D empty", "Text3(39)", "", {}, notCompleted + " 10");
-        row("question 5 not ticked", "", "", {16},
+        row("title empty", {"Text1"}, "", {}, QStringLiteral("You have not chosen a title for your worksheet"));
+        row("question 1 empty", {"Text2(0)"}, "", {}, notCompleted + " 1");
+        row("question 3 answer B empty", {"Text3(9)"}, "", {}, notCompleted + " 3");
+        row("question 10 answer D empty", {"Text3(39)"}, "", {}, notCompleted + " 10");
+        // Several problems: the first in typing order is reported.
+        row("title empty, question 4 unfinished", {"Text3(13)", "Text1"}, "", {},
+            QStringLiteral("You have not chosen a title for your worksheet"));
+        row("question 6 unfinished before question 8", {"Text2(7)", "Text3(22)"}, "", {}, notCompleted + " 6");
+        row("question 5 not ticked", {}, "", {16},
             QStringLiteral("You have not ticked the correct answer for Question 5"));
-        row("question 2 ticked twice, question 7 empty", "Text3(27)", "", {4},
+        row("question 2 ticked twice, question 7 empty", {"Text3(27)"}, "", {4},
             QStringLiteral("You have ticked more than one correct answer for Question 2"));
         for (const char* title : {"Maps/Plans", "..\\Outside", "Why?", " Tides", "Tides.", "TRACK", "con"})
-            row(title, "Text1", title, {}, titleProblem(QString::fromLatin1(title)));
-        row("question 3 outside the code page", "Text2(2)", "\u0141\u00F3d\u017A", {},
+            row(title, {"Text1"}, title, {}, titleProblem(QString::fromLatin1(title)));
+        row("question 3 outside the code page", {"Text2(2)"}, "\u0141\u00F3d\u017A", {},
             "Question 3" + noCodePage);
-        row("answer C of question 4 outside it", "Text3(14)", "\u0141\u00F3d\u017A", {},
+        row("answer C of question 4 outside it", {"Text3(14)"}, "\u0141\u00F3d\u017A", {},
             "Answer C of Question 4" + noCodePage);
-        row("only spaces count as filled in", "Text3(25)", "   ", {}, saved, 0, true);
-        row("catalogue missing", "", "", {}, problem, 1, true);
-        row("catalogue full", "", "", {}, problem, 2, true);
-        row("folder missing", "", "", {}, problem, 3);
+        row("only spaces count as filled in", {"Text3(25)"}, "   ", {}, saved, 0, true);
+        row("catalogue missing", {}, "", {}, problem, 1, true);
+        row("catalogue full", {}, "", {}, problem, 2, true);
+        row("folder missing", {}, "", {}, problem, 3);
     }
 
     void refusals()
     {
-        QFETCH(QString, box);
+        QFETCH(QStringList, boxes);
         QFETCH(QString, text);
         QFETCH(QList<int>, ticks);
         QFETCH(int, disk);
@@ -191,7 +195,7 @@ private Q_SLOTS:
         setCatalogue(threeTitles);
         Wizard& wizard = openWizard();
         typeSample(wizard, test::sampleWorksheet());
-        if (!box.isEmpty())
+        for (const QString& box : boxes)
             retype(findBox(wizard, box), text);
         for (int j : ticks)
             clickBox(wizard.Check1(j));

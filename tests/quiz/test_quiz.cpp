@@ -233,15 +233,33 @@ private Q_SLOTS:
         }
     }
 
-    // A result left on the screen is replaced, not kept, and a new quiz starts from nothing.
-    void aSecondQuizAfterFullMarks()
+    void aSecondQuizListsOnlyItsOwnWrongAnswers_data()
     {
-        answerAll(openSampleQuiz(*m_test));
+        QTest::addColumn<Questions>("firstWrong");
+        QTest::addColumn<bool>("closedFromTitleBar");
+        QTest::newRow("after full marks") << Questions{} << false;
+        QTest::newRow("after wrong answers, the results closed from the title bar") << Questions{1, 2, 3} << true;
+    }
+
+    // A result left on the screen is replaced, not kept, and a new quiz starts from nothing:
+    // its wrong answers alone are listed, whatever the first quiz left loaded.
+    void aSecondQuizListsOnlyItsOwnWrongAnswers()
+    {
+        QFETCH(Questions, firstWrong);
+        QFETCH(bool, closedFromTitleBar);
+        answerAll(openSampleQuiz(*m_test), firstWrong);
         TestProgram::flushDeletes();
-        answerAll(openSampleQuiz(*m_test), {}, allTen);
+        if (closedFromTitleBar)
+            results().close();
+        answerAll(openSampleQuiz(*m_test), {7}, {9});
         TestProgram::flushDeletes();
-        QCOMPARE(results().Label1->text(), QStringLiteral("You have scored 0 out of 10."));
-        QCOMPARE(wrongAnswers().Label2(0)->text(), QStringLiteral(" 1. What happened in year 1?"));
+        QCOMPARE(results().Label1->text(), QStringLiteral("Good work. You have scored 8 out of 10."));
+        clickButton(results().Label3(0));
+        Wrong& list = wrongAnswers();
+        QCOMPARE(list.Label2(0)->text(), QStringLiteral(" 7. What happened in year 7?"));
+        QCOMPARE(list.Label2(1)->text(), QStringLiteral(" 9. What happened in year 9?"));
+        for (int k = 2; k <= 9; ++k)
+            QVERIFY2(!list.Label2(k)->isVisible(), qPrintable(list.Label2(k)->text()));
     }
 
     // Going back shows the question afresh; the mark already given stays until the pupil

@@ -2,6 +2,7 @@
 
 #include "app/ScreenCatalog.h"
 #include "graphics/Fonts.h"
+#include "platform/Content.h"
 #include "ui/Screens.h"
 
 #include "quiz/QuizOpeners.h"
@@ -19,6 +20,29 @@
 namespace bs {
 
 TestProgram::TestProgram(const QStringList& contentFiles)
+    : m_root(m_dir.path())
+{
+    // The topic files describe screens, as code would: every test has them.
+    const QStringList topicFiles = QDir(QStringLiteral(BS_CONTENT_DIR "/topics")).entryList({QStringLiteral("*.json")}, QDir::Files);
+    for (const QString& file : topicFiles)
+        copyContent(QStringLiteral("topics/") + file);
+    for (const QString& file : contentFiles)
+        copyContent(file);
+    start();
+}
+
+TestProgram::TestProgram(InPlace, const QString& contentRoot)
+    : m_root(contentRoot)
+{
+    start();
+}
+
+std::unique_ptr<TestProgram> TestProgram::startedIn(const QString& programFolder)
+{
+    return std::unique_ptr<TestProgram>(new TestProgram(InPlace{}, findContentFolder(programFolder)));
+}
+
+void TestProgram::start()
 {
     registerFonts(); // measure and wrap text with the fonts the program itself uses
     Services services;
@@ -38,13 +62,7 @@ TestProgram::TestProgram(const QStringList& contentFiles)
     services.printer = std::move(printer);
     services.display = std::move(display);
     services.endProgram = [calls = m_endCalls] { ++*calls; };
-    // The topic files describe screens, as code would: every test has them.
-    const QStringList topicFiles = QDir(QStringLiteral(BS_CONTENT_DIR "/topics")).entryList({QStringLiteral("*.json")}, QDir::Files);
-    for (const QString& file : topicFiles)
-        copyContent(QStringLiteral("topics/") + file);
-    for (const QString& file : contentFiles)
-        copyContent(file);
-    m_program = std::make_unique<Program>(m_dir.path(), std::move(services));
+    m_program = std::make_unique<Program>(m_root, std::move(services));
     registerAllScreens(m_program->screens());
 }
 

@@ -22,13 +22,16 @@ class TestProgram
 {
 public:
     explicit TestProgram(const QStringList& contentFiles = {});
+    // A Program on fakes reading the very content folder that a real program in programFolder
+    // reads (the build's own, or an installed one): nothing is copied, nothing assembled.
+    static std::unique_ptr<TestProgram> startedIn(const QString& programFolder);
     ~TestProgram();
 
     Program& program() { return *m_program; }
     ProgramState& state() { return m_program->state; }
     Screens& screens();
 
-    QString contentRoot() const { return m_dir.path(); }
+    QString contentRoot() const { return m_root; }
     // Copies a file of the project's content/ into the test's folder (same relative path).
     bool copyContent(const QString& contentPath);
     // Writes bytes to a content path of the test's folder, making folders as needed.
@@ -46,7 +49,12 @@ public:
     static void flushDeletes();
 
 private:
+    struct InPlace {};
+    TestProgram(InPlace, const QString& contentRoot);
+    void start();
+
     QTemporaryDir m_dir;
+    QString m_root;
     FakeSound* m_sound;
     FakeDialogs* m_dialogs;
     FakeRandom* m_random;

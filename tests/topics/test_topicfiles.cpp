@@ -50,6 +50,10 @@ private Q_SLOTS:
         refusal("unknown field", "\"panoramaTop\"", "\"panoramma\": 1, \"panoramaTop\"", "panoramma");
         refusal("unknown place", "\"place\": \"Isles of Scilly\"", "\"place\": \"Atlantis\"", "place");
         refusal("box outside the form", "[240, 0, 6000, 900]", "[240, 0, 12000, 900]", "titleBox");
+        refusal("item's target box running off the form", "\"target\": [120, 6570]", "\"target\": [10200, 6570]",
+                "activities[0].items[0].target");
+        refusal("item starting below the form", "\"start\": [9240, 6240]", "\"start\": [9240, 8700]",
+                "activities[0].items[0].start");
         refusal("path up out of the folder", "Images/stmary.jpg", "Images/../../secret.jpg", "panorama");
         refusal("absolute path", "Images/stmarysm.jpg", "/etc/passwd", "quizPicture");
         refusal("worksheet in another folder", "multiple/Isles", "Images/Isles", "worksheet");

@@ -442,30 +442,46 @@ private slots:
         QVERIFY(!QFileInfo::exists(lockPath));
     }
 
+    void emptyLockOfALivingProgramIsRespected_data()
+    {
+        QTest::addColumn<bool>("deleting");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("adding waits") << false << cat(" 3|Tides|Seas|Rivers");
+        QTest::newRow("deleting waits") << true << cat(" 1|Seas");
+    }
+
+    // A change made without the lock would be overwritten by the other program's, or overwrite it.
     void emptyLockOfALivingProgramIsRespected()
     {
+        QFETCH(bool, deleting);
+        QFETCH(QByteArray, expected);
         const QString lockPath = catalogueLockPath(m_path);
-        QVERIFY(test::writeBytes(m_path, " 0\r\n"));
+        QVERIFY(test::writeBytes(m_path, cat(" 1|Tides")));
         QVERIFY(test::writeBytes(lockPath, {}));
         // Another program has just created the lock file and holds it, its owner not yet written
-        // in; it finishes with the catalogue a little later.
+        // in; it adds a title and finishes with the catalogue a little later.
         const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CLOEXEC);
         QVERIFY(fd >= 0);
         QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
         std::atomic<bool> released = false;
         std::thread otherProgram([&] {
             QThread::msleep(700);
+            test::writeBytes(m_path, cat(" 2|Tides|Seas"));
             released = true;
             QFile::remove(lockPath);
             ::close(fd);
         });
-        const QString failure =
-            failureOf([&] { trackworksheets(m_path, QStringLiteral("Rivers"), *m_list); });
+        const QString failure = failureOf([&] {
+            if (deleting)
+                delworksheet(m_path, QStringLiteral("Tides"), *m_list);
+            else
+                trackworksheets(m_path, QStringLiteral("Rivers"), *m_list);
+        });
         const bool waited = released;
         otherProgram.join();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY2(waited, "the lock of a living program was taken away from it");
-        QCOMPARE(test::readBytes(m_path), cat(" 1|Rivers"));
+        QCOMPARE(test::readBytes(m_path), expected);
     }
 
     void othersAddingAtOnceLoseNothing_data()
