@@ -6,6 +6,8 @@
 #include "topicdata/TopicLibrary.h"
 
 #include <QDirIterator>
+#include <QMap>
+#include <QSet>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -26,6 +28,69 @@ TopicLibrary& shippedTopics()
 {
     static TopicLibrary library(ContentRoot + QStringLiteral("/topics"));
     return library;
+}
+
+// The words of a text, lower case, a number's digits without their thousands commas.
+QStringList wordsOf(QString text)
+{
+    text = text.toLower().replace(QRegularExpression(QStringLiteral("(\\d),(\\d{3})")), QStringLiteral("\\1\\2"));
+    return text.split(QRegularExpression(QStringLiteral("[^\\p{L}\\p{N}]+")), Qt::SkipEmptyParts);
+}
+
+// Every word of the key facts pages of the topic whose worksheet is at worksheetPath, from the
+// pages' texts beside their generator.
+QSet<QString> keyFactsWords(const QString& worksheetPath)
+{
+    QSet<QString> words;
+    for (const Topic& topic : shippedTopics().topics()) {
+        if (topic.worksheet != worksheetPath)
+            continue;
+        for (const char* page : {"a", "b"}) {
+            QFile file(QStringLiteral(BS_SOURCE_DIR "/tools/content/texts/pages/") + topic.keyFactsKey + QLatin1String(page) +
+                       QStringLiteral(".txt"));
+            if (file.open(QIODevice::ReadOnly))
+                for (const QString& word : wordsOf(QString::fromUtf8(file.readAll())))
+                    words.insert(word);
+        }
+    }
+    return words;
+}
+
+// What makes a question test nothing: two answers alike but for case and spaces; a number
+// among answers that are not numbers, or numbers in other units (the word after the number),
+// which a pupil can rule out unread; a right answer whose words the key facts never use.
+QString quizProblem(const QStringList& answers, int right, const QSet<QString>& keyFacts)
+{
+    const QRegularExpression number(QStringLiteral("\\d[\\d,.]*\\s*(\\p{L}*)"));
+    QSet<QString> seen;
+    for (const QString& answer : answers) {
+        QString folded = answer.toLower();
+        folded.remove(u' ');
+        if (seen.contains(folded))
+            return QStringLiteral("two answers alike: ") + answer;
+        seen.insert(folded);
+        const auto inRight = number.match(answers[right]);
+        const auto inAnswer = number.match(answer);
+        if (inRight.hasMatch() != inAnswer.hasMatch())
+            return QStringLiteral("a number beside answers without one: ") + answer;
+        if (inRight.hasMatch() && inRight.captured(1).toLower() != inAnswer.captured(1).toLower())
+            return QStringLiteral("a number in another unit: ") + answer;
+    }
+    static const QSet<QString> plain{
+        QStringLiteral("about"), QStringLiteral("after"), QStringLiteral("before"), QStringLiteral("just"),
+        QStringLiteral("only"),  QStringLiteral("more"),  QStringLiteral("most"),   QStringLiteral("than"),
+        QStringLiteral("with"),  QStringLiteral("from"),  QStringLiteral("into"),   QStringLiteral("over"),
+        QStringLiteral("that"),  QStringLiteral("this"),  QStringLiteral("there"),  QStringLiteral("their"),
+        QStringLiteral("they"),  QStringLiteral("were"),  QStringLiteral("what"),   QStringLiteral("when"),
+        QStringLiteral("where"), QStringLiteral("which"), QStringLiteral("very"),   QStringLiteral("many"),
+        QStringLiteral("much"),  QStringLiteral("some"),  QStringLiteral("also"),   QStringLiteral("have")};
+    for (const QString& word : wordsOf(answers[right])) {
+        const bool telling = (word.size() >= 4 && !plain.contains(word)) || word.front().isDigit();
+        if (telling && !keyFacts.contains(word) && !keyFacts.contains(word + u's') &&
+            !(word.endsWith(u's') && keyFacts.contains(word.chopped(1))))
+            return QStringLiteral("the right answer's \u201C%1\u201D is not on the key facts pages").arg(word);
+    }
+    return {};
 }
 
 QByteArray readAll(const QString& contentPath)
@@ -289,7 +354,9 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 72);
         QCOMPARE(lines[0], title);
         QCOMPARE(lines[1], QStringLiteral(" "));
-        QSet<QString> rightAnswers;
+        const QSet<QString> keyFacts = keyFactsWords(path);
+        QVERIFY2(!keyFacts.isEmpty(), "the key facts pages' texts");
+        QMap<QString, int> rightAnswers;
         for (int n = 1; n <= 10; ++n) {
             const QStringList texts = lines.mid(7 * n - 5, 5);
             const QString where = QStringLiteral("question %1").arg(n);
@@ -305,9 +372,14 @@ private Q_SLOTS:
             QVERIFY2(QRegularExpression(QStringLiteral("^[1-4]$")).match(lines[7 * n]).hasMatch(),
                      qPrintable(where));
             QCOMPARE(lines[7 * n + 1], QStringLiteral(" "));
-            rightAnswers.insert(lines[7 * n]);
+            ++rightAnswers[lines[7 * n]];
+            const QString problem = quizProblem(texts.mid(1), lines[7 * n].toInt() - 1, keyFacts);
+            QVERIFY2(problem.isEmpty(), qPrintable(where + QStringLiteral(": ") + problem));
         }
-        QCOMPARE(rightAnswers.size(), 4); // the right answers do not all sit in one place
+        // The right answers do not sit in one place, nor mostly in one.
+        QCOMPARE(rightAnswers.size(), 4);
+        for (int count : rightAnswers)
+            QVERIFY(count <= 4);
     }
 
     // The celebrations share one loudness, so none is a shock after another, and the cues that
