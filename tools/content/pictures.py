@@ -1,5 +1,6 @@
-"""Paints the program's pictures: the title picture, the two panoramas and the quiz pictures
-cut from them, the five plant pictures, and the publisher's logo with its animated frames.
+"""Paints the program's pictures: the title picture, the two panoramas with their quiz
+pictures (each a close-up of one landmark: Star Castle, Tresco Abbey), the five plant
+pictures, and the publisher's logo with its animated frames.
 
 Everything is painted from shapes and seeded noise, at a larger size and then reduced, so
 every run gives the same pictures.
@@ -203,6 +204,89 @@ def finish(canvas_image, size, grain_seed, grain=5):
     return to_image(np.asarray(image, float) + noise)
 
 
+def star_castle(p, cx, cy, radius, squash, wall_height):
+    """Star Castle seen from a little above: granite walls in an eight-pointed star, a dry
+    ditch inside them, and the two-storey house with its central chimneys in the middle."""
+    def star(scale, drop=0.0):
+        points = []
+        for k in range(16):
+            r = radius * scale * (1.0 if k % 2 == 0 else 0.66)
+            a = 2 * math.pi * k / 16
+            points.append((cx + r * math.cos(a), cy + drop + r * math.sin(a) * squash))
+        return points
+    outer = star(1.0)
+    # Wall faces, lit from the left; the top of the walls hides those at the back.
+    for k in range(16):
+        a, b = outer[k], outer[(k + 1) % 16]
+        facing = 0.5 + 0.5 * (-(b[1] - a[1])) / (math.hypot(b[0] - a[0], b[1] - a[1]) or 1)
+        shade = 0.62 + 0.3 * facing
+        p.poly([a, b, (b[0], b[1] + wall_height), (a[0], a[1] + wall_height)],
+               tuple(int(c * shade) for c in (170, 164, 150)))
+    p.poly(outer, (186, 180, 164))
+    p.poly(star(0.84), (120, 150, 86))
+    p.poly(star(0.7), (150, 144, 132))
+    # The house: granite walls, a slate roof and a tall stack of chimneys in the middle.
+    w, h = radius * 0.78, radius * 0.3
+    base = cy + radius * squash * 0.45
+    p.rect(cx - w / 2, base - h, cx + w / 2, base, (214, 206, 188))
+    p.poly([(cx - w / 2 - 3, base - h), (cx - w / 2 + h * 0.5, base - h * 1.55),
+            (cx + w / 2 - h * 0.5, base - h * 1.55), (cx + w / 2 + 3, base - h)], (70, 76, 90))
+    p.rect(cx - h * 0.28, base - h * 2.1, cx + h * 0.28, base - h * 1.45, (184, 176, 160))
+    for row in (0.22, 0.6):
+        for k in range(6):
+            wx = cx - w / 2 + w * (k + 0.5) / 6
+            p.rect(wx - h * 0.08, base - h * (1 - row), wx + h * 0.08, base - h * (1 - row) + h * 0.2, (50, 60, 78))
+    p.line([(cx + w / 2 + h * 0.6, base - h * 0.2), (cx + w / 2 + h * 0.6, base - h * 1.9)], (240, 240, 240), 1.5)
+    p.rect(cx + w / 2 + h * 0.6, base - h * 1.9, cx + w / 2 + h * 1.2, base - h * 1.55, (200, 30, 40))
+
+
+def close_up(width, height, scale, horizon, seed, sea_far=(60, 120, 170), sea_near=(44, 110, 156)):
+    """The canvas of a quiz picture: sky and sea, painted in units of a width x height frame."""
+    canvas = sky(height * scale, width * scale, seed, cover=0.62)
+    canvas[int(horizon * scale):] = water(height * scale - int(horizon * scale), width * scale, seed + 1, sea_far, sea_near)
+    return canvas
+
+
+def quiz_picture(image):
+    """Reduces a painted close-up to the quiz's 57 x 41 pixels, crisp enough to name."""
+    return finish(image.filter(ImageFilter.GaussianBlur(1)), (57, 41), 3, grain=1.5)
+
+
+def star_castle_close():
+    """History's quiz picture: Star Castle on the Garrison hill, its eight points plain to see."""
+    width, height, scale = 114, 82, 4
+    canvas = close_up(width, height, scale, 30, 31)
+    xs = np.arange(width * scale) / scale
+    top = np.interp(xs, [0, 30, 84, 114], [40, 32, 32, 42])
+    canvas = fill_profile(canvas, (top * scale).astype(int), height * scale, ((86, 124, 64), (126, 150, 82)), 32)
+    image = to_image(canvas)
+    star_castle(Painter(image, scale), 57, 52, 52, 0.42, 7)
+    return quiz_picture(image)
+
+
+def abbey_close():
+    """Physical Geography's quiz picture: Tresco Abbey's tower among the garden's palms."""
+    width, height, scale = 114, 82, 4
+    image = to_image(close_up(width, height, scale, 40, 33))
+    p = Painter(image, scale)
+    rng = np.random.default_rng(34)
+    tree_clump(p, rng, -10, 50, 134, 30, [(40, 78, 44), (52, 96, 50), (34, 66, 40)])
+    p.rect(0, 50, width, height, (104, 150, 70))
+    p.rect(14, 22, 74, 62, (176, 168, 150))
+    p.poly([(11, 22), (20, 12), (68, 12), (77, 22)], (76, 80, 92))
+    p.rect(74, 6, 94, 62, (168, 160, 142))
+    for x in range(74, 94, 5):
+        p.rect(x, 2, x + 3, 7, (168, 160, 142))
+    for x in range(19, 70, 10):
+        p.rect(x, 28, x + 5, 36, (60, 70, 88))
+        p.rect(x, 44, x + 5, 52, (60, 70, 88))
+    p.rect(81, 16, 87, 26, (60, 70, 88))
+    palm(p, 40, 80, 52, 0.05)
+    palm(p, 104, 80, 44, -0.08)
+    flowers(p, rng, 0, width, 66, 82, [(220, 40, 60), (250, 140, 30), (240, 90, 160), (255, 220, 60)], 600)
+    return quiz_picture(image)
+
+
 # --- the panoramas -----------------------------------------------------------------------
 S = 2  # painting scale
 
@@ -235,21 +319,8 @@ def st_marys(width=3000, height=340):
     for x in range(0, 900, 60):
         wall += [(x, 214 - (x % 120 == 0) * 6), (x + 30, 208)]
     p.line(wall, (150, 146, 136), 4)
-    # Star Castle on the hilltop: star-pointed curtain walls, the house and its chimneys.
-    cx, base = 430, 104
-    points = []
-    for k in range(17):
-        x = cx - 110 + k * 220 / 16
-        points.append((x, base - (16 if k % 2 == 0 else 6)))
-    p.poly(points + [(cx + 110, base + 6), (cx - 110, base + 6)], (150, 144, 132))
-    p.rect(cx - 62, base - 44, cx + 62, base - 10, (198, 190, 172))
-    p.poly([(cx - 66, base - 44), (cx - 50, base - 64), (cx + 50, base - 64), (cx + 66, base - 44)], (70, 76, 90))
-    for x in (cx - 40, cx, cx + 40):
-        p.rect(x - 4, base - 76, x + 4, base - 58, (180, 172, 156))
-    for x in range(int(cx - 54), int(cx + 54), 18):
-        p.rect(x, base - 36, x + 7, base - 26, (50, 60, 78))
-    p.line([(cx + 90, base - 16), (cx + 90, base - 60)], (240, 240, 240), 1.5)
-    p.rect(cx + 90, base - 60, cx + 110, base - 50, (200, 30, 40))
+    # Star Castle on the Garrison's hilltop: the eight-pointed star of its walls round the house.
+    star_castle(p, 430, 92, 125, 0.28, 12)
     # Buzza Tower on its hill.
     p.rect(1795, 88, 1823, 116, (176, 168, 152))
     for x in range(1795, 1823, 7):
@@ -338,11 +409,21 @@ def tresco(width=3000, height=340):
         agave(p, x, 300, 26)
     flowers(p, rng, 0, 1600, 258, 340, [(220, 40, 60), (250, 140, 30), (120, 90, 200), (240, 90, 160),
                                         (255, 220, 60), (250, 250, 250)], 2600)
-    # Dune grass at the top of the beach.
-    for _ in range(500):
-        x = rng.uniform(1600, 3000)
-        y = np.interp(x, [1600, 1700, 3000], [300, 268, 274]) + rng.uniform(-2, 6)
-        p.line([(x, y), (x + rng.uniform(-5, 5), y - rng.uniform(6, 16))], (120, 150, 80), 1)
+    # The wet sand and a line of foam where the sea meets the beach.
+    for _ in range(400):
+        x = rng.uniform(1700, 3000)
+        y = np.interp(x, [1700, 3000], [262, 268]) + rng.uniform(0, 4)
+        p.ellipse(x - 6, y - 1, x + 6, y + 1, (240, 248, 250))
+    # Marram grass on the dune at the back of the beach, in the foreground.
+    dune = np.interp(xs, [0, 1760, 1900, 3000], [400, 400, 326, 318]) + (profile(W, 27) - 0.5) * 10
+    dune_canvas = fill_profile(np.asarray(image, float), (dune * S).astype(int), H, ((226, 214, 182), (214, 200, 160)), 28)
+    image = to_image(dune_canvas)
+    p = Painter(image, S)
+    for _ in range(900):
+        x = rng.uniform(1800, 3000)
+        y = np.interp(x, [1800, 1900, 3000], [340, 330, 322]) + rng.uniform(0, 16)
+        p.line([(x, y), (x + rng.uniform(-7, 7), y - rng.uniform(10, 24))],
+               (118, 146, 78) if rng.random() < 0.6 else (150, 164, 96), 1.2)
     return finish(image, (width, height), 12)
 
 
@@ -549,10 +630,10 @@ def main(content):
     save(title_picture(), 'brellinshoresm.jpg')
     mary = st_marys()
     save(mary, 'stmary.jpg')
-    save(mary.crop((300, 40, 300 + 228, 40 + 164)).resize((57, 41), Image.LANCZOS), 'stmarysm.jpg')
+    save(star_castle_close(), 'stmarysm.jpg')
     tre = tresco()
     save(tre, 'tresco.jpg')
-    save(tre.crop((1250, 120, 1250 + 228, 120 + 164)).resize((57, 41), Image.LANCZOS), 'trescosm.jpg')
+    save(abbey_close(), 'trescosm.jpg')
     for name, make in (('algaesm.jpg', algae), ('lichensm.jpg', lichen), ('moss2sm.jpg', moss),
                        ('conifersm.jpg', conifer), ('flowersm.jpg', flower)):
         save(make(), name)

@@ -64,6 +64,9 @@ def land(spec):
     px_per_km = (to_px(-6.3172 + 1 / km_per_degree_lon(49.91), 49.9138)[0] - cx)
     rx, ry = 0.235 * px_per_km, 0.1 * px_per_km
     ImageDraw.Draw(mask).ellipse([cx - rx, cy - ry, cx + rx, cy + ry], fill=255)
+    # Rat Island, where the quay starts, is joined to the town by the harbour's own land.
+    ImageDraw.Draw(mask).line([to_px(-6.3166, 49.9172), to_px(-6.3150, 49.9148)], fill=255,
+                              width=max(1, int(0.09 * px_per_km)))
     return mask
 
 
@@ -93,7 +96,7 @@ def house(d, x, y, s, roof=(150, 60, 50)):
     d.polygon([(x - s - 1, y - s * 0.6), (x, y - s * 1.6), (x + s + 1, y - s * 0.6)], fill=roof, outline=(70, 70, 70))
 
 
-def symbol(d, kind, x, y):
+def symbol(d, kind, x, y, seaward=(0.0, -1.0)):
     if kind == 'town':
         for dx, dy in ((-9, -4), (0, -6), (9, -3), (-5, 5), (5, 6), (13, 5)):
             house(d, x + dx, y + dy, 3.2)
@@ -101,10 +104,13 @@ def symbol(d, kind, x, y):
         for dx, dy in ((-5, 0), (5, -2), (1, 7)):
             house(d, x + dx, y + dy, 3.2)
     elif kind == 'quay':
-        # The stone quay runs out into the harbour with a boat moored beside it.
-        d.line([(x + 4, y + 4), (x - 4, y - 10)], fill=(120, 116, 110), width=6)
-        d.line([(x + 4, y + 4), (x - 4, y - 10)], fill=(196, 192, 182), width=3)
-        d.polygon([(x - 14, y - 8), (x - 7, y - 8), (x - 8, y - 4), (x - 13, y - 4)], fill=(240, 240, 236), outline=(40, 40, 60))
+        # The stone quay runs north-west from Rat Island into the harbour, a boat moored beside it.
+        sx, sy = -math.sqrt(0.5), -math.sqrt(0.5)
+        root, end = (x - sx * 3, y - sy * 3), (x + sx * 14, y + sy * 14)
+        d.line([root, end], fill=(120, 116, 110), width=6)
+        d.line([root, end], fill=(196, 192, 182), width=3)
+        bx, by = x + sx * 10 - sy * 7, y + sy * 10 + sx * 7
+        d.polygon([(bx - 4, by - 2), (bx + 4, by - 2), (bx + 3, by + 2), (bx - 3, by + 2)], fill=(240, 240, 236), outline=(40, 40, 60))
     elif kind == 'fort':
         points = []
         for k in range(16):
@@ -120,8 +126,11 @@ def symbol(d, kind, x, y):
             d.line([(x - dx, y - dy), (x + dx, y + dy)], fill=(90, 92, 96), width=5)
             d.line([(x - dx, y - dy), (x + dx, y + dy)], fill=(235, 235, 235), width=1)
     elif kind == 'beach':
-        d.ellipse([x - 9, y - 5, x + 9, y + 5], fill=(246, 232, 190), outline=(200, 180, 130))
-        house(d, x + 9, y - 8, 3)
+        # A curve of sand along the shore, a house at the back of the beach.
+        sx, sy = seaward
+        cx, cy = x + sx * 1.5, y + sy * 1.5
+        d.ellipse([cx - 9, cy - 5, cx + 9, cy + 5], fill=(246, 232, 190), outline=(200, 180, 130))
+        house(d, x - sx * 9, y - sy * 9, 3)
     elif kind == 'fields':
         for row in range(2):
             for col in range(3):
@@ -155,6 +164,27 @@ def symbol(d, kind, x, y):
         d.arc([x - 14, y - 12, x + 14, y + 12], 200, 340, fill=(255, 255, 255), width=2)
 
 
+class Shore:
+    """The drawn shoreline: land pixels next to the sea, and which way the sea lies from each."""
+
+    def __init__(self, mask):
+        land = np.asarray(mask, dtype=float) > 127
+        sea_near = np.asarray(mask.filter(ImageFilter.MinFilter(5)), dtype=float) <= 127
+        self.ys, self.xs = np.nonzero(land & sea_near)
+        smooth = np.asarray(mask.filter(ImageFilter.GaussianBlur(6)), dtype=float)
+        self.gy, self.gx = np.gradient(smooth)
+
+    def nearest(self, x, y):
+        k = np.argmin((self.xs - x) ** 2 + (self.ys - y) ** 2)
+        return float(self.xs[k]), float(self.ys[k])
+
+    def seaward(self, x, y):
+        """Unit vector from the land towards the sea at (x, y)."""
+        gx, gy = -self.gx[int(y), int(x)], -self.gy[int(y), int(x)]
+        norm = math.hypot(gx, gy) or 1.0
+        return gx / norm, gy / norm
+
+
 def nearest_on_box(x, y, box):
     left, top, right, bottom = box
     return min(max(x, left), right), min(max(y, top), bottom)
@@ -169,6 +199,10 @@ def draw_map(spec):
     boxes = [((l - ox) / 15, (t - oy) / 15, (l - ox + w) / 15, (t - oy + h) / 15)
              for l, t, w, h in target_boxes(spec['form'])]
     places = [(kind, *to_px(lon, lat)) for kind, lon, lat in spec['places']]
+    # The coastline data is coarser than a beach or a quay: set both on the drawn shore.
+    shore = Shore(land(spec).resize(size, Image.BILINEAR))
+    places = [(kind, *shore.nearest(x, y)) if kind in ('beach', 'quay') else (kind, x, y)
+              for kind, x, y in places]
     # Leader lines first, under the symbols: white with a dark edge, so they show on land and sea.
     for (kind, x, y), box in zip(places, boxes):
         bx, by = nearest_on_box(x, y, box)
@@ -176,7 +210,7 @@ def draw_map(spec):
             d.line([(x, y), (bx, by)], fill=(20, 30, 60), width=4)
             d.line([(x, y), (bx, by)], fill=(255, 255, 255), width=2)
     for kind, x, y in places:
-        symbol(d, kind, x, y)
+        symbol(d, kind, x, y, shore.seaward(x, y))
     font = ImageFont.truetype(FONT, 14)
     # North arrow.
     cx, cy, r = spec['north_at'][0], spec['north_at'][1], 20

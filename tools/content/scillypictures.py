@@ -1,5 +1,6 @@
 """Paints the panoramas of the Isles of Scilly pages Human Geography, Economy and Living by
-the sea, and the quiz pictures cut from them:
+the sea, and their quiz pictures, each a close-up of one thing a pupil can name (the ferry,
+narcissi, a pilot gig):
 
     hughtown.jpg    St Mary's quay: the ferry from Penzance alongside, inter-island boats
                     taking people to the off-islands, Hugh Town behind, a small plane and the
@@ -20,7 +21,8 @@ import sys
 import numpy as np
 from PIL import Image
 
-from pictures import Painter, boat, cottage, fill_profile, finish, profile, reflect, sky, to_image, tree_clump, water
+from pictures import (Painter, boat, close_up, cottage, fill_profile, finish, profile, quiz_picture, reflect, sky,
+                      to_image, tree_clump, water)
 
 S = 2  # painting scale
 WIDTH, HEIGHT = 3000, 340
@@ -330,18 +332,89 @@ def gigrace():
     return finish(image, (WIDTH, HEIGHT), 519)
 
 
-# name, painter, and the 228 x 164 piece (reduced to 57 x 41) that names the topic at a glance
-PANORAMAS = [('hughtown', hughtown, (1600, 150)), ('flowerfarm', flowerfarm, (150, 176)),
-             ('gigrace', gigrace, (310, 10))]
+# --- the quiz pictures: one close-up each, of a thing a pupil can name ----------------------
+def ferry_close():
+    """Human Geography's quiz picture: the passenger ferry coming in to Hugh Town."""
+    width, height, scale = 114, 82, 4
+    image = to_image(close_up(width, height, scale, 36, 331))
+    canvas = np.asarray(image, float)
+    xs = np.arange(width * scale) / scale
+    top = np.interp(xs, [0, 40, 80, 114], [30, 26, 28, 33])
+    canvas = fill_profile(canvas, (top * scale).astype(int), 38 * scale, ((88, 128, 66), (126, 152, 84)), 333)
+    image = to_image(canvas)
+    p = Painter(image, scale)
+    rng = np.random.default_rng(332)
+    x = 2
+    while x < 112:
+        # Hugh Town's houses, too far off for windows: white and granite walls, slate roofs.
+        w, h = rng.uniform(7, 11), rng.uniform(5, 8)
+        wall = tuple(int(c) for c in rng.choice([(236, 232, 222), (196, 190, 178), (226, 218, 196)]))
+        p.rect(x, 38 - h, x + w, 38, wall)
+        p.poly([(x - 0.5, 38 - h), (x + w * 0.2, 38 - h - 3), (x + w * 0.8, 38 - h - 3), (x + w + 0.5, 38 - h)], (72, 78, 92))
+        x += w + 1
+    p.rect(0, 37, width, 39, (222, 208, 168))
+    ferry(p, 6, 68, 100)
+    for w in range(8):
+        p.ellipse(104 + w * 2, 66, 110 + w * 2, 69, (236, 244, 248))
+    return quiz_picture(image)
+
+
+def narcissus(p, x, y, r, petals, cup):
+    """One narcissus flower seen from the front: six pointed petals round a small cup."""
+    for k in range(6):
+        a = 2 * math.pi * k / 6 + 0.3
+        tip = (x + math.cos(a) * r, y + math.sin(a) * r)
+        left = (x + math.cos(a - 0.5) * r * 0.45, y + math.sin(a - 0.5) * r * 0.45)
+        right = (x + math.cos(a + 0.5) * r * 0.45, y + math.sin(a + 0.5) * r * 0.45)
+        p.poly([(x, y), left, tip, right], petals)
+    p.ellipse(x - r * 0.32, y - r * 0.32, x + r * 0.32, y + r * 0.32, cup)
+    p.ellipse(x - r * 0.16, y - r * 0.16, x + r * 0.16, y + r * 0.16, tuple(int(c * 0.8) for c in cup))
+
+
+def narcissi_close():
+    """Economy's quiz picture: bunches of scented narcissi in front of a tall hedge."""
+    width, height, scale = 114, 82, 4
+    image = to_image(close_up(width, height, scale, 20, 431))
+    p = Painter(image, scale)
+    rng = np.random.default_rng(432)
+    hedge_row(p, rng, -6, 120, 30, 14)
+    p.rect(0, 30, width, height, (96, 136, 66))
+    # Several flowers to a stem, as narcissi grow: white ones and golden ones.
+    for x, y, petals, cup in ((20, 46, (252, 252, 240), (255, 200, 40)), (56, 40, (255, 222, 60), (240, 130, 30)),
+                              (92, 46, (252, 252, 240), (255, 200, 40)), (38, 64, (255, 222, 60), (240, 130, 30)),
+                              (76, 66, (252, 252, 240), (255, 200, 40))):
+        p.line([(x, y), (x + 2, height)], (60, 110, 50), 2)
+        p.line([(x - 6, height), (x - 3, y + 10)], (70, 124, 56), 1.5)
+        p.line([(x + 8, height), (x + 5, y + 12)], (70, 124, 56), 1.5)
+        for dx, dy, r in ((-6, -2, 7), (6, -3, 7), (0, 6, 7.5)):
+            p.line([(x, y + 2), (x + dx, y + dy)], (60, 110, 50), 1)
+            narcissus(p, x + dx, y + dy, r, petals, cup)
+    return quiz_picture(image)
+
+
+def gig_close():
+    """Living by the sea's quiz picture: a pilot gig, six rowers and the cox, racing."""
+    width, height, scale = 114, 82, 4
+    image = to_image(close_up(width, height, scale, 34, 531, (58, 124, 176), (50, 140, 170)))
+    p = Painter(image, scale)
+    island(p, 50, 110, 34, 9, (112, 136, 104), 9)
+    p.rect(80, 20, 84, 30, (246, 246, 242))
+    gig(p, 8, 60, 100, (30, 80, 150), True)
+    for w in range(6):
+        p.ellipse(2 - w * 4, 58, 8 - w * 4, 61, (236, 244, 248))
+    return quiz_picture(image)
+
+
+# name, panorama painter, quiz picture painter
+PANORAMAS = [('hughtown', hughtown, ferry_close), ('flowerfarm', flowerfarm, narcissi_close),
+             ('gigrace', gigrace, gig_close)]
 
 
 def main(images):
     os.makedirs(images, exist_ok=True)
-    for name, paint, (left, top) in PANORAMAS:
-        picture = paint()
-        picture.save(os.path.join(images, name + '.jpg'), quality=88, optimize=True)
-        small = picture.crop((left, top, left + 228, top + 164)).resize((57, 41), Image.LANCZOS)
-        small.save(os.path.join(images, name + 'sm.jpg'), quality=90, optimize=True)
+    for name, paint, close in PANORAMAS:
+        paint().save(os.path.join(images, name + '.jpg'), quality=88, optimize=True)
+        close().save(os.path.join(images, name + 'sm.jpg'), quality=90, optimize=True)
 
 
 if __name__ == '__main__':
