@@ -83,20 +83,6 @@ def house(p, rng, x, base, w, h, wall=None):
         p.rect(wx, base - h * 0.75, wx + window, base - h * 0.75 + max(2.5, h * 0.28), (60, 60, 70))
 
 
-def flag(p, x, top, size=1.0):
-    """St Lucia's flag on its pole: blue, with a black triangle edged in white and a gold one."""
-    w, h = 44 * size, 28 * size
-    p.line([(x, top + 60 * size), (x, top)], (230, 230, 230), 1.5 * size)
-    fx, fy = x + 1, top
-    p.rect(fx, fy, fx + w, fy + h, (102, 204, 255))
-    cx = fx + w / 2
-    p.poly([(cx, fy + 3 * size), (cx + 9 * size, fy + h - 2 * size), (cx - 9 * size, fy + h - 2 * size)],
-           (255, 255, 255))
-    p.poly([(cx, fy + 6 * size), (cx + 6.5 * size, fy + h - 2 * size), (cx - 6.5 * size, fy + h - 2 * size)], (0, 0, 0))
-    p.poly([(cx, fy + 14 * size), (cx + 9 * size, fy + h - 2 * size), (cx - 9 * size, fy + h - 2 * size)],
-           (252, 209, 22))
-
-
 def cruise_ship(p, x, waterline, length):
     h = length * 0.16
     p.poly([(x, waterline - h * 0.5), (x + length, waterline - h * 0.62), (x + length * 0.95, waterline),
@@ -151,27 +137,6 @@ def coconut_palm(p, rng, x, base, height, lean=0.0):
         leaf(p, top, bend, tip, height * 0.08, (104, 164, 58), (150, 196, 90))
     for dx in (-4, 3):
         p.ellipse(top[0] + dx - 4, top[1] + 1, top[0] + dx + 4, top[1] + 9, (120, 92, 40))
-
-
-def sugar_mill(p, x, base):
-    """The stone tower of an old windmill of a sugar plantation, roofless, its sails gone."""
-    p.poly([(x - 22, base), (x - 16, base - 70), (x + 16, base - 70), (x + 22, base)], (150, 136, 116))
-    p.poly([(x - 16, base - 70), (x - 12, base - 76), (x - 6, base - 70), (x, base - 78), (x + 8, base - 70),
-            (x + 16, base - 70)], (150, 136, 116))
-    p.rect(x - 5, base - 22, x + 5, base, (60, 50, 40))
-    p.rect(x - 4, base - 52, x + 3, base - 42, (60, 50, 40))
-
-
-def tall_ship(p, x, waterline):
-    p.poly([(x, waterline - 10), (x + 110, waterline - 10), (x + 96, waterline + 4), (x + 10, waterline + 4)], (70, 46, 30))
-    p.line([(x, waterline - 10), (x + 110, waterline - 10)], (200, 170, 90), 2)
-    for mast, height in ((x + 30, 90), (x + 62, 104), (x + 90, 80)):
-        p.line([(mast, waterline - 10), (mast, waterline - 10 - height)], (80, 60, 40), 2)
-        for k in range(3):
-            top = waterline - 10 - height + 8 + k * height * 0.3
-            p.poly([(mast - 16 + k * 2, top), (mast + 16 - k * 2, top), (mast + 18 - k * 2, top + height * 0.24),
-                    (mast - 18 + k * 2, top + height * 0.24)], (240, 234, 214))
-    p.line([(x + 110, waterline - 12), (x + 140, waterline - 40)], (80, 60, 40), 2)
 
 
 def steam(p, rng, x, base, height):
@@ -347,7 +312,7 @@ def history():
     for x in range(1990, 2250, 52):
         p.rect(x, 182, x + 40, 195, (244, 240, 230))
         p.poly([(x - 3, 182), (x + 20, 174), (x + 43, 182)], (196, 56, 44))
-    for x in (1970, 2060, 2150, 2270):
+    for x in (1970, 2036, 2140, 2245):
         coconut_palm(p, rng, x, 194, 34, 0.05)
     for k in range(22):
         x = 2330 + k * 30 + rng.uniform(-6, 6)
@@ -365,7 +330,7 @@ def history():
     image = to_image(fill_profile(np.asarray(image, float), (sand * S).astype(int), HEIGHT * S,
                                   ((238, 226, 190), (222, 206, 166)), 16))
     p = Painter(image, S)
-    for x, h, lean in ((90, 150, 0.1), (260, 130, -0.05), (2820, 140, -0.1), (2950, 120, 0.04)):
+    for x, h, lean in ((90, 150, 0.1), (260, 130, -0.05), (2800, 140, -0.1), (2920, 120, 0.04)):
         coconut_palm(p, rng, x, 326, h, lean)
     return finish(image, (WIDTH, HEIGHT), 111)
 
@@ -559,7 +524,7 @@ def quiz_castries():
     image = to_image(canvas)
     p = Painter(image, 1)
     rng = np.random.default_rng(80)
-    for base in range(170, 300, 34):
+    for base in range(168, 300, 44):
         x = rng.uniform(0, 20)
         while x < QW:
             w = rng.uniform(34, 46)
@@ -571,13 +536,27 @@ def quiz_castries():
 
 
 def quiz_banana():
-    """One banana plant close up, its bunch of green bananas and red flower bud below."""
+    """A banana plant close up: its thick stem, broad leaves and a big bunch of green bananas
+    hanging from the crown, with the dark red flower bud at the end of the stalk."""
     canvas = quiz_base(81, 300, sea=False)
-    canvas = fill_profile(canvas, np.full(QW, 250), QH, ((110, 166, 66), (130, 182, 76)), 82)
+    canvas = fill_profile(canvas, (230 + profile(QW, 82, base=3) * 30).astype(int), QH, FOREST, 83)
     image = to_image(canvas)
     p = Painter(image, 1)
-    rng = np.random.default_rng(84)
-    banana_plant(p, rng, 285, 404, 350, True)
+    p.poly([(150, 410), (170, 150), (214, 150), (236, 410)], (126, 150, 76))
+    p.line([(180, 410), (186, 160)], (100, 124, 60), 6)
+    for root, bend, tip, width in (((190, 150), (90, 40), (10, 60), 90), ((192, 150), (250, 10), (340, 20), 90),
+                                   ((190, 150), (120, 0), (100, -60), 70), ((194, 150), (20, 150), (-20, 230), 70)):
+        leaf(p, root, bend, tip, width, (82, 164, 56), (200, 220, 140))
+    # The stalk arches out of the crown and hangs down to the right; the hands curve upwards.
+    p.line([(200, 160), (300, 150), (330, 200), (334, 370)], (110, 134, 62), 10)
+    for hand in range(5):
+        y = 200 + hand * 30
+        half = 74 - hand * 9
+        for k in range(-3, 4):
+            fx = 334 + k * half / 3.5
+            p.poly([(fx - 8, y + 22), (fx - 10, y - 8), (fx, y - 18), (fx + 8, y - 6), (fx + 8, y + 22)],
+                   (118, 178, 60), outline=(70, 120, 40))
+    p.ellipse(316, 356, 352, 404, (128, 36, 58))
     return image
 
 
