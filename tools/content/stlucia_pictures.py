@@ -1,16 +1,18 @@
-"""Paints the five St Lucia panoramas (3000 x 340 px) and the quiz pictures cut from them
-(57 x 41 px), from shapes and seeded noise like pictures.py, so every run gives the same files.
+"""Paints the five St Lucia panoramas (3000 x 340 px) and their quiz pictures (57 x 41 px, each
+a close-up of one landmark drawn at ten times the size), from shapes and seeded noise like
+pictures.py, so every run gives the same files.
 
-stlucia1.jpg  History: a sugar mill ruin on the hills, a tall ship in Rodney Bay, Pigeon
-              Island's two hills with the ruins of Fort Rodney and the national flag.
+stlucia1.jpg  History: Pigeon Island across Rodney Bay - Fort Rodney's walls and cannons on the
+              lower hill, Signal Peak, the causeway to Gros Islet, Martinique on the horizon.
+              Quiz picture: a cannon of Fort Rodney.
 stlucia2.jpg  Physical Geography: Soufriere in its bay, steam from the sulphur springs, and
-              the two Pitons rising from the sea, covered in rainforest.
-stlucia3.jpg  Human Geography: Castries - houses climbing the hills round the harbour, the
-              cathedral, the market's red roofs and a cruise ship at the quay.
-stlucia4.jpg  Economy: a banana farm in a green valley, a packing shed, and the coast with a
-              beach hotel and a cruise ship.
+              the two Pitons rising from the sea, covered in rainforest. Quiz picture: the Pitons.
+stlucia3.jpg  Human Geography: Castries - houses on terraces round the harbour, the cathedral,
+              the market's red roofs and a cruise ship. Quiz picture: a cruise ship at Castries.
+stlucia4.jpg  Economy: banana plants on the slopes of a valley, the packing shed and a lorry,
+              and across the bay a beach hotel. Quiz picture: a banana plant with its bunch.
 stlucia5.jpg  Living by the sea: Anse La Raye - painted fishing boats on the beach, nets, palms,
-              small wooden houses and the church.
+              small wooden houses and the church. Quiz picture: a painted fishing boat.
 
 Usage: stlucia_pictures.py <content/Images>
 """
@@ -66,29 +68,19 @@ def canopy(p, rng, x0, x1, line, count, floor=HEIGHT,
 
 
 def house(p, rng, x, base, w, h, wall=None):
+    """A small house: windows on the left, the door on the right, so they never overlap."""
     wall = wall or HOUSE_COLOURS[rng.integers(len(HOUSE_COLOURS))]
     roof = ROOF_COLOURS[rng.integers(len(ROOF_COLOURS))]
     p.rect(x, base - h, x + w, base, wall)
     p.poly([(x - 2, base - h), (x + w / 2, base - h - h * 0.45), (x + w + 2, base - h)], roof)
-    for k in range(max(1, int(w // 14))):
-        wx = x + 4 + k * 14
-        if wx + 6 < x + w:
-            p.rect(wx, base - h * 0.7, wx + 6, base - h * 0.7 + 7, (60, 60, 70))
-    p.rect(x + w * 0.4, base - h * 0.45, x + w * 0.4 + 6, base, (110, 70, 40))
-
-
-def flag(p, x, top, size=1.0):
-    """St Lucia's flag on its pole: blue, with a black triangle edged in white and a gold one."""
-    w, h = 44 * size, 28 * size
-    p.line([(x, top + 60 * size), (x, top)], (230, 230, 230), 1.5 * size)
-    fx, fy = x + 1, top
-    p.rect(fx, fy, fx + w, fy + h, (102, 204, 255))
-    cx = fx + w / 2
-    p.poly([(cx, fy + 3 * size), (cx + 9 * size, fy + h - 2 * size), (cx - 9 * size, fy + h - 2 * size)],
-           (255, 255, 255))
-    p.poly([(cx, fy + 6 * size), (cx + 6.5 * size, fy + h - 2 * size), (cx - 6.5 * size, fy + h - 2 * size)], (0, 0, 0))
-    p.poly([(cx, fy + 14 * size), (cx + 9 * size, fy + h - 2 * size), (cx - 9 * size, fy + h - 2 * size)],
-           (252, 209, 22))
+    door_left = x + w * 0.62
+    door_width = max(2.5, w * 0.18)
+    p.rect(door_left, base - h * 0.5, door_left + door_width, base, (110, 70, 40))
+    window = max(2.5, min(6, w * 0.2))
+    count = max(1, int((door_left - x - 2) // (window + 3)))
+    for k in range(count):
+        wx = x + 2 + k * (window + 3)
+        p.rect(wx, base - h * 0.75, wx + window, base - h * 0.75 + max(2.5, h * 0.28), (60, 60, 70))
 
 
 def cruise_ship(p, x, waterline, length):
@@ -133,58 +125,18 @@ def leaf(p, root, bend, tip, width, colour, rib):
     p.line(rib_points, rib, 1)
 
 
-def banana_plant(p, rng, x, base, height):
-    """A banana plant: a green stem, big paddle leaves arching out and drooping at the tips,
-    and a bunch hanging in a blue bag, as on the island's farms."""
-    top = base - height * 0.5  # the top of the stem; the leaves make the upper half
-    p.line([(x, base), (x + 1, top)], (104, 136, 66), 7)
-    crown = (x, top)
-    for k in range(7):
-        side = -1 if k % 2 == 0 else 1
-        spread = rng.uniform(0.2, 1.0)
-        length = height * rng.uniform(0.55, 0.7)
-        # Leaves rise steeply out of the crown, then bend over towards their tips.
-        bend = (x + side * length * 0.3 * spread, top - length * rng.uniform(0.7, 0.9))
-        tip = (x + side * length * (0.5 + 0.4 * spread), top - length * rng.uniform(0.05, 0.45))
-        green = (int(rng.uniform(60, 100)), int(rng.uniform(140, 180)), int(rng.uniform(44, 74)))
-        leaf(p, crown, bend, tip, height * rng.uniform(0.13, 0.18), green, (176, 206, 116))
-    if rng.random() < 0.7:
-        p.ellipse(x + 3, top + 4, x + 15, top + 28, (40, 110, 200))
-
-
 def coconut_palm(p, rng, x, base, height, lean=0.0):
     """A coconut palm: a slim curved trunk and a crown of long feathery fronds hanging down."""
     top = (x + lean * height, base - height)
     p.line([(x, base), (x + lean * height * 0.3, base - height * 0.5), top], (128, 100, 66), 6)
-    for k in range(9):
-        angle = math.pi * (k / 8) + rng.normal(0, 0.08)
-        length = height * rng.uniform(0.35, 0.45)
+    for k in range(11):
+        angle = math.pi * (k / 10) + rng.normal(0, 0.08)
+        length = height * rng.uniform(0.4, 0.5)
         bend = (top[0] + math.cos(angle) * length * 0.6, top[1] - length * 0.3 * math.sin(angle) - length * 0.1)
         tip = (top[0] + math.cos(angle) * length, top[1] + length * rng.uniform(0.15, 0.45))
-        leaf(p, top, bend, tip, height * 0.07, (46, 116, 48), (96, 160, 70))
+        leaf(p, top, bend, tip, height * 0.08, (104, 164, 58), (150, 196, 90))
     for dx in (-4, 3):
         p.ellipse(top[0] + dx - 4, top[1] + 1, top[0] + dx + 4, top[1] + 9, (120, 92, 40))
-
-
-def sugar_mill(p, x, base):
-    """The stone tower of an old windmill of a sugar plantation, roofless, its sails gone."""
-    p.poly([(x - 22, base), (x - 16, base - 70), (x + 16, base - 70), (x + 22, base)], (150, 136, 116))
-    p.poly([(x - 16, base - 70), (x - 12, base - 76), (x - 6, base - 70), (x, base - 78), (x + 8, base - 70),
-            (x + 16, base - 70)], (150, 136, 116))
-    p.rect(x - 5, base - 22, x + 5, base, (60, 50, 40))
-    p.rect(x - 4, base - 52, x + 3, base - 42, (60, 50, 40))
-
-
-def tall_ship(p, x, waterline):
-    p.poly([(x, waterline - 10), (x + 110, waterline - 10), (x + 96, waterline + 4), (x + 10, waterline + 4)], (70, 46, 30))
-    p.line([(x, waterline - 10), (x + 110, waterline - 10)], (200, 170, 90), 2)
-    for mast, height in ((x + 30, 90), (x + 62, 104), (x + 90, 80)):
-        p.line([(mast, waterline - 10), (mast, waterline - 10 - height)], (80, 60, 40), 2)
-        for k in range(3):
-            top = waterline - 10 - height + 8 + k * height * 0.3
-            p.poly([(mast - 16 + k * 2, top), (mast + 16 - k * 2, top), (mast + 18 - k * 2, top + height * 0.24),
-                    (mast - 18 + k * 2, top + height * 0.24)], (240, 234, 214))
-    p.line([(x + 110, waterline - 12), (x + 140, waterline - 40)], (80, 60, 40), 2)
 
 
 def steam(p, rng, x, base, height):
@@ -195,51 +147,190 @@ def steam(p, rng, x, base, height):
 
 
 # --- the five scenes ---------------------------------------------------------------------
+def banana_plant(p, rng, x, base, height, bunch=True):
+    """A banana plant as on the island's farms: a thick green stem, a few very broad paddle
+    leaves arching out and drooping, one or two dry brown leaves hanging against the stem, and
+    a bunch of green bananas on a stalk with its dark red flower bud below."""
+    top = base - height * 0.45
+    stem = max(3, height * 0.08)
+    p.poly([(x - stem, base), (x - stem * 0.6, top), (x + stem * 0.6, top), (x + stem, base)], (118, 142, 70))
+    p.line([(x - stem * 0.3, base), (x - stem * 0.2, top)], (96, 120, 56), max(1, stem * 0.25))
+    for k in range(int(rng.integers(1, 3))):
+        side = -1 if k % 2 == 0 else 1
+        hang = top + height * rng.uniform(0.02, 0.1)
+        p.poly([(x + side * stem * 0.5, hang), (x + side * stem * 1.6, hang + height * 0.06),
+                (x + side * stem * 1.1, hang + height * 0.28), (x + side * stem * 0.6, hang + height * 0.05)],
+               (132, 104, 58))
+    if bunch:
+        # The stalk bends out of the crown and hangs down; hands of fingers curve upwards.
+        side = 1 if rng.random() < 0.5 else -1
+        sx = x + side * height * 0.1
+        p.line([(x, top), (sx, top + height * 0.05), (sx + side * 2, top + height * 0.34)], (108, 130, 60),
+               max(1.5, stem * 0.3))
+        for hand in range(5):
+            hy = top + height * (0.08 + hand * 0.045)
+            width = height * (0.09 - hand * 0.01)
+            p.ellipse(sx - width, hy - height * 0.03, sx + width, hy + height * 0.035, (92, 150, 52))
+            p.line([(sx - width * 0.8, hy + height * 0.02), (sx + width * 0.8, hy + height * 0.02)], (70, 120, 40), 1)
+        bud = top + height * 0.34
+        p.ellipse(sx + side * 2 - height * 0.025, bud, sx + side * 2 + height * 0.025, bud + height * 0.07,
+                  (120, 40, 60))
+    count = int(rng.integers(5, 8))
+    for k in range(count):
+        side = -1 if k % 2 == 0 else 1
+        spread = rng.uniform(0.1, 1.0)
+        length = height * rng.uniform(0.6, 0.8)
+        rise = rng.uniform(0.6, 1.0)
+        # Young leaves stand up; older ones lean out, their broad tips drooping a little.
+        bend = (x + side * length * 0.35 * spread, top - length * rise)
+        tip = (x + side * length * (0.3 + 0.6 * spread), top - length * rise * rng.uniform(0.6, 1.0) * (1 - 0.5 * spread))
+        green = (int(rng.uniform(70, 104)), int(rng.uniform(146, 178)), int(rng.uniform(46, 70)))
+        leaf(p, (x, top), bend, tip, length * rng.uniform(0.3, 0.36), green, (196, 214, 130))
+        if rng.random() < 0.5:
+            # The wind tears the wide blades into strips: a few pale cuts across one side.
+            for cut in range(3):
+                t = 0.35 + cut * 0.18
+                cx = (1 - t) ** 2 * x + 2 * (1 - t) * t * bend[0] + t ** 2 * tip[0]
+                cy = (1 - t) ** 2 * top + 2 * (1 - t) * t * bend[1] + t ** 2 * tip[1]
+                p.line([(cx, cy), (cx + side * length * 0.05, cy + length * 0.14)], (150, 196, 100), 1)
+
+
+def lorry(p, x, base, colour=(210, 60, 50)):
+    p.rect(x, base - 22, x + 46, base - 5, (236, 232, 220))
+    p.rect(x + 46, base - 18, x + 62, base - 5, colour)
+    p.rect(x + 51, base - 16, x + 60, base - 10, (150, 190, 220))
+    for wx in (x + 10, x + 50):
+        p.ellipse(wx - 5, base - 10, wx + 5, base, (30, 30, 34))
+
+
+def economy():
+    """Looking down a banana valley on the west coast to its bay: banana plants on the slopes,
+    the packing shed with a lorry, and across the bay a beach hotel at the foot of a green hill."""
+    rng = np.random.default_rng(1404)
+    horizon = 176
+    canvas = tropical_base(41, horizon)
+    xs = np.arange(WIDTH * S) / S
+    # The rainforest ridge behind the valley, falling to the sea at the bay.
+    ridge_x, ridge_y = [0, 400, 900, 1400, 1800, 2100, 2260, 2380, 2390], [46, 34, 62, 74, 112, 160, 230, 300, 400]
+    canvas = hills(canvas, ridge_x + [3000], ridge_y + [400], 42, 340)
+    # The far side of the bay: a green headland with a beach at its foot.
+    head_x, head_y = [2600, 2630, 2720, 2840, 2940, 3000], [400, 206, 150, 112, 98, 104]
+    canvas = hills(canvas, head_x, head_y, 45, 214, roughness=6)
+    canvas = fill_profile(canvas, np.where((xs > 2612) & (xs < 3000), 205, 999).astype(int) * S, 214 * S,
+                          ((238, 226, 190), (226, 210, 170)), 46)
+    # The farm's slopes: lighter green, running down to the beach without a step.
+    field = np.interp(xs, [0, 600, 1200, 1700, 2000, 2200, 2330, 2400], [128, 122, 142, 160, 208, 262, 302, 340])
+    canvas = fill_profile(canvas, (field * S).astype(int), HEIGHT * S, ((104, 160, 62), (130, 182, 76)), 43)
+    # The near beach of the bay along the bottom right.
+    beach = np.interp(xs, [2040, 2200, 2320, 2600, 3000], [400, 318, 300, 294, 298])
+    canvas = fill_profile(canvas, (beach * S).astype(int), HEIGHT * S, ((240, 228, 196), (226, 210, 172)), 44)
+    image = to_image(canvas)
+    p = Painter(image, S)
+    canopy(p, rng, 0, 2280, lambda x: np.interp(x, ridge_x[:-1], ridge_y[:-1]), 900,
+           200)
+    canopy(p, rng, 2630, 3000, lambda x: np.interp(x, head_x[1:], head_y[1:]), 260, 205)
+    # The hotel across the bay, on the sand at the foot of the headland, among palms.
+    p.rect(2700, 176, 2850, 206, (246, 244, 236))
+    p.poly([(2694, 176), (2775, 164), (2856, 176)], (196, 92, 62))
+    for row in range(3):
+        for k in range(10):
+            p.rect(2707 + k * 14, 180 + row * 9, 2714 + k * 14, 185 + row * 9, (80, 140, 190))
+    for x in (2650, 2680, 2880, 2920, 2965):
+        coconut_palm(p, rng, x, 207, 44, 0.05)
+    for x in (2720, 2790, 2830):
+        p.poly([(x - 6, 209), (x, 206), (x + 6, 209)], (236, 80, 70))
+    cruise_ship(p, 2360, horizon, 200)
+    # Banana plants in rows down the slopes, larger nearer; green bunches on many of them.
+    rows = ((150, 34), (168, 44), (190, 58), (216, 76), (248, 100), (290, 130), (338, 160))
+    for row, (base, height) in enumerate(rows):
+        x = rng.uniform(-20, 10) + (row % 2) * height * 0.4
+        end = np.interp(base, [150, 338], [1900, 2100])
+        while x < end:
+            if not (1420 < x < 1800 and 180 < base < 230):  # room for the packing shed
+                banana_plant(p, rng, x, base, height * rng.uniform(0.9, 1.1), rng.random() < 0.6)
+            x += height * rng.uniform(1.1, 1.5)
+    # The packing shed: an open shed with a tin roof, workers' tables, boxes, a lorry.
+    p.rect(1470, 190, 1700, 222, (214, 208, 196))
+    p.rect(1478, 198, 1692, 222, (120, 110, 96))
+    p.poly([(1460, 192), (1585, 170), (1710, 192)], (150, 160, 166))
+    for k in range(8):
+        p.rect(1486 + (k % 4) * 16, 214 - (k // 4) * 9, 1498 + (k % 4) * 16, 222 - (k // 4) * 9, (214, 190, 130))
+    lorry(p, 1712, 226)
+    # Boats pulled up on the near beach.
+    for x, hull in ((2500, (40, 120, 200)), (2720, (230, 70, 60))):
+        fishing_boat(p, x, 318, 90, hull, (250, 220, 60))
+    return finish(image, (WIDTH, HEIGHT), 114)
+
+
+def fort_walls(p, x, top):
+    """Fort Rodney: low stone walls round the hilltop, an embrasure and two cannons on
+    carriages pointing out to sea."""
+    stone, dark = (172, 160, 140), (120, 110, 96)
+    p.poly([(x - 70, top + 22), (x - 64, top + 6), (x + 64, top + 6), (x + 72, top + 22)], stone)
+    for k in range(-60, 60, 10):
+        p.line([(x + k, top + 8), (x + k + 4, top + 21)], dark, 0.6)
+    p.rect(x - 20, top + 6, x - 6, top + 13, dark)
+    p.rect(x + 18, top + 6, x + 32, top + 13, dark)
+    for cx, d in ((x - 36, -1), (x + 4, -1)):
+        p.poly([(cx, top + 2), (cx + d * 24, top - 3), (cx + d * 24, top + 1), (cx, top + 6)], (36, 36, 40))
+        p.ellipse(cx - 5, top + 1, cx + 5, top + 11, (80, 60, 42))
+    p.rect(x + 40, top - 10, x + 60, top + 6, stone)
+    p.rect(x + 46, top - 4, x + 53, top + 6, dark)
+
+
 def history():
+    """Pigeon Island seen across Rodney Bay: Fort Rodney's walls and cannons on the lower, left
+    hill, Signal Peak higher on the right, the saddle between, stone ruins by the shore, the
+    flat causeway to the mainland at Gros Islet, and Martinique faint on the horizon."""
     rng = np.random.default_rng(1101)
-    horizon = 190
+    horizon = 196
     canvas = tropical_base(11, horizon)
-    # Martinique faint on the horizon far to the north.
-    canvas = hills(canvas, [0, 1000, 1100, 1250, 1400, 1500, 3000], [400, 400, 184, 178, 186, 400, 400], 12,
+    canvas = hills(canvas, [0, 150, 300, 550, 760, 900, 3000], [400, 194, 184, 180, 188, 400, 400], 12,
                    horizon + 1, ((150, 170, 186), (160, 178, 192)), 2)
-    # Mainland hills on the left, falling to the bay.
-    canvas = hills(canvas, [0, 300, 700, 1000, 1250, 1400], [100, 80, 110, 150, 200, 260], 13, horizon + 4)
-    # Pigeon Island: two hills joined to the shore by a low causeway.
-    canvas = hills(canvas, [1500, 1700, 1850, 1960, 2050, 2200, 2380, 2520, 2700, 2800, 3000],
-                   [400, 290, 260, 250, 150, 96, 160, 176, 118, 200, 400], 14, horizon + 4, roughness=6)
+    island_x = [880, 960, 1060, 1180, 1260, 1340, 1430, 1520, 1600, 1700, 1780, 1860, 1930]
+    island_y = [400, 190, 146, 110, 104, 128, 140, 100, 76, 70, 118, 176, 192]
+    canvas = hills(canvas, island_x, island_y, 14, horizon + 4, ((70, 112, 52), (104, 136, 66)), roughness=5)
+    # The causeway: low and flat, then the mainland's hills behind Gros Islet on the right.
+    main_x = [1900, 1960, 2300, 2450, 2600, 2800, 3000]
+    main_y = [400, 194, 192, 160, 120, 96, 110]
+    canvas = hills(canvas, main_x, main_y, 13, horizon + 4, roughness=6)
     image = to_image(canvas)
     p = Painter(image, S)
-    canopy(p, rng, 0, 1300, lambda x: np.interp(x, [0, 300, 700, 1000, 1250], [100, 80, 110, 150, 200]), 700, horizon)
-    island = ([1700, 1850, 1960, 2050, 2200, 2380, 2520, 2700, 2800], [290, 260, 250, 150, 96, 160, 176, 118, 200])
-    canopy(p, rng, 1720, 2790, lambda x: np.interp(x, *island), 500, horizon)
-    # Sugar mill ruin and the old plantation house on the hills.
-    sugar_mill(p, 520, 140)
-    p.rect(700, 152, 820, 186, (214, 200, 176))
-    p.poly([(694, 152), (760, 128), (826, 152)], (120, 80, 60))
-    for k in range(5):
-        p.rect(712 + k * 22, 162, 722 + k * 22, 176, (70, 60, 50))
-    # Fort Rodney: ruined stone walls and cannons on the higher hill, the flag above.
-    for k in range(6):
-        x = 2140 + k * 22
-        p.rect(x, 96 - (k % 2) * 6, x + 18, 120, (160, 150, 136))
-    p.rect(2134, 118, 2280, 128, (146, 136, 122))
-    for x in (2150, 2210):
-        p.poly([(x, 118), (x + 30, 112), (x + 31, 116), (x + 1, 122)], (40, 40, 44))
-        p.ellipse(x + 4, 118, x + 14, 128, (70, 56, 40))
-    flag(p, 2250, 36, 1.1)
-    # The officers' mess lower down and the stone landing.
-    p.rect(2440, 156, 2520, 180, (176, 160, 140))
-    p.poly([(2434, 156), (2480, 140), (2526, 156)], (120, 80, 60))
-    canvas = reflect(np.asarray(image, float), (horizon + 8) * S, 50 * S, 0.25, 15)
+    canopy(p, rng, 950, 1920, lambda x: np.interp(x, island_x, island_y), 700, horizon + 2,
+           colours=((70, 110, 50), (86, 124, 58), (98, 138, 64), (62, 100, 46)))
+    canopy(p, rng, 2300, 3000, lambda x: np.interp(x, main_x, main_y), 500, horizon + 2)
+    # Bare rock on Signal Peak's steep face.
+    fort_walls(p, 1260, 90)
+    # Stone ruins of the barracks by the shore, and a sandy beach at the island's foot.
+    for x in (1040, 1110):
+        p.rect(x, 178, x + 52, 196, (176, 162, 140))
+        for k in range(3):
+            p.rect(x + 6 + k * 16, 183, x + 14 + k * 16, 196, (110, 100, 86))
+    p.poly([(960, 198), (1200, 196), (1210, 200), (950, 201)], (236, 224, 190))
+    # The causeway's beach, palms and a hotel's red roofs; Gros Islet's houses beyond.
+    p.poly([(1930, 196), (2320, 194), (2330, 199), (1920, 200)], (236, 224, 190))
+    for x in range(1990, 2250, 52):
+        p.rect(x, 182, x + 40, 195, (244, 240, 230))
+        p.poly([(x - 3, 182), (x + 20, 174), (x + 43, 182)], (196, 56, 44))
+    for x in (1970, 2036, 2140, 2245):
+        coconut_palm(p, rng, x, 194, 34, 0.05)
+    for k in range(22):
+        x = 2330 + k * 30 + rng.uniform(-6, 6)
+        house(p, rng, x, 194 - rng.uniform(0, 8), rng.uniform(14, 20), rng.uniform(10, 14))
+    canvas = reflect(np.asarray(image, float), (horizon + 4) * S, 40 * S, 0.25, 15)
     image = to_image(canvas)
     p = Painter(image, S)
-    tall_ship(p, 1500, 236)
-    # A beach along the front and palms.
-    sand = np.interp(np.arange(WIDTH * S) / S, [0, 1000, 2000, 3000], [312, 318, 322, 314])
+    # Yachts at anchor in the bay.
+    for x, size in ((500, 1.0), (2500, 0.8), (2750, 1.1)):
+        p.poly([(x, 232), (x + 44 * size, 232), (x + 38 * size, 240), (x + 5, 240)], (250, 250, 250))
+        p.line([(x + 20 * size, 232), (x + 20 * size, 232 - 60 * size)], (90, 90, 90), 1.2)
+        p.poly([(x + 21 * size, 228), (x + 21 * size, 232 - 56 * size), (x + 40 * size, 228)], (246, 246, 242))
+    # The beach along the front, with palms at both ends.
+    sand = np.interp(np.arange(WIDTH * S) / S, [0, 1000, 2000, 3000], [304, 314, 316, 306])
     image = to_image(fill_profile(np.asarray(image, float), (sand * S).astype(int), HEIGHT * S,
                                   ((238, 226, 190), (222, 206, 166)), 16))
     p = Painter(image, S)
-    for x, h, lean in ((80, 120, 0.1), (240, 140, -0.05), (1120, 110, 0.12), (2860, 120, -0.1)):
+    for x, h, lean in ((90, 150, 0.1), (260, 130, -0.05), (2800, 140, -0.1), (2920, 120, 0.04)):
         coconut_palm(p, rng, x, 326, h, lean)
     return finish(image, (WIDTH, HEIGHT), 111)
 
@@ -296,12 +387,17 @@ def human():
     image = to_image(canvas)
     p = Painter(image, S)
     canopy(p, rng, 0, 3000, lambda x: np.interp(x, line, tops), 1200, horizon)
-    # Houses climbing the hills, thicker towards the harbour.
-    for _ in range(520):
-        x = rng.uniform(0, 2980)
-        ground = np.interp(x, line, tops)
-        base = ground + 30 + (220 - ground) * math.sqrt(rng.random())
-        house(p, rng, x, base, rng.uniform(14, 24), rng.uniform(10, 18))
+    # Houses climbing the hills on terraces, back rows first, each with its own plot; fewer
+    # higher up, where the forest begins.
+    for row, base in enumerate(range(236, 90, -24)[::-1]):
+        x = rng.uniform(0, 30)
+        while x < 2980:
+            w = rng.uniform(16, 24)
+            ground = np.interp(x, line, tops)
+            thin = (236 - base) / 146
+            if base > ground + 34 and rng.random() > thin * 0.7 and not (1160 < x < 1340 and base > 140):
+                house(p, rng, x, base - rng.uniform(0, 4), w, rng.uniform(11, 15))
+            x += w + rng.uniform(6, 30)
     # The town by the water: the cathedral, the market with red roofs, the quay.
     p.rect(1180, 150, 1320, 246, (224, 206, 168))
     p.poly([(1172, 150), (1250, 112), (1328, 150)], (150, 60, 40))
@@ -324,56 +420,13 @@ def human():
     return finish(image, (WIDTH, HEIGHT), 113)
 
 
-def economy():
-    rng = np.random.default_rng(1404)
-    horizon = 170
-    canvas = tropical_base(41, horizon)
-    valley = [0, 300, 700, 1100, 1500, 1800, 2000]
-    valley_top = [40, 30, 70, 60, 90, 150, 175]
-    canvas = hills(canvas, valley + [2001, 3000], valley_top + [400, 400], 42, HEIGHT)
-    image = to_image(canvas)
-    p = Painter(image, S)
-    canopy(p, rng, 0, 1900, lambda x: np.interp(x, valley, valley_top), 800, 175)
-    canvas = np.asarray(image, float)
-    # The valley floor: bright green banana fields, and a sandy beach on the right.
-    canvas = hills(canvas, [0, 1900, 2000, 2001, 3000], [150, 160, 180, 400, 400], 43, HEIGHT, ((88, 150, 60), (120, 176, 72)), roughness=4)
-    beach = np.interp(np.arange(WIDTH * S) / S, [0, 2000, 2100, 3000], [400, 400, 262, 270])
-    canvas = fill_profile(canvas, (beach * S).astype(int), HEIGHT * S, ((240, 228, 196), (224, 208, 170)), 44)
-    image = to_image(canvas)
-    p = Painter(image, S)
-    # Rows of banana plants, smaller further away.
-    for row, (base, height) in enumerate(((190, 60), (220, 80), (256, 104), (300, 130), (345, 150))):
-        x = rng.uniform(-30, 0)
-        while x < 1980 - height * 0.4:
-            banana_plant(p, rng, x, base, height)
-            x += height * rng.uniform(0.8, 1.1)
-    # The packing shed with its green tin roof, and boxes stacked ready for the boat.
-    p.rect(1560, 176, 1760, 214, (230, 226, 214))
-    p.poly([(1550, 176), (1660, 154), (1770, 176)], (70, 130, 90))
-    for k in range(6):
-        p.rect(1780 + (k % 3) * 16, 204 - (k // 3) * 12, 1794 + (k % 3) * 16, 214 - (k // 3) * 12, (200, 170, 110))
-    # The coast: a hotel among palms, umbrellas, and a cruise ship out at sea.
-    p.rect(2280, 180, 2560, 250, (246, 244, 236))
-    for row in range(3):
-        for k in range(12):
-            p.rect(2290 + k * 22, 190 + row * 20, 2302 + k * 22, 202 + row * 20, (80, 150, 200))
-    p.poly([(2270, 180), (2420, 164), (2570, 180)], (200, 90, 60))
-    for x in (2160, 2620, 2720, 2900):
-        coconut_palm(p, rng, x, 300, 130, 0.08)
-    for x in (2230, 2600, 2680, 2800):
-        p.poly([(x - 20, 280), (x, 270), (x + 20, 280)], (236, 80, 70))
-        p.line([(x, 280), (x, 300)], (250, 250, 250), 1.5)
-    cruise_ship(p, 2450, 166, 300)
-    return finish(image, (WIDTH, HEIGHT), 114)
-
-
 def sea_life():
     rng = np.random.default_rng(1505)
     horizon = 150
     canvas = tropical_base(51, horizon, (40, 118, 176), (70, 180, 196))
     line = [0, 300, 700, 1000, 1400, 1700, 2100, 2400, 2800, 3000]
     tops = [70, 50, 80, 110, 120, 110, 120, 90, 60, 80]
-    canvas = hills(canvas, line, tops, 52, 230)
+    canvas = hills(canvas, line, tops, 52, 246)
     # The beach: dark volcanic sand in front of the village.
     beach = np.interp(np.arange(WIDTH * S) / S, [0, 600, 1500, 2400, 3000], [236, 226, 222, 230, 236])
     canvas = fill_profile(canvas, (beach * S).astype(int), HEIGHT * S, ((120, 108, 96), (150, 136, 118)), 53)
@@ -393,7 +446,10 @@ def sea_life():
         x += w + rng.uniform(6, 26)
     p.rect(1440, 140, 1470, 226, (240, 236, 226))
     p.poly([(1436, 140), (1455, 110), (1474, 140)], (120, 124, 130))
-    # Fishing boats pulled up on the sand, nets drying, palms.
+    # Palms at the back of the beach, in front of the houses; then the boats on the sand.
+    for x, h, lean in ((40, 150, 0.1), (620, 140, -0.08), (1300, 150, 0.06), (2560, 150, -0.1), (2940, 140, 0.05)):
+        coconut_palm(p, rng, x, 236, h, lean)
+    # Fishing boats pulled up on the sand, nets drying.
     colours = [((40, 120, 200), (250, 210, 40)), ((230, 70, 60), (250, 250, 250)), ((60, 170, 90), (240, 200, 40)),
                ((250, 200, 40), (40, 90, 180)), ((240, 240, 236), (220, 50, 50)), ((90, 60, 160), (250, 250, 250))]
     for k in range(15):
@@ -404,37 +460,137 @@ def sea_life():
             p.line([(x + k * 8, 246), (x + 30 + k * 8, 286)], (70, 60, 50), 1)
             p.line([(x + k * 8 + 40, 246), (x + k * 8, 286)], (70, 60, 50), 1)
         p.line([(x - 4, 246), (x + 110, 246)], (120, 90, 60), 3)
-    for x, h, lean in ((40, 170, 0.1), (620, 150, -0.08), (1300, 160, 0.06), (2560, 170, -0.1), (2940, 150, 0.05)):
-        coconut_palm(p, rng, x, 262, h, lean)
+
     # A boat coming home across the bay.
     fishing_boat(p, 2200, 326, 110, (40, 120, 200), (250, 210, 40))
     return finish(image, (WIDTH, HEIGHT), 115)
 
 
-# Where each quiz picture is cut from its panorama: the left, top and width of the window
-# (its height keeps the 57 x 41 shape), chosen to hold the scene's landmark.
-SCENES = {
-    'stlucia1': (history, (2060, 10, 330)),
-    'stlucia2': (physical, (2140, 0, 440)),
-    'stlucia3': (human, (1150, 60, 380)),
-    'stlucia4': (economy, (2260, 20, 440)),
-    'stlucia5': (sea_life, (60, 150, 260)),
-}
+# --- the quiz pictures: one landmark each, drawn close up at ten times 57 x 41 ---------
+QW, QH = 570, 410
 
 
-def quiz_picture(panorama, window):
-    left, top, width = window
-    height = round(width * 41 / 57)
-    return panorama.crop((left, top, left + width, top + height)).resize((57, 41), Image.LANCZOS)
+def quiz_base(seed, horizon, sea=True):
+    canvas = sky(QH, QW, seed, top=(40, 116, 206), bottom=(176, 214, 240), cover=0.7)
+    if sea:
+        canvas[horizon:] = water(QH - horizon, QW, seed + 1, (40, 120, 180), (60, 170, 196))
+    return canvas
+
+
+def quiz_fort():
+    """Fort Rodney: a cannon on its carriage behind the stone wall, on the green hilltop."""
+    canvas = quiz_base(71, 250)
+    top = 250 + (profile(QW, 72, base=6) - 0.5) * 10
+    top = np.minimum(top, 250 - 120 * np.clip(1 - np.abs(np.arange(QW) - 300) / 420, 0, 1))
+    canvas = fill_profile(canvas, top.astype(int), QH, ((70, 120, 52), (100, 146, 66)), 73)
+    image = to_image(canvas)
+    p = Painter(image, 1)
+    p.poly([(60, 300), (80, 200), (520, 200), (540, 300)], (176, 162, 140))
+    for y in (225, 250, 275):
+        p.line([(70, y), (530, y)], (130, 118, 100), 3)
+    for x in range(100, 520, 60):
+        p.line([(x, 200), (x, 300)], (130, 118, 100), 2)
+    p.rect(240, 200, 330, 240, (120, 108, 92))
+    # The cannon: a long black barrel pointing out over the wall, on a wooden carriage.
+    p.poly([(120, 150), (330, 168), (330, 196), (120, 176)], (34, 34, 38))
+    p.ellipse(310, 160, 350, 204, (34, 34, 38))
+    p.poly([(250, 190), (380, 190), (390, 232), (240, 232)], (110, 76, 46))
+    for x in (270, 360):
+        p.ellipse(x - 24, 212, x + 24, 260, (70, 50, 34))
+        p.ellipse(x - 8, 228, x + 8, 244, (140, 110, 70))
+    return image
+
+
+def quiz_pitons():
+    """The Pitons: Petit Piton's steep spire and the broader Gros Piton rising from the sea."""
+    canvas = quiz_base(74, 300)
+    xs = np.arange(QW)
+    outline = np.minimum(piton(xs, 170, 95, 40, 310), piton(xs, 420, 170, 30, 310))
+    outline = np.minimum(outline, np.interp(xs, [0, 170, 300, 420, 570], [300, 250, 230, 250, 300]))
+    canvas = fill_profile(canvas, outline.astype(int), 302, FOREST, 75)
+    image = to_image(canvas)
+    p = Painter(image, 1)
+    rng = np.random.default_rng(76)
+    canopy(p, rng, 20, 560, lambda x: np.interp(x, xs, outline), 700, 300)
+    p.poly([(160, 70), (172, 50), (184, 120), (168, 140)], (96, 104, 84))
+    p.poly([(300, 306), (360, 306), (352, 316), (306, 316)], (250, 250, 250))
+    return image
+
+
+def quiz_castries():
+    """Castries harbour: a big white cruise ship at the quay, the town's houses on the hill."""
+    canvas = quiz_base(77, 300)
+    canvas = fill_profile(canvas, (120 + profile(QW, 78, base=4) * 40).astype(int), 300, FOREST, 79)
+    image = to_image(canvas)
+    p = Painter(image, 1)
+    rng = np.random.default_rng(80)
+    for base in range(168, 300, 44):
+        x = rng.uniform(0, 20)
+        while x < QW:
+            w = rng.uniform(34, 46)
+            house(p, rng, x, base, w, rng.uniform(22, 28))
+            x += w + rng.uniform(10, 30)
+    p.rect(0, 290, QW, 304, (168, 164, 156))
+    cruise_ship(p, 40, 360, 500)
+    return image
+
+
+def quiz_banana():
+    """A banana plant close up: its thick stem, broad leaves and a big bunch of green bananas
+    hanging from the crown, with the dark red flower bud at the end of the stalk."""
+    canvas = quiz_base(81, 300, sea=False)
+    canvas = fill_profile(canvas, (230 + profile(QW, 82, base=3) * 30).astype(int), QH, FOREST, 83)
+    image = to_image(canvas)
+    p = Painter(image, 1)
+    p.poly([(150, 410), (170, 150), (214, 150), (236, 410)], (126, 150, 76))
+    p.line([(180, 410), (186, 160)], (100, 124, 60), 6)
+    for root, bend, tip, width in (((190, 150), (90, 40), (10, 60), 90), ((192, 150), (250, 10), (340, 20), 90),
+                                   ((190, 150), (120, 0), (100, -60), 70), ((194, 150), (20, 150), (-20, 230), 70)):
+        leaf(p, root, bend, tip, width, (82, 164, 56), (200, 220, 140))
+    # The stalk arches out of the crown and hangs down to the right; the hands curve upwards.
+    p.line([(200, 160), (300, 150), (330, 200), (334, 370)], (110, 134, 62), 10)
+    for hand in range(5):
+        y = 200 + hand * 30
+        half = 74 - hand * 9
+        for k in range(-3, 4):
+            fx = 334 + k * half / 3.5
+            p.poly([(fx - 8, y + 22), (fx - 10, y - 8), (fx, y - 18), (fx + 8, y - 6), (fx + 8, y + 22)],
+                   (118, 178, 60), outline=(70, 120, 40))
+    p.ellipse(316, 356, 352, 404, (128, 36, 58))
+    return image
+
+
+def quiz_boat():
+    """A brightly painted wooden fishing boat pulled up on the beach at Anse La Raye."""
+    canvas = quiz_base(85, 170)
+    canvas = fill_profile(canvas, (250 + profile(QW, 86, base=3) * 10).astype(int), QH,
+                          ((150, 136, 118), (170, 154, 132)), 87)
+    image = to_image(canvas)
+    p = Painter(image, 1)
+    fishing_boat(p, 70, 340, 430, (226, 66, 54), (250, 210, 40))
+    p.line([(150, 282), (470, 270)], (40, 110, 200), 10)
+    return image
+
+
+QUIZ = {'stlucia1': quiz_fort, 'stlucia2': quiz_pitons, 'stlucia3': quiz_castries, 'stlucia4': quiz_banana,
+        'stlucia5': quiz_boat}
+
+
+def quiz_picture(name):
+    return QUIZ[name]().resize((57, 41), Image.LANCZOS)
+
+
+SCENES = {'stlucia1': history, 'stlucia2': physical, 'stlucia3': human, 'stlucia4': economy,
+          'stlucia5': sea_life}
 
 
 def main(images):
     os.makedirs(images, exist_ok=True)
-    for name, (paint, window) in SCENES.items():
+    for name, paint in SCENES.items():
         panorama = paint()
         assert panorama.size == (WIDTH, HEIGHT)
         panorama.save(os.path.join(images, name + '.jpg'), quality=88, optimize=True)
-        quiz_picture(panorama, window).save(os.path.join(images, name + 'sm.jpg'), quality=92)
+        quiz_picture(name).save(os.path.join(images, name + 'sm.jpg'), quality=92)
 
 
 if __name__ == '__main__':
