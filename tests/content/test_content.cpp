@@ -83,11 +83,15 @@ QString quizProblem(const QStringList& answers, int right, const QSet<QString>& 
         QStringLiteral("that"),  QStringLiteral("this"),  QStringLiteral("there"),  QStringLiteral("their"),
         QStringLiteral("they"),  QStringLiteral("were"),  QStringLiteral("what"),   QStringLiteral("when"),
         QStringLiteral("where"), QStringLiteral("which"), QStringLiteral("very"),   QStringLiteral("many"),
-        QStringLiteral("much"),  QStringLiteral("some"),  QStringLiteral("also"),   QStringLiteral("have")};
+        QStringLiteral("much"),  QStringLiteral("some"),  QStringLiteral("also"),   QStringLiteral("have"),
+        QStringLiteral("them"),  QStringLiteral("these"), QStringLiteral("those"),  QStringLiteral("been")};
     for (const QString& word : wordsOf(answers[right])) {
         const bool telling = (word.size() >= 4 && !plain.contains(word)) || word.front().isDigit();
-        if (telling && !keyFacts.contains(word) && !keyFacts.contains(word + u's') &&
-            !(word.endsWith(u's') && keyFacts.contains(word.chopped(1))))
+        // Another ending of the word will do ("bubbling" for "bubbles").
+        const QString stem = word.left(std::max<qsizetype>(4, word.size() - 3));
+        if (telling && std::none_of(keyFacts.begin(), keyFacts.end(), [&](const QString& fact) {
+                return fact == word || (!word.front().isDigit() && fact.startsWith(stem));
+            }))
             return QStringLiteral("the right answer's \u201C%1\u201D is not on the key facts pages").arg(word);
     }
     return {};
