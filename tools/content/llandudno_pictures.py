@@ -23,7 +23,7 @@ import sys
 import numpy as np
 from PIL import Image
 
-from pictures import Painter, boat, fbm, fill_profile, finish, profile, reflect, sky, to_image, vgrad, water
+from pictures import Painter, boat, fbm, fill_profile, finish, profile, reflect, sky, to_image, tree_clump, vgrad, water
 
 S = 2
 WIDTH, HEIGHT = 3000, 340
@@ -311,8 +311,17 @@ def orme_history():
     tram(p, 2120, 192, 0.2)
     # The town below: terraces of houses in rows, stepping down the lower slopes.
     colours = [(232, 226, 212), (222, 214, 196), (238, 234, 226), (214, 208, 200), (230, 218, 198), (210, 220, 222)]
+    greens = [(70, 104, 60), (84, 118, 66), (62, 92, 54)]
     for row, (x0, y) in enumerate(((2340, 244), (2270, 268), (2200, 294), (2140, 322), (2080, 350))):
         hotels(p, rng, x0, 3000, lambda x, y=y: y - (x - x0) * 0.01, storeys=(2, 3), colours=colours, curve=-0.1)
+        # Gardens and street trees between the terraces, half hidden by the row in front.
+        for tx in rng.uniform(x0 + 40, 2960, 3):
+            tree_clump(p, rng, tx, y + 14, 40, 26, greens)
+        if row == 1:  # a church tower with its spire standing above the roofs
+            cx, base_y = 2620, 262
+            p.rect(cx, base_y - 64, cx + 18, base_y, (150, 146, 134))
+            p.poly([(cx - 1, base_y - 64), (cx + 9, base_y - 96), (cx + 19, base_y - 64)], (84, 88, 96))
+            p.rect(cx + 6, base_y - 52, cx + 12, base_y - 42, (60, 60, 64))
     # Gorse bushes in flower, and the Orme's goats.
     for _ in range(45):
         x = rng.uniform(100, 2050)
