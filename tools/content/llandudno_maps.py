@@ -28,7 +28,8 @@ BOLD = '/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf'
 
 COAST = {'file': 'llandudno coast.jpg', 'size': (800, 500), 'region': (-3.96, -3.72, 53.2664, 53.3560),
          'smooth': 1.2, 'forms': ['llandudno2lab', 'llandudno5lab']}
-TOWN = {'file': 'llandudno town.jpg', 'size': (800, 520), 'region': (-3.890, -3.790, 53.3045, 53.3477),
+# Equal scale both ways: the latitude span is the longitude span times cos(latitude) times 520/800.
+TOWN = {'file': 'llandudno town.jpg', 'size': (800, 520), 'region': (-3.890, -3.790, 53.3089, 53.3477),
         'smooth': 2.2, 'forms': ['llandudno1lab', 'llandudno3lab']}
 REGION = {'file': 'north wales.jpg', 'size': (800, 500), 'region': (-4.80, -1.90, 52.82, 53.88),
           'smooth': 0.5, 'forms': ['llandudno4lab']}
@@ -40,7 +41,8 @@ PIER = [(-3.8268, 53.3290), (-3.8224, 53.3336)]
 STATION = (-3.8275, 53.3208)
 TRAMWAY = [(-3.8322, 53.3262), (-3.8380, 53.3282), (-3.8452, 53.3304), (-3.8510, 53.3322),
            (-3.8555, 53.3331)]
-CABLE_CAR = [(-3.8262, 53.3283), (-3.8548, 53.3336)]
+# The cable car: from its lower station on Aberdeen Hill in Happy Valley to the summit, about 1.6 km.
+CABLE_CAR = [(-3.8305, 53.3297), (-3.8540, 53.3330)]
 ST_TUDNO = (-3.8493, 53.3371)
 COPPER_MINES = (-3.8470, 53.3306)
 RAILWAY = [STATION, (-3.8262, 53.3160), (-3.8255, 53.3100), (-3.8290, 53.3030), (-3.8320, 53.2960),
@@ -145,6 +147,40 @@ def scale_bar(draw, spec, x0, y0, km, font):
     draw.text((x1 - draw.textlength(label, font=font) / 2, y0 + 8), label, fill=(255, 255, 255), font=font)
 
 
+def railway_line(draw, points):
+    draw.line(points, fill=(40, 40, 40), width=4)
+    draw.line(points, fill=(250, 250, 250), width=2)
+
+
+def tramway_line(draw, points):
+    draw.line(points, fill=(30, 80, 160), width=3)
+
+
+def cable_car_line(draw, a, b, dashes=10):
+    """Red dashes between two stations, which are small red squares."""
+    for k in range(dashes):
+        p = (a[0] + (b[0] - a[0]) * 2 * k / (2 * dashes - 1), a[1] + (b[1] - a[1]) * 2 * k / (2 * dashes - 1))
+        q = (a[0] + (b[0] - a[0]) * (2 * k + 1) / (2 * dashes - 1),
+             a[1] + (b[1] - a[1]) * (2 * k + 1) / (2 * dashes - 1))
+        draw.line([p, q], fill=(200, 40, 40), width=3)
+    for x, y in (a, b):
+        draw.rectangle([x - 3, y - 3, x + 3, y + 3], fill=(200, 40, 40), outline=(90, 20, 20))
+
+
+def map_key(draw, x, y, entries, font):
+    """A key in a dark box: each entry a sample drawn by sample(draw, x0, y_middle, x1) and its
+    name, side by side in one row."""
+    widths = [34 + 8 + draw.textlength(name, font=font) for name, _ in entries]
+    width = sum(widths) + 16 * (len(entries) - 1) + 20
+    draw.rounded_rectangle([x, y, x + width, y + 26], 5, fill=(20, 40, 80, 210), outline=(250, 250, 250, 200))
+    cx = x + 10
+    for (name, sample), w in zip(entries, widths):
+        sample(draw, cx, y + 13, cx + 34)
+        draw.text((cx + 42, y + 5), name, fill=(255, 255, 255), font=font)
+        cx += w + 16
+    return width
+
+
 def coast_map():
     spec = COAST
     mask, land, sea, ground = base_map(spec, ((118, 164, 92), (150, 176, 104)), (44, 100, 168), (104, 164, 206), 41)
@@ -207,18 +243,11 @@ def town_map():
     head = (foot[0] + small(*PIER[1])[0] - small(*PIER[0])[0], foot[1] + small(*PIER[1])[1] - small(*PIER[0])[1])
     draw.line([foot, head], fill=(90, 66, 52), width=5)
     draw.rectangle([head[0] - 6, head[1] - 5, head[0] + 6, head[1] + 5], fill=(90, 66, 52))
-    railway = [small(*p) for p in RAILWAY]
-    draw.line(railway, fill=(40, 40, 40), width=4)
-    draw.line(railway, fill=(250, 250, 250), width=2)
+    railway_line(draw, [small(*p) for p in RAILWAY])
     sx, sy = small(*STATION)
     draw.rectangle([sx - 7, sy - 5, sx + 7, sy + 5], fill=(40, 40, 40))
-    draw.line([small(*p) for p in TRAMWAY], fill=(30, 80, 160), width=3)
-    cable = [small(*p) for p in CABLE_CAR]
-    for k in range(0, 20, 2):
-        a = (cable[0][0] + (cable[1][0] - cable[0][0]) * k / 20, cable[0][1] + (cable[1][1] - cable[0][1]) * k / 20)
-        b = (cable[0][0] + (cable[1][0] - cable[0][0]) * (k + 1) / 20,
-             cable[0][1] + (cable[1][1] - cable[0][1]) * (k + 1) / 20)
-        draw.line([a, b], fill=(200, 40, 40), width=3)
+    tramway_line(draw, [small(*p) for p in TRAMWAY])
+    cable_car_line(draw, *[small(*p) for p in CABLE_CAR], dashes=8)
     cx, cy = small(*ST_TUDNO)
     draw.rectangle([cx - 5, cy - 4, cx + 5, cy + 4], fill=(90, 80, 70))
     draw.line([(cx, cy - 11), (cx, cy - 4)], fill=(90, 80, 70), width=2)
@@ -229,6 +258,11 @@ def town_map():
     font = ImageFont.truetype(BOLD, 13)
     north_arrow(draw, 770, 420, font)
     scale_bar(draw, spec, 30, 486, 1, font)
+    # The key names kinds of line, never the places the pupils label.
+    map_key(draw, 200, 484, [('Railway', lambda d, x0, y, x1: railway_line(d, [(x0, y), (x1, y)])),
+                             ('Tramway', lambda d, x0, y, x1: tramway_line(d, [(x0, y), (x1, y)])),
+                             ('Cable car', lambda d, x0, y, x1: cable_car_line(d, (x0 + 3, y), (x1 - 3, y), 3))],
+            font)
     return image
 
 
@@ -251,6 +285,13 @@ def region_map():
     font = ImageFont.truetype(BOLD, 13)
     north_arrow(draw, 770, 60, font)
     scale_bar(draw, spec, 560, 470, 50, font)
+
+    def town(d, x0, y, x1):
+        d.ellipse([x0 + 12, y - 5, x0 + 22, y + 5], fill=(250, 250, 250), outline=(30, 30, 30), width=2)
+
+    map_key(draw, 536, 434, [('Town or city', town),
+                             ('Main road', lambda d, x0, y, x1: d.line([(x0, y), (x1, y)], fill=(200, 60, 50), width=3))],
+            font)
     return image
 
 
