@@ -107,15 +107,6 @@ const ActivityDefinition* activityNamed(const Topic& topic, const QString& formN
     return nullptr;
 }
 
-const LabelSpec* labelNamed(const ActivityDefinition& activity, const QString& name)
-{
-    for (const LabelSpec& label : activity.labels) {
-        if (label.name == name)
-            return &label;
-    }
-    return nullptr;
-}
-
 QRectF targetBox(const ActivityDefinition& activity, int i)
 {
     return QRectF(activity.items[i].target, activity.itemSize);
@@ -413,11 +404,10 @@ void writeTopicPack(PrintJob& job, const Topic& topic, const Content& content, c
         return sheet;
     };
     const auto wants = [&](PackPiece piece) { return chosen(pieces, piece); };
-    std::optional<ActivitySheet> labelling, ordering;
-    if (wants(PackPiece::Labelling) || wants(PackPiece::AnswerKey))
-        labelling = sheetFor(topic.labelling, true);
-    if (wants(PackPiece::Ordering) || wants(PackPiece::AnswerKey))
-        ordering = sheetFor(topic.ordering, false);
+    const std::optional<ActivitySheet> labelling =
+        wants(PackPiece::Labelling) || wants(PackPiece::AnswerKey) ? sheetFor(topic.labelling, true) : std::nullopt;
+    const std::optional<ActivitySheet> ordering =
+        wants(PackPiece::Ordering) || wants(PackPiece::AnswerKey) ? sheetFor(topic.ordering, false) : std::nullopt;
 
     bool first = true;
     auto startPage = [&] {
