@@ -214,9 +214,9 @@ private Q_SLOTS:
     void savedPackReadsBack_data()
     {
         QTest::addColumn<QString>("form");
-        QTest::newRow("timeline") << "scilly1";
-        QTest::newRow("descriptions") << "scilly2";
-        QTest::newRow("pictures") << "scilly5";
+        QTest::newRow("timeline, Llandudno") << "llandudno1";
+        QTest::newRow("descriptions, St Lucia") << "stlucia3";
+        QTest::newRow("pictures, Isles of Scilly") << "scilly5";
     }
     void savedPackReadsBack()
     {
