@@ -1,6 +1,7 @@
 // The topic pack: the button on the teacher's notes, its dialog, printing and saving as PDF,
 // and what the sheets carry (read back from real PDF files with poppler's tools).
 #include "base/Names.h"
+#include "platform/PdfText.h"
 #include "platform/QtPrinter.h"
 #include "support/TestProgram.h"
 #include "topicdata/TopicLibrary.h"
@@ -14,8 +15,6 @@
 #include "worksheetdata/Worksheet.h"
 
 #include <QApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,32 +51,6 @@ void copyTopicContent(TestProgram& test, const Topic& topic)
 int pageCount(const QList<PrintOp>& ops)
 {
     return ops.isEmpty() ? 0 : ops.last().page + 1;
-}
-
-QString tool(const QString& name)
-{
-    return QStandardPaths::findExecutable(name);
-}
-
-// One page's text as pdftotext reads it in drawing order, spaces and line breaks folded.
-QString pageText(const QString& pdf, int page)
-{
-    QProcess process;
-    process.start(tool("pdftotext"), {"-raw", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
-
-int pdfPages(const QString& pdf)
-{
-    QProcess process;
-    process.start(tool("pdfinfo"), {pdf});
-    process.waitForFinished(30000);
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
 }
 
 const ActivityDefinition& activity(const Topic& topic, const QString& form)
@@ -190,8 +163,8 @@ private Q_SLOTS:
         QVERIFY(m_test->dialogs().suggestedFiles.last().endsWith("/St Lucia - Human Geography - topic pack.pdf"));
         QCOMPARE(m_test->printer().pdfFiles, QStringList{pdf});
         QVERIFY(QFile::exists(pdf));
-        if (!tool("pdfinfo").isEmpty())
-            QCOMPARE(pdfPages(pdf), 2);
+        if (test::havePdfTools())
+            QCOMPARE(test::pdfPages(pdf), 2);
         // Cancelling the save dialog writes nothing and says nothing.
         m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
         clickButton(viewer.Label3(4));
@@ -221,7 +194,7 @@ private Q_SLOTS:
     void savedPackReadsBack()
     {
         QFETCH(QString, form);
-        if (tool("pdftotext").isEmpty() || tool("pdfinfo").isEmpty())
+        if (!test::havePdfTools())
             QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
         QTemporaryDir dir;
         const QString pdf = dir.filePath("pack.pdf");
@@ -231,17 +204,17 @@ private Q_SLOTS:
         m_test->dialogs().setNextFileName(pdf);
         clickButton(viewer.Label3(4));
         QCOMPARE(m_test->dialogs().messages, QStringList{PackSavedMessage});
-        QCOMPARE(pdfPages(pdf), 9);
+        QCOMPARE(test::pdfPages(pdf), 9);
 
         QuestionBank bank;
         FieldReader reader = FieldReader::fromFile(m_test->program().content().resolve(page.worksheet));
         loadworksheet(reader, bank);
-        const QString worksheet = pageText(pdf, 4);
+        const QString worksheet = test::pdfPageText(pdf, 4);
         QVERIFY(worksheet.contains("Name:") && worksheet.contains(bank.worktitle));
         for (int n = 1; n <= 10; ++n)
             QVERIFY2(worksheet.contains(bank.question[n].simplified().left(20)), qPrintable(bank.question[n]));
 
-        const QString key = pageText(pdf, 7);
+        const QString key = test::pdfPageText(pdf, 7);
         QVERIFY(key.contains("ANSWER KEY: FOR THE TEACHER ONLY") && key.contains("Answer key: worksheet"));
         for (int n = 1; n <= 10; ++n) {
             const QString* answers[] = {&bank.answera[n], &bank.answerb[n], &bank.answerc[n], &bank.answerd[n]};
@@ -253,8 +226,8 @@ private Q_SLOTS:
         const struct { int pupil; int answers; QString form; QString heading; } sheets[] = {
             {5, 8, page.labelling, "Labelling sheet"}, {6, 9, page.ordering, "Ordering sheet"}};
         for (const auto& sheet : sheets) {
-            const QString pupil = pageText(pdf, sheet.pupil);
-            const QString filled = pageText(pdf, sheet.answers);
+            const QString pupil = test::pdfPageText(pdf, sheet.pupil);
+            const QString filled = test::pdfPageText(pdf, sheet.answers);
             QVERIFY2(pupil.contains(page.title) && pupil.contains(sheet.heading) && pupil.contains("Word bank"),
                      qPrintable(pupil));
             QVERIFY(filled.contains("Answer key: " + sheet.heading.toLower()));
@@ -264,7 +237,7 @@ private Q_SLOTS:
             }
         }
         for (int pupilPage = 1; pupilPage <= 6; ++pupilPage)
-            QVERIFY(!pageText(pdf, pupilPage).contains("ANSWER KEY"));
+            QVERIFY(!test::pdfPageText(pdf, pupilPage).contains("ANSWER KEY"));
     }
 
     // Every topic file's pack builds; the pupils' sheets show each item once, on a card of the
