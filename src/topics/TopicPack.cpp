@@ -485,9 +485,16 @@ void printTopicPack(Program& program, const Topic& topic)
             return;
     }
 
-    program.display().setBusy(true);
+    // The hourglass while the pack is drawn, however it ends.
+    struct Busy
+    {
+        Display& display;
+        explicit Busy(Display& d) : display(d) { display.setBusy(true); }
+        ~Busy() { display.setBusy(false); }
+    };
     QString problem;
     try {
+        const Busy busy(program.display());
         std::unique_ptr<PrintJob> job =
             path.isEmpty() ? program.printer().startJob() : program.printer().startFileJob(path);
         writeTopicPack(*job, topic, program.content(), program.pictures(), pieces, choice.copies);
@@ -497,7 +504,6 @@ void printTopicPack(Program& program, const Topic& topic)
     } catch (const DataError&) {
         problem = TopicPage::CorruptWorksheetMessage;
     }
-    program.display().setBusy(false);
     if (!problem.isEmpty())
         program.dialogs().message(problem);
     else

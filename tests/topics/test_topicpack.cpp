@@ -1,6 +1,7 @@
 // The topic pack: the button on the teacher's notes, its dialog, printing and saving as PDF,
 // and what the sheets carry (read back from real PDF files with poppler's tools).
 #include "base/Names.h"
+#include "platform/Dialogs.h"
 #include "platform/PdfText.h"
 #include "platform/QtPrinter.h"
 #include "support/TestProgram.h"
@@ -15,8 +16,12 @@
 #include "worksheetdata/Worksheet.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace bs;
 
@@ -116,6 +121,33 @@ private Q_SLOTS:
         QCOMPARE(m_test->dialogs().packPieces, allPieces);
         QCOMPARE(m_test->printer().jobsStarted, 0);
         QVERIFY(m_test->dialogs().messages.isEmpty());
+    }
+
+    // The real dialog: every piece ticked at first; the teacher's changes come back.
+    void realDialogReturnsTheChoice()
+    {
+        NotesViewer& viewer = openNotesOf("scilly1");
+        QtDialogs dialogs;
+        QList<QCheckBox*> ticks;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            ticks = dialog->findChildren<QCheckBox*>();
+            for (QCheckBox* tick : ticks)
+                QVERIFY(tick->isChecked() && tick->focusPolicy() & Qt::TabFocus);
+            ticks[1]->setChecked(false);
+            dialog->findChild<QSpinBox*>()->setValue(3);
+            const auto buttons = dialog->findChildren<QPushButton*>();
+            const auto save = std::find_if(buttons.begin(), buttons.end(),
+                                           [](QPushButton* b) { return b->accessibleName() == "Save as PDF"; });
+            QVERIFY(save != buttons.end());
+            (*save)->click();
+        });
+        const PackChoice chosen = dialogs.choosePack("Isles of Scilly: History", allPieces);
+        QCOMPARE(ticks.size(), 6);
+        QCOMPARE(chosen.action, PackChoice::SaveAsPdf);
+        QCOMPARE(chosen.pieces, (QList<bool>{true, false, true, true, true, true}));
+        QCOMPARE(chosen.copies, 3);
     }
 
     // Pieces in their order, each on new pages, pupil sheets repeated, one job.
