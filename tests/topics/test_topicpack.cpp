@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <numeric>
+
 using namespace bs;
 
 namespace {
@@ -299,6 +301,21 @@ private Q_SLOTS:
                         boxes << op.box;
                 }
                 QCOMPARE(boxes.size(), int(definition.items.size()));
+                // The word bank gives nothing away: not in the order the boxes are read.
+                QStringList bank, answers;
+                for (const PrintOp& op : printer.ops) {
+                    if (op.page == pupilPage && op.kind == PrintOp::TextBox)
+                        bank << op.text;
+                }
+                std::vector<int> byBox(definition.items.size());
+                std::iota(byBox.begin(), byBox.end(), 0);
+                std::sort(byBox.begin(), byBox.end(), [&](int a, int b) {
+                    const QPoint p = definition.items[a].target, q = definition.items[b].target;
+                    return std::abs(p.y() - q.y()) > definition.itemSize.height() / 2 ? p.y() < q.y() : p.x() < q.x();
+                });
+                for (int i : byBox)
+                    answers << definition.items[i].text;
+                QVERIFY2(!bank.join(u'|').contains(answers.join(u'|')), qPrintable(form));
                 for (const ActivityItem& item : definition.items) {
                     QList<PrintOp> shown;
                     for (const PrintOp& op : printer.ops) {
