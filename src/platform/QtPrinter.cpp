@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -138,6 +138,8 @@ namespace {
 
 bool replaceWith(const QString& written, const QString& finalPath)
 {
+    // The part file was made readable by its owner only; the PDF is an ordinary document.
+    QFile::setPermissions(written, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     // rename() replaces an existing file in one step.
     if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(finalPath).constData()) == 0)
         return true;
@@ -262,8 +264,11 @@ public:
     {
         check();
         m_ended = true;
-        if (!m_painter.end() || m_printer->printerState() == QPrinter::Error)
+        if (!m_painter.end() || m_printer->printerState() == QPrinter::Error) {
+            if (!m_finalPath.isEmpty())
+                QFile::remove(m_printer->outputFileName());
             throw PrintError("The printer did not accept the document.");
+        }
         if (!m_finalPath.isEmpty() && !replaceWith(m_printer->outputFileName(), m_finalPath))
             throw PrintError("The PDF file could not be written.");
     }
