@@ -216,6 +216,19 @@ private Q_SLOTS:
         QCOMPARE(m_test->dialogs().messages, QStringList{PackSaveProblemMessage});
     }
 
+    // A worksheet cut short stops the pack with the worksheet's message, and writes no file.
+    void corruptWorksheetIsReported()
+    {
+        QTemporaryDir dir;
+        NotesViewer& viewer = openNotesOf("scilly3");
+        m_test->writeContent(topic("scilly3").worksheet, "Only one line\r\n");
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
+        m_test->dialogs().setNextFileName(dir.filePath("pack.pdf"));
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->dialogs().messages, QStringList{"This worksheet seems to be corrupted."});
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    }
+
     // One topic of each kind of ordering sheet (timeline, descriptions, pictures), saved whole
     // and read back: pages in order, headings, word banks, the key, and no answer for pupils.
     void savedPackReadsBack_data()
