@@ -216,17 +216,24 @@ private Q_SLOTS:
         QCOMPARE(m_test->dialogs().messages, QStringList{PackSaveProblemMessage});
     }
 
-    // A worksheet cut short stops the pack with the worksheet's message, and writes no file.
+    // A worksheet cut short stops the pack with the worksheet's message; an earlier file of
+    // the chosen name stays as it was, and nothing else is left behind.
     void corruptWorksheetIsReported()
     {
         QTemporaryDir dir;
+        QFile earlier(dir.filePath("pack.pdf"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
         NotesViewer& viewer = openNotesOf("scilly3");
         m_test->writeContent(topic("scilly3").worksheet, "Only one line\r\n");
         m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
         m_test->dialogs().setNextFileName(dir.filePath("pack.pdf"));
         clickButton(viewer.Label3(4));
         QCOMPARE(m_test->dialogs().messages, QStringList{"This worksheet seems to be corrupted."});
-        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"pack.pdf"});
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
     }
 
     // One topic of each kind of ordering sheet (timeline, descriptions, pictures), saved whole
