@@ -315,7 +315,8 @@ void writeActivitySheet(PrintJob& job, const Topic& topic, const ActivitySheet& 
     place.region = sheet.region();
     if (place.region.isEmpty())
         return;
-    const double widthScale = std::min(1.0, W / place.region.width());
+    // A small layout grows a little: bigger boxes to write in and texts to read.
+    const double widthScale = std::min(1.25, W / place.region.width());
     const double bank = audience == Audience::Pupil ? wordBankHeight(sheet.activity, W, widthScale) : 0;
     place.scale = std::min(widthScale, std::max(0.2, (H - y - bank - Gap) / place.region.height()));
     place.origin = QPointF((W - place.region.width() * place.scale) / 2, y);

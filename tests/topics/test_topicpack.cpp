@@ -311,6 +311,13 @@ private Q_SLOTS:
             writeTopicPack(*job, each, content, pictures, pieces, 1);
             job->endDoc();
             QVERIFY2(pageCount(printer.ops) == 9, qPrintable(each.formName));
+            // Everything drawn in boxes lies on its page (the worksheet's lines run as they run).
+            const QRectF page(QPointF(-1, -1), printer.pageTwips + QSizeF(2, 2));
+            for (const PrintOp& op : printer.ops) {
+                const QRectF drawn = op.kind == PrintOp::Picture ? op.clip : op.box; // a map shows its clip
+                if (drawn.isValid())
+                    QVERIFY2(page.contains(drawn), qPrintable(each.formName + ": " + op.text));
+            }
             for (const QString& form : {each.labelling, each.ordering}) {
                 const ActivityDefinition& definition = activity(each, form);
                 const int pupilPage = form == each.labelling ? 4 : 5;
