@@ -1,6 +1,8 @@
 #include "activities/DragEngine.h"
 
+#include <algorithm>
 #include <cassert>
+#include <numeric>
 
 namespace bs {
 
@@ -89,6 +91,29 @@ int DragEngine::score() const
             ++right;
     }
     return right;
+}
+
+// Numbers 1, 2, ... in reading order: rows top to bottom, each left to right, where a box
+// less than half a box lower than a row's first still belongs to that row. The design index
+// would tell the answer, as item i belongs in box i.
+std::vector<int> readingNumbers(int count, const std::function<const TwipsRect&(int)>& box)
+{
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return box(a).top < box(b).top; });
+    std::vector<int> row(count);
+    for (int k = 1, first = 0; k < count; ++k) {
+        if (box(order[k]).top - box(order[first]).top >= box(order[first]).height / 2)
+            first = k;
+        row[order[k]] = first;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return row[a] != row[b] ? row[a] < row[b] : box(a).left < box(b).left;
+    });
+    std::vector<int> numbers(count);
+    for (int k = 0; k < count; ++k)
+        numbers[order[k]] = k + 1;
+    return numbers;
 }
 
 } // namespace bs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 namespace bs {
@@ -18,6 +19,11 @@ struct TwipsRect
 // True when (x, y) lies in the catch zone of box: the open rectangle reaching half a box to
 // the left of and above the box and ending at its right and bottom edges.
 bool inCatchZone(const TwipsRect& box, float x, float y);
+
+// Numbers 1, 2, ... in reading order for count boxes: rows top to bottom, each left to right,
+// where a box less than half a box lower than a row's first still belongs to that row. Used
+// wherever boxes are named or numbered, on screen and on paper.
+std::vector<int> readingNumbers(int count, const std::function<const TwipsRect&(int)>& box);
 
 // The positions of one drag-and-drop activity: n items, n target boxes (item i belongs in
 // box i) and n home slots (where the items start). The positions are the whole state of an

@@ -1,11 +1,23 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace bs {
 
-// The program's only dialogues: a message with OK, and the OK/Cancel question before a
-// worksheet is deleted. Neither has an icon.
+// What the teacher chose in the topic pack's dialog.
+struct PackChoice
+{
+    enum Action { Cancel, Print, SaveAsPdf };
+    Action action = Cancel;
+    QList<bool> pieces; // one per piece offered: ticked or not
+    int copies = 1;     // of each pupil sheet
+};
+
+// The program's modal dialogues: a message with OK, the OK/Cancel question before a worksheet
+// is deleted (neither has an icon), and the topic pack's two: which pieces, and where the PDF
+// goes.
 class Dialogs
 {
 public:
@@ -14,6 +26,12 @@ public:
     virtual void message(const QString& text) = 0;
     // OK and Cancel, empty caption; true for OK.
     virtual bool confirm(const QString& text) = 0;
+    // The topic pack's dialog for the topic titled title: the pieces (all ticked at first), the
+    // number of copies of the pupil sheets, and "Print", "Save as PDF" or "Cancel".
+    virtual PackChoice choosePack(const QString& title, const QStringList& pieces) = 0;
+    // A save dialog for a PDF file that starts on suggestedPath; the chosen path, empty when
+    // the teacher cancels.
+    virtual QString pdfFileName(const QString& suggestedPath) = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -21,6 +39,8 @@ class QtDialogs : public Dialogs
 public:
     void message(const QString& text) override;
     bool confirm(const QString& text) override;
+    PackChoice choosePack(const QString& title, const QStringList& pieces) override;
+    QString pdfFileName(const QString& suggestedPath) override;
 };
 
 } // namespace bs

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <memory>
 #include <stdexcept>
@@ -48,6 +49,18 @@ public:
     // Draws the picture at its own size with its top-left corner at the given point.
     virtual void paintPicture(const Picture& picture, QPointF topLeft) = 0;
 
+    // For sheets laid out in boxes (the topic pack). Bold applies to later texts.
+    virtual void setFontBold(bool bold) = 0;
+    // The text wrapped at word breaks inside the box, in the current font and colour.
+    virtual void textBox(const QRectF& box, const QString& text, Qt::Alignment alignment) = 0;
+    // A rectangle filled with fill (none when invalid), outlined by a line outlineTwips wide
+    // centred on its edge (none when outline is invalid).
+    virtual void rectangle(const QRectF& box, const QColor& outline, const QColor& fill, double outlineTwips) = 0;
+    // The picture stretched into target, showing only what falls inside clip.
+    virtual void paintPicture(const Picture& picture, const QRectF& target, const QRectF& clip) = 0;
+    // Ends the page and goes on at the top of a new one (x = y = 0).
+    virtual void newPage() = 0;
+
     // Sends the document to the printer.
     virtual void endDoc() = 0;
 };
@@ -59,6 +72,9 @@ public:
     virtual ~Printer() = default;
     // Starts a job on the default printer; throws PrintError when there is none.
     virtual std::unique_ptr<PrintJob> startJob() = 0;
+    // Starts a job that writes an A4 PDF file instead, on any machine, printer or not; endDoc
+    // completes the file, and a job abandoned before it leaves no file.
+    virtual std::unique_ptr<PrintJob> startFileJob(const QString& pdfPath);
 };
 
 } // namespace bs

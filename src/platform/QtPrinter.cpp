@@ -2,11 +2,16 @@
 
 #include "graphics/Picture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace bs {
 
@@ -78,6 +83,49 @@ void PrintPage::drawPicture(const Picture& picture, QPointF topLeft)
     m_painter.restore();
 }
 
+QRectF PrintPage::toDevice(const QRectF& twips) const
+{
+    return QRectF(toDevice(twips.topLeft()), toDevice(twips.bottomRight()));
+}
+
+void PrintPage::drawPicture(const Picture& picture, const QRectF& target, const QRectF& clip)
+{
+    if (picture.isNull())
+        return;
+    m_painter.save();
+    m_painter.setClipRect(toDevice(clip));
+    // Photographs keep every pixel: the PDF carries the image at its own resolution.
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    picture.draw(m_painter, toDevice(target));
+    m_painter.restore();
+}
+
+void PrintPage::drawTextBox(const QRectF& box, const QString& text, const QFont& font, const QColor& color,
+                            Qt::Alignment alignment)
+{
+    m_painter.save();
+    m_painter.setFont(QFont(font, &m_device));
+    m_painter.setPen(color);
+    m_painter.drawText(toDevice(box), int(alignment) | Qt::TextWordWrap, text);
+    m_painter.restore();
+}
+
+void PrintPage::drawRectangle(const QRectF& box, const QColor& outline, const QColor& fill, double outlineTwips)
+{
+    m_painter.save();
+    if (outline.isValid()) {
+        QPen pen(outline);
+        pen.setWidthF(std::max(1.0, outlineTwips * m_dpiX / 1440.0));
+        pen.setJoinStyle(Qt::MiterJoin);
+        m_painter.setPen(pen);
+    } else {
+        m_painter.setPen(Qt::NoPen);
+    }
+    m_painter.setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+    m_painter.drawRect(toDevice(box));
+    m_painter.restore();
+}
+
 void PrintPage::newPage()
 {
     if (!m_device.newPage())
@@ -87,6 +135,17 @@ void PrintPage::newPage()
 // ---- The job ----
 
 namespace {
+
+bool replaceWith(const QString& written, const QString& finalPath)
+{
+    // The part file was made readable by its owner only; the PDF is an ordinary document.
+    QFile::setPermissions(written, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(finalPath).constData()) == 0)
+        return true;
+    QFile::remove(written);
+    return false;
+}
 
 class QtPrintJob : public PrintJob
 {
@@ -117,12 +176,14 @@ public:
         check();
         m_fontName = name;
         m_font = m_page->font(m_fontName, m_fontSize);
+        m_font.setBold(m_bold);
     }
     void setFontSize(double points) override
     {
         check();
         m_fontSize = points;
         m_font = m_page->font(m_fontName, m_fontSize);
+        m_font.setBold(m_bold);
     }
     void setForeColor(const QColor& color) override { check(); m_color = color; }
     double currentX() const override { return m_x; }
@@ -165,13 +226,56 @@ public:
         m_page->drawPicture(picture, topLeft);
     }
 
+    void setFontBold(bool bold) override
+    {
+        check();
+        m_bold = bold;
+        m_font = m_page->font(m_fontName, m_fontSize);
+        m_font.setBold(m_bold);
+    }
+
+    void textBox(const QRectF& box, const QString& text, Qt::Alignment alignment) override
+    {
+        check();
+        m_page->drawTextBox(box, text, m_font, m_color, alignment);
+    }
+
+    void rectangle(const QRectF& box, const QColor& outline, const QColor& fill, double outlineTwips) override
+    {
+        check();
+        m_page->drawRectangle(box, outline, fill, outlineTwips);
+    }
+
+    void paintPicture(const Picture& picture, const QRectF& target, const QRectF& clip) override
+    {
+        check();
+        m_page->drawPicture(picture, target, clip);
+    }
+
+    void newPage() override
+    {
+        check();
+        m_page->newPage();
+        m_x = 0;
+        m_y = 0;
+    }
+
     void endDoc() override
     {
         check();
         m_ended = true;
-        if (!m_painter.end() || m_printer->printerState() == QPrinter::Error)
+        if (!m_painter.end() || m_printer->printerState() == QPrinter::Error) {
+            if (!m_finalPath.isEmpty())
+                QFile::remove(m_printer->outputFileName());
             throw PrintError("The printer did not accept the document.");
+        }
+        if (!m_finalPath.isEmpty() && !replaceWith(m_printer->outputFileName(), m_finalPath))
+            throw PrintError("The PDF file could not be written.");
     }
+
+    // A file job writes beside its file and takes the file's name only once complete, so a
+    // failure leaves any earlier file of that name as it was.
+    void writeTo(const QString& finalPath) { m_finalPath = finalPath; }
 
 private:
     void check() const
@@ -192,8 +296,11 @@ private:
     double m_x = 0;
     double m_y = 0;
     int m_drawWidth = 1;
+    bool m_bold = false;
     bool m_ended = false;
+    QString m_finalPath;
 };
+
 
 } // namespace
 
@@ -209,15 +316,39 @@ std::unique_ptr<PrintJob> QtPrinter::startJob()
     return std::make_unique<QtPrintJob>(std::move(printer));
 }
 
+std::unique_ptr<PrintJob> Printer::startFileJob(const QString& pdfPath)
+{
+    return QtPrinter::startPdfJob(pdfPath);
+}
+
 std::unique_ptr<PrintJob> QtPrinter::startPdfJob(const QString& path)
 {
+    const QFileInfo target(path);
+    if (target.fileName().isEmpty() || !target.absoluteDir().exists())
+        throw PrintError("The folder for the PDF file does not exist.");
+    QString partPath;
+    {
+        QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".brellinshore-XXXXXX.pdf")));
+        part.setAutoRemove(false);
+        if (!part.open())
+            throw PrintError("The PDF file could not be written.");
+        partPath = part.fileName();
+    }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
+    printer->setOutputFileName(partPath);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     printer->setDocName(QStringLiteral("Brellinshore"));
-    return std::make_unique<QtPrintJob>(std::move(printer));
+    std::unique_ptr<QtPrintJob> job;
+    try {
+        job = std::make_unique<QtPrintJob>(std::move(printer));
+    } catch (const PrintError&) {
+        QFile::remove(partPath);
+        throw;
+    }
+    job->writeTo(path);
+    return job;
 }
 
 } // namespace bs

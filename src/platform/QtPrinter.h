@@ -38,10 +38,15 @@ public:
     // A line widthPixels device pixels wide.
     void drawLine(QPointF from, QPointF to, const QColor& color, int widthPixels);
     void drawPicture(const Picture& picture, QPointF topLeft);
+    void drawPicture(const Picture& picture, const QRectF& target, const QRectF& clip);
+    void drawTextBox(const QRectF& box, const QString& text, const QFont& font, const QColor& color,
+                     Qt::Alignment alignment);
+    void drawRectangle(const QRectF& box, const QColor& outline, const QColor& fill, double outlineTwips);
     void newPage();
 
 private:
     QPointF toDevice(QPointF twips) const;
+    QRectF toDevice(const QRectF& twips) const;
 
     QPainter& m_painter;
     QPagedPaintDevice& m_device;

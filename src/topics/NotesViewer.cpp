@@ -2,6 +2,7 @@
 
 #include "base/Names.h"
 #include "topics/DrawingPages.h"
+#include "topics/TopicPack.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
@@ -25,6 +26,11 @@ NotesViewer::NotesViewer(Program& program, const QString& formName) : Screen(pro
     makeViewerButtons(this, Label3, [this](int index) { Label3_Click(index); });
     if (isGuide())
         return;
+    // In the bottom row that a single page leaves empty, clear of the drawing and of "Exit".
+    makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
+                       {{4, QStringLiteral("Print Topic Pack"), QRect(6840, 7920, 3600, 495)}},
+                       [this](int index) { Label3_Click(index); }, Hover::LeavesAlone);
+    Label3(4)->hide();
 
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -123,6 +129,10 @@ void NotesViewer::Label3_Click(int index)
         Label3(2)->setEnabled(true);
         updatePage();
         return;
+    case 4:
+        if (const Topic* topic = program().topicLibrary().topicNamed(m_packTopic))
+            printTopicPack(program(), *topic);
+        return;
     default:
         return;
     }
@@ -138,6 +148,12 @@ void NotesViewer::updatePage()
     const QString file = isGuide() ? pageFileName(page) : pageFileName(program().state.notekey, page);
     loadDrawingPair(program(), *Image1, *Image2, file);
     Label1->setText(pageLabel(page, pageCount()));
+}
+
+void NotesViewer::showTopicPack(const QString& topicForm)
+{
+    m_packTopic = topicForm;
+    Label3(4)->setVisible(!topicForm.isEmpty());
 }
 
 void NotesViewer::Timer1_Timer()
@@ -173,6 +189,13 @@ void openKeyFacts(Program& program, const QString& key)
 void openTeachersNotes(Program& program, const QString& key)
 {
     openNotes(program, 1, key, key + QStringLiteral(".wmf"));
+    // The notes are the teacher's place for the topic's pack.
+    for (const Topic& topic : program.topicLibrary().topics()) {
+        if (topic.notesKey == key) {
+            program.screens().get<NotesViewer>(screenName::notes).showTopicPack(topic.formName);
+            break;
+        }
+    }
 }
 
 void openAcknowledgments(Program& program)

@@ -34,9 +34,14 @@ public:
     // The logo frame for a frame number: 7 gives "logo\quen0007.gif".
     static QString logoFrameFile(int frame);
 
+    // Offers the pack of the topic with this form name ("scilly1") from the notes.
+    void showTopicPack(const QString& topicForm);
+
     ImageBox* Image1;
     ImageBox* Image2;
     QLabel* Label1;
+    // (0) to (3) as both viewers have them; (4) "Print Topic Pack", shown only on a topic's
+    // teacher's notes (showTopicPack).
     ControlArray<LabelButton> Label3;
     // The logos and their animation: the notes viewer only (nullptr on the guide).
     PictureBox* Picture1 = nullptr;
@@ -50,6 +55,8 @@ private:
     bool isGuide() const;
     int pageCount() const;
     void updatePage();
+
+    QString m_packTopic; // the topic whose notes are shown; empty in the other uses
 };
 
 } // namespace bs

@@ -16,6 +16,17 @@ inline QString pdfText(const QString& path)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// One page's text (from 1) in the order it was drawn, spaces and line breaks folded to one space.
+inline QString pdfPageText(const QString& path, int page)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-f"), QString::number(page),
+                                                QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
 inline int pdfPages(const QString& path)
 {
     QProcess process;

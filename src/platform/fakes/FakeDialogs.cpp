@@ -17,6 +17,27 @@ bool FakeDialogs::confirm(const QString& text)
     return answer;
 }
 
+PackChoice FakeDialogs::choosePack(const QString& title, const QStringList& pieces)
+{
+    packTitles.append(title);
+    packPieces = pieces;
+    if (packChoices.empty())
+        return {};
+    PackChoice choice = packChoices.front();
+    packChoices.pop_front();
+    return choice;
+}
+
+QString FakeDialogs::pdfFileName(const QString& suggestedPath)
+{
+    suggestedFiles.append(suggestedPath);
+    if (fileNames.empty())
+        return {};
+    const QString path = fileNames.front();
+    fileNames.pop_front();
+    return path;
+}
+
 double FakeRandom::next()
 {
     ++draws;

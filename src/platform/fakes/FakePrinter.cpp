@@ -77,6 +77,49 @@ public:
         m_printer.ops.append(op);
     }
 
+    void setFontBold(bool bold) override { step(); m_bold = bold; }
+
+    void textBox(const QRectF& box, const QString& text, Qt::Alignment alignment) override
+    {
+        step();
+        PrintOp op = current(PrintOp::TextBox);
+        op.box = box;
+        op.text = text;
+        op.alignment = alignment;
+        m_printer.ops.append(op);
+    }
+
+    void rectangle(const QRectF& box, const QColor& outline, const QColor& fill, double outlineTwips) override
+    {
+        step();
+        PrintOp op = current(PrintOp::Rectangle);
+        op.box = box;
+        op.color = outline;
+        op.fill = fill;
+        op.outlineTwips = outlineTwips;
+        m_printer.ops.append(op);
+    }
+
+    void paintPicture(const Picture& picture, const QRectF& target, const QRectF& clip) override
+    {
+        step();
+        PrintOp op = current(PrintOp::Picture);
+        op.at = target.topLeft();
+        op.box = target;
+        op.clip = clip;
+        op.picture = picture;
+        m_printer.ops.append(op);
+    }
+
+    void newPage() override
+    {
+        step();
+        m_printer.ops.append(current(PrintOp::NewPage));
+        ++m_page;
+        m_x = 0;
+        m_y = 0;
+    }
+
     void endDoc() override
     {
         step();
@@ -96,6 +139,7 @@ private:
     {
         QFont font(m_fontName);
         font.setPointSizeF(m_fontSize > 0 ? m_fontSize : 12);
+        font.setBold(m_bold);
         return QFontMetricsF(font);
     }
 
@@ -109,6 +153,7 @@ private:
         op.color = m_color;
         op.drawWidth = m_drawWidth;
         op.page = m_page;
+        op.bold = m_bold;
         return op;
     }
 
@@ -120,6 +165,7 @@ private:
     double m_y = 0;
     int m_drawWidth = 1;
     int m_page = 0;
+    bool m_bold = false;
 };
 
 } // namespace
@@ -130,6 +176,12 @@ std::unique_ptr<PrintJob> FakePrinter::startJob()
         throw PrintError("There is no default printer.");
     ++jobsStarted;
     return std::make_unique<FakePrintJob>(*this);
+}
+
+std::unique_ptr<PrintJob> FakePrinter::startFileJob(const QString& pdfPath)
+{
+    pdfFiles.append(pdfPath);
+    return QtPrinter::startPdfJob(pdfPath);
 }
 
 bool FakePrinter::writePdf(const QString& path) const
@@ -155,12 +207,20 @@ bool FakePrinter::writePdf(const QString& path) const
             }
             for (; currentPage < op.page; ++currentPage)
                 page.newPage();
+            QFont font = page.font(op.fontName, op.fontSize);
+            font.setBold(op.bold);
             switch (op.kind) {
-            case PrintOp::Text:
-                page.drawText(op.at, op.text, page.font(op.fontName, op.fontSize), op.color);
-                break;
+            case PrintOp::Text: page.drawText(op.at, op.text, font, op.color); break;
             case PrintOp::Line: page.drawLine(op.at, op.to, op.color, op.drawWidth); break;
-            case PrintOp::Picture: page.drawPicture(op.picture, op.at); break;
+            case PrintOp::Picture:
+                if (op.box.isValid())
+                    page.drawPicture(op.picture, op.box, op.clip);
+                else
+                    page.drawPicture(op.picture, op.at);
+                break;
+            case PrintOp::TextBox: page.drawTextBox(op.box, op.text, font, op.color, op.alignment); break;
+            case PrintOp::Rectangle: page.drawRectangle(op.box, op.color, op.fill, op.outlineTwips); break;
+            case PrintOp::NewPage: break; // the next operation's page number starts it
             case PrintOp::EndDoc: startNextJob = true; break;
             }
         }

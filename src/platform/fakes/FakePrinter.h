@@ -4,6 +4,7 @@
 #include "platform/Printer.h"
 
 #include <QList>
+#include <QStringList>
 #include <QSizeF>
 
 namespace bs {
@@ -11,12 +12,18 @@ namespace bs {
 // One recorded printer operation, with the state it was done in.
 struct PrintOp
 {
-    enum Kind { Text, Line, Picture, EndDoc };
+    enum Kind { Text, Line, Picture, EndDoc, TextBox, Rectangle, NewPage };
     Kind kind = Text;
-    QString text;       // Text: the text printed
+    QString text;       // Text and TextBox: the text printed
     bool endLine = false;
     QPointF at;         // Text and Picture: the position before; Line: the start
     QPointF to;         // Line: the end
+    QRectF box;         // TextBox, Rectangle, and a Picture given a target: where
+    QRectF clip;        // Picture given a target: the part shown
+    Qt::Alignment alignment; // TextBox
+    QColor fill;        // Rectangle (invalid: none); its outline is color
+    double outlineTwips = 0;
+    bool bold = false;
     QString fontName;
     double fontSize = 0;
     QColor color;
@@ -32,6 +39,9 @@ class FakePrinter : public Printer
 {
 public:
     std::unique_ptr<PrintJob> startJob() override;
+    // A real PDF file (the printer's own file job), whether or not noPrinter is set; the path
+    // is recorded. failAt does not reach it.
+    std::unique_ptr<PrintJob> startFileJob(const QString& pdfPath) override;
 
     // Draws every recorded operation into a PDF through the page code of the real printer,
     // one page per recorded page; each ended job starts on a new page. Returns false when
@@ -46,6 +56,7 @@ public:
     int jobsEnded = 0;
     QList<PrintOp> ops; // every operation of every job, in order
     int opCount = 0;
+    QStringList pdfFiles; // every file job's path, in order
 };
 
 } // namespace bs

@@ -18,16 +18,28 @@ public:
     QStringList played;
 };
 
-// Records every message and question; answers questions from a script (OK when it runs out).
+// Records every message and question; answers questions from a script (OK when it runs out),
+// the pack's dialog from setNextPackChoice (Cancel when it runs out) and the save dialog from
+// setNextFileName (cancelled when it runs out).
 class FakeDialogs : public Dialogs
 {
 public:
     void message(const QString& text) override;
     bool confirm(const QString& text) override;
+    PackChoice choosePack(const QString& title, const QStringList& pieces) override;
+    QString pdfFileName(const QString& suggestedPath) override;
+
+    void setNextPackChoice(const PackChoice& choice) { packChoices.push_back(choice); }
+    void setNextFileName(const QString& path) { fileNames.push_back(path); }
 
     QStringList messages;
     QStringList questions;
     std::deque<bool> answers;
+    QStringList packTitles;     // each pack dialog's topic title
+    QStringList packPieces;     // the pieces the last pack dialog offered
+    QStringList suggestedFiles; // each save dialog's starting path
+    std::deque<PackChoice> packChoices;
+    std::deque<QString> fileNames;
 };
 
 // Returns the given values in turn, then 0.

@@ -1,0 +1,380 @@
+// The topic pack: the button on the teacher's notes, its dialog, printing and saving as PDF,
+// and what the sheets carry (read back from real PDF files with poppler's tools).
+#include "base/Names.h"
+#include "platform/Dialogs.h"
+#include "platform/PdfText.h"
+#include "platform/QtPrinter.h"
+#include "support/TestProgram.h"
+#include "topicdata/TopicLibrary.h"
+#include "topics/DrawingPages.h"
+#include "topics/NotesViewer.h"
+#include "topics/TopicPack.h"
+#include "topics/ViewerOpeners.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
+#include "worksheetdata/FieldReader.h"
+#include "worksheetdata/Worksheet.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <numeric>
+
+using namespace bs;
+
+namespace {
+
+const QStringList allPieces{"Teacher's notes", "Key facts",      "Worksheet",
+                            "Labelling sheet", "Ordering sheet", "Answer key"};
+
+PackChoice choice(PackChoice::Action action, const QList<bool>& pieces = QList<bool>(6, true), int copies = 1)
+{
+    PackChoice answer;
+    answer.action = action;
+    answer.pieces = pieces;
+    answer.copies = copies;
+    return answer;
+}
+
+// Every file a topic's pack reads, copied into a test's content folder.
+void copyTopicContent(TestProgram& test, const Topic& topic)
+{
+    QStringList files{"wmf/" + topic.notesKey + ".wmf", "wmf2/" + topic.notesKey + ".wmf", topic.worksheet};
+    for (const QString& page : {QStringLiteral("a"), QStringLiteral("b")})
+        files << "wmf2/" + topic.keyFactsKey + page + ".wmf";
+    for (const ActivityDefinition& activity : topic.activities) {
+        for (const PictureSpec& picture : activity.pictures)
+            files << QString(picture.path).replace(u'\\', u'/');
+    }
+    for (const QString& file : files)
+        QVERIFY2(test.copyContent(file), qPrintable(file));
+}
+
+int pageCount(const QList<PrintOp>& ops)
+{
+    return ops.isEmpty() ? 0 : ops.last().page + 1;
+}
+
+const ActivityDefinition& activity(const Topic& topic, const QString& form)
+{
+    return *std::find_if(topic.activities.begin(), topic.activities.end(),
+                         [&](const ActivityDefinition& each) { return each.formName == form; });
+}
+
+} // namespace
+
+class TestTopicPack : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> m_test;
+
+    const Topic& topic(const QString& form) { return *m_test->program().topicLibrary().topicNamed(form); }
+    NotesViewer& openNotesOf(const QString& form)
+    {
+        copyTopicContent(*m_test, topic(form));
+        openTeachersNotes(m_test->program(), topic(form).notesKey);
+        auto& viewer = m_test->screens().get<NotesViewer>(screenName::notes);
+        (void)QTest::qWaitForWindowExposed(&viewer);
+        return viewer;
+    }
+
+private Q_SLOTS:
+    void init() { m_test = std::make_unique<TestProgram>(); }
+    void cleanup() { m_test.reset(); }
+
+    // The button sits in the notes' empty bottom row, over nothing specified, and only there.
+    void buttonOnTheTeachersNotesOnly()
+    {
+        NotesViewer& viewer = openNotesOf("scilly1");
+        LabelButton* pack = viewer.Label3(4);
+        QVERIFY(pack->isVisible());
+        QCOMPARE(pack->caption(), QStringLiteral("Print Topic Pack"));
+        QCOMPARE(pack->accessibleName(), QStringLiteral("Print Topic Pack"));
+        QVERIFY(!pack->geometry().intersects(viewer.Image1->geometry()));
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(!pack->geometry().intersects(viewer.Label3(i)->geometry()));
+        QVERIFY(viewer.rect().contains(pack->geometry()));
+
+        clickButton(viewer.Label3(1));
+        TestProgram::flushDeletes();
+        openKeyFacts(m_test->program(), topic("scilly1").keyFactsKey);
+        QVERIFY(!m_test->screens().get<NotesViewer>(screenName::notes).Label3(4)->isVisible());
+        m_test->screens().unload(screenName::notes);
+        TestProgram::flushDeletes();
+        openGuide(m_test->program());
+        QVERIFY(!m_test->screens().get<NotesViewer>(screenName::guide).Label3.contains(4));
+    }
+
+    // Tab reaches the button and Enter opens the dialog; Cancel prints nothing.
+    void keyboardOpensTheDialog()
+    {
+        NotesViewer& viewer = openNotesOf("scilly2");
+        for (int tab = 0; tab < 6 && QApplication::focusWidget() != viewer.Label3(4); ++tab)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &viewer, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), viewer.Label3(4));
+        QTest::keyClick(viewer.Label3(4), Qt::Key_Return);
+        QCOMPARE(m_test->dialogs().packTitles, QStringList{"Isles of Scilly: Physical Geography"});
+        QCOMPARE(m_test->dialogs().packPieces, allPieces);
+        QCOMPARE(m_test->printer().jobsStarted, 0);
+        QVERIFY(m_test->dialogs().messages.isEmpty());
+    }
+
+    // The real dialog: every piece ticked at first; the teacher's changes come back.
+    void realDialogReturnsTheChoice()
+    {
+        NotesViewer& viewer = openNotesOf("scilly1");
+        QtDialogs dialogs;
+        QList<QCheckBox*> ticks;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            ticks = dialog->findChildren<QCheckBox*>();
+            for (QCheckBox* tick : ticks)
+                QVERIFY(tick->isChecked() && tick->focusPolicy() & Qt::TabFocus);
+            ticks[1]->setChecked(false);
+            dialog->findChild<QSpinBox*>()->setValue(3);
+            const auto buttons = dialog->findChildren<QPushButton*>();
+            const auto save = std::find_if(buttons.begin(), buttons.end(),
+                                           [](QPushButton* b) { return b->accessibleName() == "Save as PDF"; });
+            QVERIFY(save != buttons.end());
+            (*save)->click();
+        });
+        const PackChoice chosen = dialogs.choosePack("Isles of Scilly: History", allPieces);
+        QCOMPARE(ticks.size(), 6);
+        QCOMPARE(chosen.action, PackChoice::SaveAsPdf);
+        QCOMPARE(chosen.pieces, (QList<bool>{true, false, true, true, true, true}));
+        QCOMPARE(chosen.copies, 3);
+    }
+
+    // Pieces in their order, each on new pages, pupil sheets repeated, one job.
+    void printsTheChosenPieces_data()
+    {
+        QTest::addColumn<QList<bool>>("pieces");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("all") << QList<bool>(6, true) << 1 << 9;
+        QTest::newRow("all, 3 copies") << QList<bool>(6, true) << 3 << 15;
+        QTest::newRow("key facts") << QList<bool>{false, true, false, false, false, false} << 5 << 2;
+        QTest::newRow("answer key") << QList<bool>{false, false, false, false, false, true} << 1 << 3;
+        QTest::newRow("sheets, 2 copies") << QList<bool>{false, false, true, true, true, false} << 2 << 6;
+    }
+    void printsTheChosenPieces()
+    {
+        QFETCH(QList<bool>, pieces);
+        QFETCH(int, copies);
+        QFETCH(int, pages);
+        NotesViewer& viewer = openNotesOf("scilly1");
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::Print, pieces, copies));
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->dialogs().messages, QStringList{PackPrintingMessage});
+        QCOMPARE(m_test->printer().jobsEnded, 1);
+        QCOMPARE(pageCount(m_test->printer().ops), pages);
+        QVERIFY(m_test->dialogs().suggestedFiles.isEmpty());
+    }
+
+    // With no printer, printing says so and saving as PDF still works, any part of it.
+    void noPrinterStillSavesPdf()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("key facts.pdf");
+        m_test->printer().noPrinter = true;
+        NotesViewer& viewer = openNotesOf("stlucia3");
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::Print));
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->dialogs().messages, QStringList{PrintProblemMessage});
+
+        m_test->dialogs().setNextPackChoice(
+            choice(PackChoice::SaveAsPdf, {false, true, false, false, false, false}));
+        m_test->dialogs().setNextFileName(pdf);
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->dialogs().messages.last(), PackSavedMessage);
+        QVERIFY(m_test->dialogs().suggestedFiles.last().endsWith("/St Lucia - Human Geography - topic pack.pdf"));
+        QCOMPARE(m_test->printer().pdfFiles, QStringList{pdf});
+        QVERIFY(QFile::exists(pdf));
+        if (test::havePdfTools())
+            QCOMPARE(test::pdfPages(pdf), 2);
+        // Cancelling the save dialog writes nothing and says nothing.
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->printer().pdfFiles.size(), 1);
+        QCOMPARE(m_test->dialogs().messages.size(), 2);
+    }
+
+    // A folder that cannot be written leaves no file and says so.
+    void unwritableFolderIsReported()
+    {
+        NotesViewer& viewer = openNotesOf("scilly1");
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
+        m_test->dialogs().setNextFileName(m_test->contentRoot() + "/no such folder/pack.pdf");
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->dialogs().messages, QStringList{PackSaveProblemMessage});
+    }
+
+    // A worksheet cut short stops the pack with the worksheet's message; an earlier file of
+    // the chosen name stays as it was, and nothing else is left behind.
+    void corruptWorksheetIsReported()
+    {
+        QTemporaryDir dir;
+        QFile earlier(dir.filePath("pack.pdf"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        NotesViewer& viewer = openNotesOf("scilly3");
+        m_test->writeContent(topic("scilly3").worksheet, "Only one line\r\n");
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
+        m_test->dialogs().setNextFileName(dir.filePath("pack.pdf"));
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->dialogs().messages, QStringList{"This worksheet seems to be corrupted."});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"pack.pdf"});
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    }
+
+    // One topic of each kind of ordering sheet (timeline, descriptions, pictures), saved whole
+    // and read back: pages in order, headings, word banks, the key, and no answer for pupils.
+    void savedPackReadsBack_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("timeline, Llandudno") << "llandudno1";
+        QTest::newRow("descriptions, St Lucia") << "stlucia3";
+        QTest::newRow("pictures, Isles of Scilly") << "scilly5";
+    }
+    void savedPackReadsBack()
+    {
+        QFETCH(QString, form);
+        if (!test::havePdfTools())
+            QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("pack.pdf");
+        const Topic& page = topic(form);
+        NotesViewer& viewer = openNotesOf(form);
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
+        m_test->dialogs().setNextFileName(pdf);
+        clickButton(viewer.Label3(4));
+        QCOMPARE(m_test->dialogs().messages, QStringList{PackSavedMessage});
+        QCOMPARE(test::pdfPages(pdf), 9);
+
+        QuestionBank bank;
+        FieldReader reader = FieldReader::fromFile(m_test->program().content().resolve(page.worksheet));
+        loadworksheet(reader, bank);
+        const QString worksheet = test::pdfPageText(pdf, 4);
+        QVERIFY(worksheet.contains("Name:") && worksheet.contains(bank.worktitle));
+        for (int n = 1; n <= 10; ++n)
+            QVERIFY2(worksheet.contains(bank.question[n].simplified().left(20)), qPrintable(bank.question[n]));
+
+        const QString key = test::pdfPageText(pdf, 7);
+        QVERIFY(key.contains("ANSWER KEY: FOR THE TEACHER ONLY") && key.contains("Answer key: worksheet"));
+        for (int n = 1; n <= 10; ++n) {
+            const QString* answers[] = {&bank.answera[n], &bank.answerb[n], &bank.answerc[n], &bank.answerd[n]};
+            const int right = bank.correct[n].toInt();
+            const QString line = QString(QChar(u'A' + right - 1)) + ". " + answers[right - 1]->simplified();
+            QVERIFY2(key.contains(line), qPrintable(line));
+        }
+
+        const struct { int pupil; int answers; QString form; QString heading; } sheets[] = {
+            {5, 8, page.labelling, "Labelling sheet"}, {6, 9, page.ordering, "Ordering sheet"}};
+        for (const auto& sheet : sheets) {
+            const QString pupil = test::pdfPageText(pdf, sheet.pupil);
+            const QString filled = test::pdfPageText(pdf, sheet.answers);
+            QVERIFY2(pupil.contains(page.title) && pupil.contains(sheet.heading) && pupil.contains("Word bank"),
+                     qPrintable(pupil));
+            QVERIFY(filled.contains("Answer key: " + sheet.heading.toLower()));
+            for (const ActivityItem& item : activity(page, sheet.form).items) {
+                QVERIFY2(pupil.contains(item.text.simplified()), qPrintable(item.text));
+                QVERIFY2(filled.contains(item.text.simplified()), qPrintable(item.text));
+            }
+        }
+        for (int pupilPage = 1; pupilPage <= 6; ++pupilPage)
+            QVERIFY(!test::pdfPageText(pdf, pupilPage).contains("ANSWER KEY"));
+    }
+
+    // Every topic file's pack builds; the pupils' sheets show each item once, on a card of the
+    // word bank and in no box; the key puts every item in the box it belongs in: the filled
+    // boxes lie in the same order, across and down, as the items' targets.
+    void everyTopicBuildsItsPack()
+    {
+        TopicLibrary library(QStringLiteral(BS_CONTENT_DIR "/topics"));
+        Content content(QStringLiteral(BS_CONTENT_DIR));
+        Pictures pictures(content);
+        QCOMPARE(int(library.topics().size()), 15);
+        for (const Topic& each : library.topics()) {
+            FakePrinter printer;
+            auto job = printer.startJob();
+            const std::vector<PackPiece> pieces = packPieces(each);
+            QCOMPARE(int(pieces.size()), 6);
+            writeTopicPack(*job, each, content, pictures, pieces, 1);
+            job->endDoc();
+            QVERIFY2(pageCount(printer.ops) == 9, qPrintable(each.formName));
+            // Everything drawn in boxes lies on its page (the worksheet's lines run as they run).
+            const QRectF page(QPointF(-1, -1), printer.pageTwips + QSizeF(2, 2));
+            for (const PrintOp& op : printer.ops) {
+                const QRectF drawn = op.kind == PrintOp::Picture ? op.clip : op.box; // a map shows its clip
+                if (drawn.isValid())
+                    QVERIFY2(page.contains(drawn), qPrintable(each.formName + ": " + op.text));
+            }
+            for (const QString& form : {each.labelling, each.ordering}) {
+                const ActivityDefinition& definition = activity(each, form);
+                const int pupilPage = form == each.labelling ? 4 : 5;
+                const int keyPage = pupilPage + 3;
+                QList<QRectF> boxes; // the white target boxes of the pupil's sheet
+                for (const PrintOp& op : printer.ops) {
+                    if (op.page == pupilPage && op.kind == PrintOp::Rectangle && op.fill == Qt::white)
+                        boxes << op.box;
+                }
+                QCOMPARE(boxes.size(), int(definition.items.size()));
+                // The word bank gives nothing away: not in the order the boxes are read.
+                QStringList bank, answers;
+                for (const PrintOp& op : printer.ops) {
+                    if (op.page == pupilPage && op.kind == PrintOp::TextBox)
+                        bank << op.text;
+                }
+                std::vector<int> byBox(definition.items.size());
+                std::iota(byBox.begin(), byBox.end(), 0);
+                std::sort(byBox.begin(), byBox.end(), [&](int a, int b) {
+                    const QPoint p = definition.items[a].target, q = definition.items[b].target;
+                    return std::abs(p.y() - q.y()) > definition.itemSize.height() / 2 ? p.y() < q.y() : p.x() < q.x();
+                });
+                for (int i : byBox)
+                    answers << definition.items[i].text;
+                QVERIFY2(!bank.join(u'|').contains(answers.join(u'|')), qPrintable(form));
+                for (const ActivityItem& item : definition.items) {
+                    QList<PrintOp> shown;
+                    for (const PrintOp& op : printer.ops) {
+                        if (op.page == pupilPage && op.kind == PrintOp::TextBox && op.text == item.text)
+                            shown << op;
+                    }
+                    QVERIFY2(shown.size() == 1, qPrintable(each.formName + ": " + item.text));
+                    for (const QRectF& box : boxes)
+                        QVERIFY2(!box.contains(shown[0].box.center()), qPrintable(item.text));
+                }
+                std::vector<QRectF> filled;
+                for (const ActivityItem& item : definition.items) {
+                    const auto found = std::find_if(printer.ops.begin(), printer.ops.end(), [&](const PrintOp& op) {
+                        return op.page == keyPage && op.kind == PrintOp::TextBox && op.text == item.text;
+                    });
+                    QVERIFY2(found != printer.ops.end(), qPrintable(each.formName + ": " + item.text));
+                    filled.push_back(found->box);
+                }
+                for (int i = 0; i < int(filled.size()); ++i) {
+                    for (int j = 0; j < int(filled.size()); ++j) {
+                        // Apart by more than a number's width: the same order on paper.
+                        const QPoint a = definition.items[i].target, b = definition.items[j].target;
+                        if (b.x() - a.x() > 300)
+                            QVERIFY2(filled[i].center().x() < filled[j].center().x(), qPrintable(form));
+                        if (b.y() - a.y() > 300)
+                            QVERIFY2(filled[i].center().y() < filled[j].center().y(), qPrintable(form));
+                    }
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestTopicPack)
+#include "test_topicpack.moc"
