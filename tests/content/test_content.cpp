@@ -84,7 +84,8 @@ QString quizProblem(const QStringList& answers, int right, const QSet<QString>& 
         QStringLiteral("they"),  QStringLiteral("were"),  QStringLiteral("what"),   QStringLiteral("when"),
         QStringLiteral("where"), QStringLiteral("which"), QStringLiteral("very"),   QStringLiteral("many"),
         QStringLiteral("much"),  QStringLiteral("some"),  QStringLiteral("also"),   QStringLiteral("have"),
-        QStringLiteral("them"),  QStringLiteral("these"), QStringLiteral("those"),  QStringLiteral("been")};
+        QStringLiteral("them"),  QStringLiteral("these"), QStringLiteral("those"),  QStringLiteral("been"),
+        QStringLiteral("along"), QStringLiteral("beside"), QStringLiteral("near"),  QStringLiteral("round")};
     for (const QString& word : wordsOf(answers[right])) {
         const bool telling = (word.size() >= 4 && !plain.contains(word)) || word.front().isDigit();
         // Another ending of the word will do ("bubbling" for "bubbles").
