@@ -42,7 +42,7 @@ void Multiple::Printpage()
         page.setFontSize(12);
         for (int n = 1; n <= QuestionBank::QuestionCount; ++n) {
             page.setCurrentX(W / 16);
-            page.print(QStringLiteral("Question ") + QString::number(n) + QStringLiteral("    ") + state.question[n], true);
+            page.print(tr("Question ") + QString::number(n) + QStringLiteral("    ") + state.question[n], true);
             page.setCurrentX(W / 3);
             page.print(QStringLiteral("A. ") + state.answera[n], false);
             page.setCurrentX(2 * W / 3);
@@ -55,10 +55,10 @@ void Multiple::Printpage()
         }
         page.endDoc();
     } catch (const PrintError&) {
-        program().dialogs().message(QStringLiteral("There was a problem printing to your printer."));
+        program().dialogs().message(tr("There was a problem printing to your printer."));
         return;
     }
-    program().dialogs().message(QStringLiteral("Your worksheet is now printing."));
+    program().dialogs().message(tr("Your worksheet is now printing."));
 }
 
 } // namespace bs
