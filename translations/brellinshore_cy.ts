@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Print Worksheet</source>
-        <translation>Argraffu&apos;r Daflen Waith</translation>
+        <translation>Argraffu&apos;r Daflen</translation>
     </message>
     <message>
         <source>Question</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Worksheet Title</source>
-        <translation>Teitl y Daflen Waith</translation>
+        <translation>Teitl</translation>
     </message>
     <message>
         <source>Question %1</source>

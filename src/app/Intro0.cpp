@@ -149,6 +149,9 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
     languageGroup->addButton(Option4);
     connect(Option3, &QRadioButton::clicked, this, &Intro0::Option3_Click);
     connect(Option4, &QRadioButton::clicked, this, &Intro0::Option4_Click);
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4})
+        m_optionDesign << option->geometry();
+    fitOptions();
 
     const int placeLefts[] = {120, 4440, 8760};
     for (int i = 0; i < 3; ++i) {
@@ -288,14 +291,8 @@ void Intro0::chooseLanguage(int language)
         if (name != formName() && name != screenName::backdrop)
             screens.unload(name);
     }
-    setLanguage(chosen); // the menu follows at once (changeEvent)
-}
-
-void Intro0::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    Screen::changeEvent(event);
+    setLanguage(chosen);
+    retranslate();
 }
 
 void Intro0::retranslate()
@@ -306,6 +303,19 @@ void Intro0::retranslate()
         Label4(i)->setText(menuWord(menuPlaces()[i]));
     for (const MenuEntry& entry : menuEntries())
         Label2(entry.index)->setText(menuWord(entry.caption));
+    fitOptions();
+}
+
+void Intro0::fitOptions()
+{
+    const QList<QRadioButton*> options{Option1, Option2, Option3, Option4};
+    for (int i = 0; i < options.size(); ++i) {
+        const QRect design = m_optionDesign[i];
+        const int width = currentLanguage() == Language::English
+                              ? design.width()
+                              : std::max(design.width(), options[i]->sizeHint().width());
+        options[i]->setGeometry(design.right() + 1 - width, design.top(), width, design.height());
+    }
 }
 
 void Intro0::Form_MouseMove(Qt::MouseButtons, QPointF)

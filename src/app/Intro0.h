@@ -48,7 +48,6 @@ public:
     static int topicEntry(const QString& place, const QString& topic);
 
 protected:
-    void changeEvent(QEvent* event) override;
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
     // The places' columns top to bottom, the teachers' entries, "Exit", the sound switch, then
     // the language.
@@ -62,8 +61,12 @@ private:
     // The captions in the language now chosen.
     void retranslate();
     void chooseLanguage(int language);
+    // Outside English a caption may need more than the design's width: its button grows to
+    // the left, into the empty corner beside the title.
+    void fitOptions();
 
     QButtonGroup* languageGroup;
+    QList<QRect> m_optionDesign; // Option1 to Option4 as designed, in pixels
 };
 
 } // namespace bs

@@ -10,6 +10,7 @@
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"
 #include "support/TestProgram.h"
+#include "ui/Controls.h"
 #include "ui/Language.h"
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,6 +27,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace bs;
 
@@ -40,9 +43,12 @@ void typeText(QWidget* box, const QString& text)
 }
 
 // Every caption of a screen that is shown whole: a single line within its control's width,
-// wrapped text within its height.
+// wrapped text within its height. With BS_SCREENSHOTS set to a folder, the screen is also
+// saved there as a picture to look at.
 QStringList cutOff(QWidget& screen)
 {
+    if (const QString folder = qEnvironmentVariable("BS_SCREENSHOTS"); !folder.isEmpty())
+        screen.grab().save(folder + u'/' + screen.objectName() + QStringLiteral("-cy.png"));
     QStringList problems;
     for (QWidget* control : screen.findChildren<QWidget*>()) {
         if (!control->isVisibleTo(&screen))
@@ -61,6 +67,13 @@ QStringList cutOff(QWidget& screen)
             } else {
                 needed = metrics.horizontalAdvance(text);
             }
+        } else if (auto* label = qobject_cast<LabelButton*>(control)) {
+            // Drawn word-wrapped inside its border: every line within the width and the height.
+            text = label->caption();
+            const QRect used = QFontMetrics(label->font())
+                                   .boundingRect(QRect(0, 0, label->width() - 2, 100000), Qt::TextWordWrap, text);
+            needed = used.width() > label->width() - 2 ? label->width() + 1 : used.height();
+            room = used.width() > label->width() - 2 ? label->width() : label->height();
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             text = button->text();
             if (text.isEmpty())
@@ -102,33 +115,31 @@ private Q_SLOTS:
     // it names a language, decides instead.
     void startLanguage_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("setting"); // the file's Language line; none when null
-        QTest::addColumn<bool>("welsh");
-        QTest::newRow("Welsh desktop") << "cy_GB" << QString() << true;
-        QTest::newRow("English desktop") << "en_GB" << QString() << false;
-        QTest::newRow("French desktop") << "fr_FR" << QString() << false;
-        QTest::newRow("setting cy") << "en_GB" << "cy" << true;
-        QTest::newRow("setting EN on a Welsh desktop") << "cy_GB" << " EN " << false;
-        QTest::newRow("setting unknown: the desktop") << "cy_GB" << "fr" << true;
+        QTest::addColumn<QString>("setting"); // the file's Language line; no file when null
+        QTest::addColumn<QString>("expected"); // "cy", "en", or "desktop"
+        QTest::newRow("no file") << QString() << "desktop";
+        QTest::newRow("cy") << "cy" << "cy";
+        QTest::newRow("EN, spaced") << " EN " << "en";
+        QTest::newRow("unknown") << "fr" << "desktop";
     }
     void startLanguage()
     {
-        QFETCH(QString, locale);
         QFETCH(QString, setting);
-        QFETCH(bool, welsh);
-        QCOMPARE(languageForLocale(QLocale(locale)) == Language::Welsh, locale.startsWith(u"cy"));
+        QFETCH(QString, expected);
+        QCOMPARE(languageForLocale(QLocale(QStringLiteral("cy_GB"))), Language::Welsh);
+        QCOMPARE(languageForLocale(QLocale(QStringLiteral("en_GB"))), Language::English);
+        QCOMPARE(languageForLocale(QLocale(QStringLiteral("fr_FR"))), Language::English);
         QTemporaryDir machine;
         QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, machine.path());
         if (!setting.isNull()) {
             QSettings file(QSettings::IniFormat, QSettings::SystemScope, QCoreApplication::organizationName(),
                            QCoreApplication::applicationName());
             file.setValue(QStringLiteral("Language"), setting);
-            file.sync();
-            QCOMPARE(bs::startLanguage() == Language::Welsh, welsh);
-        } else {
-            QCOMPARE(bs::startLanguage(), languageForLocale(QLocale::system()));
         }
+        const Language desktop = languageForLocale(QLocale::system());
+        QCOMPARE(bs::startLanguage(), expected == u"desktop" ? desktop
+                                      : expected == u"cy"     ? Language::Welsh
+                                                              : Language::English);
     }
 
     // The pair of buttons under the sound switch: one Tab stop after it, the arrow keys choose,
@@ -164,8 +175,9 @@ private Q_SLOTS:
         QCOMPARE(welsh, (QStringList{"Hanes", "Daearyddiaeth Ffisegol", "Daearyddiaeth Ddynol", "Economi",
                                      QStringLiteral("Byw ger y m\u00F4r"), "Ynysoedd Syllan", "Canllaw i Athrawon",
                                      "Gadael", "Sain Ymlaen"}));
-        QCOMPARE(cutOff(menu), QStringList());
-        // No topic files here: the message names the topic in Welsh.
+        QCOMPARE(cutOff(menu).join(u'\n'), QString());
+        // A topic that cannot be opened is named in Welsh.
+        m_test->removeContent("topics/scilly3.json");
         QTest::mouseClick(menu.Label2(6), Qt::LeftButton);
         QCOMPARE(m_test->dialogs().messages.value(0),
                  QStringLiteral("Nid oedd modd agor y pwnc \u201CYnysoedd Syllan: Daearyddiaeth Ddynol\u201D."));
@@ -201,7 +213,7 @@ private Q_SLOTS:
         QCOMPARE(results.Label1->text(), sentence);
         QCOMPARE(results.Label3(0)->caption(), button);
         QCOMPARE(results.Label3(1)->caption(), QStringLiteral("Gadael"));
-        QCOMPARE(cutOff(results), QStringList());
+        QCOMPARE(cutOff(results).join(u'\n'), QString());
         if (score < 10)
             return;
         QTest::keyClicks(results.Text1, QStringLiteral("Gwen"));
@@ -227,7 +239,7 @@ private Q_SLOTS:
         auto& wizard = screens.get<Wizard>(screenName::wizard);
         QVERIFY(QTest::qWaitForWindowActive(&wizard));
         QCOMPARE(wizard.Label3(1)->caption(), QStringLiteral("Cadw'r Daflen Waith"));
-        QCOMPARE(cutOff(wizard), QStringList());
+        QCOMPARE(cutOff(wizard).join(u'\n'), QString());
         typeText(wizard.Text1, welshTitle);
         for (int q = 0; q < 10; ++q) {
             typeText(wizard.Text2(q), QStringLiteral("Ble mae'r d\u0175r %1?").arg(q + 1));
@@ -250,13 +262,34 @@ private Q_SLOTS:
         auto& catalogue = screens.get<Worksheets>(screenName::catalogue);
         QVERIFY(QTest::qWaitForWindowExposed(&catalogue));
         QCOMPARE(catalogue.Label2(2)->caption(), welshTitle);
-        QCOMPARE(cutOff(catalogue), QStringList());
+        QCOMPARE(cutOff(catalogue).join(u'\n'), QString());
         QTest::mouseClick(catalogue.Label2(2), Qt::LeftButton);
         auto& quiz = screens.get<Multiple>(screenName::quiz);
         QCOMPARE(m_test->state().worktitle, welshTitle);
         QCOMPARE(quiz.Label2->text(), QStringLiteral("Ble mae'r d\u0175r 1?"));
         QCOMPARE(quiz.Label4->text(), QStringLiteral("Cwestiwn 1"));
-        QCOMPARE(cutOff(quiz), QStringList());
+        QCOMPARE(cutOff(quiz).join(u'\n'), QString());
+    }
+
+    // Wine's Tahoma has no ŵ or ŷ: every Welsh letter is still drawn, from a font that has it,
+    // in each of the program's faces.
+    void welshLettersDrawn()
+    {
+        for (const QString family : {"Tahoma", "Times New Roman", "Arial"}) {
+            for (const bool bold : {false, true}) {
+                QTextLayout layout(QStringLiteral("\u0175\u0177\u0174\u0176\u1E81\u1E83\u1E85\u1EF3\u00E2\u00EF"),
+                                   uiFont(family, 12, bold));
+                layout.beginLayout();
+                layout.createLine();
+                layout.endLayout();
+                int drawn = 0;
+                for (const QGlyphRun& run : layout.glyphRuns()) {
+                    for (const quint32 glyph : run.glyphIndexes())
+                        drawn += glyph != 0 ? 1 : 0; // glyph 0 is a font's "missing" box
+                }
+                QVERIFY2(drawn == 10, qPrintable(family));
+            }
+        }
     }
 
     // Qt's own buttons in the program's message boxes, which Qt has no Welsh for.

@@ -38,7 +38,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("utf8");
-        QTest::newRow("English") << "Rivers and Seas" << QStringLiteral("caf\u00E9, \u20AC5") << false;
+        QTest::newRow("English") << "Rivers and Seas" << QStringLiteral("caf\u00E9, cr\u00EApe") << false;
         QTest::newRow("Welsh within Windows-1252") << QStringLiteral("Daearyddiaeth Ffisegol")
                                                    << QStringLiteral("Y m\u00F4r, \u00E2 th\u00EE") << false;
         QTest::newRow("\u0175 in the title") << QStringLiteral("Dw\u0177r a'r M\u00F4r") << "Llanw" << true;
@@ -64,7 +64,7 @@ private Q_SLOTS:
         const QuestionBank bank = loaded(bytes);
         QCOMPARE(bank.worktitle, title);
         QCOMPARE(bank.answerc[10], QString(answer).replace(u'&', u','));
-        QCOMPARE(bank.question[1], w.questions[0].text);
+        QCOMPARE(bank.question[1], QString(w.questions[0].text).replace(u'&', u','));
         QCOMPARE(bank.correct[10], QString::number(w.questions[9].correct));
     }
 
