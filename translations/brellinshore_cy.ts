@@ -207,7 +207,7 @@
     <name>bs::Titlefrm</name>
     <message>
         <source>Written by the Quenlow geography team</source>
-        <translation>Ysgrifennwyd gan dîm daearyddiaeth Quenlow</translation>
+        <translation>Gan dîm daearyddiaeth Quenlow</translation>
     </message>
     <message>
         <source>Programmed by Quenlow Software</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Series edited for Quenlow Publishing Ltd</source>
-        <translation>Golygwyd y gyfres ar gyfer Quenlow Publishing Ltd</translation>
+        <translation>Golygwyd ar gyfer Quenlow Publishing Ltd</translation>
     </message>
     <message>
         <source>OK</source>

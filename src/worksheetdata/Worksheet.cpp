@@ -123,8 +123,10 @@ QByteArray worksheetBytes(const WorksheetText& worksheet)
     if (!problem.isEmpty())
         throw DataError(problem.toStdString());
 
-    // Windows-1252 as always, unless a text holds a Welsh letter that code page lacks.
-    bool utf8 = textfile::needsUtf8(worksheet.title);
+    // Windows-1252 as always, unless a text holds a Welsh letter that code page lacks, or the
+    // title would open the file with the bytes of the UTF-8 mark ("ï»¿").
+    bool utf8 =
+        textfile::needsUtf8(worksheet.title) || worksheet.title.startsWith(u"\u00EF\u00BB\u00BF");
     for (const auto& question : worksheet.questions) {
         utf8 = utf8 || textfile::needsUtf8(question.text);
         for (const QString& answer : question.answers)

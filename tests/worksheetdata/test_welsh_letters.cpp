@@ -42,6 +42,8 @@ private Q_SLOTS:
         QTest::newRow("Welsh within Windows-1252") << QStringLiteral("Daearyddiaeth Ffisegol")
                                                    << QStringLiteral("Y m\u00F4r, \u00E2 th\u00EE") << false;
         QTest::newRow("\u0175 in the title") << QStringLiteral("Dw\u0177r a'r M\u00F4r") << "Llanw" << true;
+        QTest::newRow("title opening with the mark's letters")
+            << QStringLiteral("\u00EF\u00BB\u00BFcaf\u00E9") << QStringLiteral("cr\u00EApe") << true;
         QTest::newRow("\u0175 in an answer only")
             << "Afonydd"
             << QStringLiteral("Tyw\u0177s, d\u0175r & \u20AC5 \u2013 \u1E81\u1E83\u1E85\u1EF3 \u0174\u0176")
