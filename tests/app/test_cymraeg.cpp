@@ -229,6 +229,8 @@ private Q_SLOTS:
         QVERIFY(printed.contains(QStringLiteral("Cefaist 10 allan o 10.")));
         QVERIFY(printed.value(0).startsWith(QStringLiteral("Da Iawn      Da Iawn")));
         QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Mae dy dystysgrif yn argraffu nawr.")});
+        if (const QString folder = qEnvironmentVariable("BS_SCREENSHOTS"); !folder.isEmpty())
+            m_test->printer().writePdf(folder + QStringLiteral("/certificate-cy.pdf"));
     }
 
     // A teacher types ŵ in the title and an answer: the worksheet and the catalogue are saved
