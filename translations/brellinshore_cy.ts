@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Page</source>
-        <translation>Tudalen</translation>
+        <translation>Tud.</translation>
     </message>
     <message>
         <source> of</source>
@@ -200,7 +200,7 @@
     <name>bs::NotesViewer</name>
     <message>
         <source>Page 1 of 3</source>
-        <translation>Tudalen 1 o 3</translation>
+        <translation>Tud. 1 o 3</translation>
     </message>
 </context>
 <context>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Key Facts</source>
-        <translation>Ffeithiau Allweddol</translation>
+        <translation>Prif Ffeithiau</translation>
     </message>
     <message>
         <source>Teacher&apos;s Notes</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Read the Key Facts and try again.</source>
-        <translation>Darllena&apos;r Ffeithiau Allweddol a rho gynnig arall arni.</translation>
+        <translation>Darllena&apos;r Prif Ffeithiau a cheisia eto.</translation>
     </message>
     <message>
         <source>Enter your name in the box above before printing your certificate</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>Read the Key Facts and try again.</source>
-        <translation>Darllena&apos;r Ffeithiau Allweddol a rho gynnig arall arni.</translation>
+        <translation>Darllena&apos;r Prif Ffeithiau a cheisia eto.</translation>
     </message>
     <message>
         <source>Exit</source>

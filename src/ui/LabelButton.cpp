@@ -34,7 +34,7 @@ QFont LabelButton::drawnFont() const
         return drawn;
     const int edge = m_border ? 1 : 0; // as paintEvent draws it
     const QRect area = rect().adjusted(1 + edge, edge, -1 - edge, -edge);
-    const double smallest = drawn.pointSizeF() * 0.75;
+    const double smallest = drawn.pointSizeF() * 2 / 3;
     while (drawn.pointSizeF() - 0.5 >= smallest) {
         const QRect used = QFontMetrics(drawn).boundingRect(area, int(m_alignment) | Qt::TextWordWrap, text());
         if (used.width() <= area.width() && used.height() <= area.height())

@@ -22,7 +22,7 @@ public:
     void setCaption(const QString& caption);
     // The font the caption is drawn in: the control's own, or, outside English, when the
     // caption would not fit inside the border, the largest smaller size that does (down to
-    // three quarters): Welsh runs longer than the English the controls were sized for.
+    // two thirds): Welsh runs longer than the English the controls were sized for.
     QFont drawnFont() const;
 
     bool isOpaque() const { return m_opaque; }
