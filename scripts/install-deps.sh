@@ -15,7 +15,7 @@ test_packages=(
     cups cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xdotool x11-utils imagemagick
     lintian appstream
-    aspell aspell-cy
+    aspell aspell-cy python3
 )
 
 case "${1:-run}" in
