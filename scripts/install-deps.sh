@@ -6,6 +6,7 @@ set -euo pipefail
 run_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev
+    qt6-tools-dev qt6-l10n-tools
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation2 fonts-wine fontconfig
 )
@@ -14,6 +15,7 @@ test_packages=(
     cups cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xdotool x11-utils imagemagick
     lintian appstream
+    aspell aspell-cy python3
 )
 
 case "${1:-run}" in

@@ -179,9 +179,9 @@ ActivityScreen::ActivityScreen(Program& program, const QString& formName)
     }
 
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
-                       {{0, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
-                        {1, QStringLiteral("Start Again"), QRect(3360, 7920, 2565, 495)},
-                        {2, QStringLiteral("Check Score"), QRect(6000, 7920, 2565, 495)}},
+                       {{0, tr("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {1, tr("Start Again"), QRect(3360, 7920, 2565, 495)},
+                        {2, tr("Check Score"), QRect(6000, 7920, 2565, 495)}},
                        [this](int index) { Label3_Click(index); });
     // Named as the rest of the screen's controls, as its stacking order names them.
     for (const auto& [k, button] : Label3) {

@@ -5,12 +5,16 @@
 #include "topicdata/TopicLibrary.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
+#include "ui/Language.h"
 #include "ui/Layout.h"
 #include "ui/Program.h"
 #include "ui/Screens.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
 
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
@@ -38,6 +42,29 @@ struct MenuEntry
     QString place; // the topic entries' place and topic; empty for the others
     QString topic;
 };
+
+// The menu's words for the places and topics of the topic files, and for the teachers' entries,
+// given to the translations here; the entries keep the English as the topic files' keys.
+[[maybe_unused]] const char* const menuWords[] = {
+    QT_TRANSLATE_NOOP("bs::Intro0", "Llandudno"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Isles of Scilly"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "St Lucia"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "History"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Physical Geography"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Human Geography"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Economy"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Living by the sea"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Teachers' Guide"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Acknowledgments"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Multiple Choice Wizard"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Worksheet Catalogue"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Exit"),
+};
+
+QString menuWord(const QString& english)
+{
+    return QCoreApplication::translate("bs::Intro0", english.toUtf8().constData());
+}
 
 const std::vector<MenuEntry>& menuEntries()
 {
@@ -102,23 +129,40 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
                   QRect(8865, 960, 2910, 195), uiFont(tahoma, 8.25), yellow, Qt::AlignHCenter | Qt::AlignTop);
 
     Option1 =
-        makeOption(this, QStringLiteral("Option1"), QStringLiteral("Sound On"), QRect(10440, 120, 1455, 255));
-    Option2 = makeOption(this, QStringLiteral("Option2"), QStringLiteral("Sound Off"),
+        makeOption(this, QStringLiteral("Option1"), tr("Sound On"), QRect(10440, 120, 1455, 255));
+    Option2 = makeOption(this, QStringLiteral("Option2"), tr("Sound Off"),
                          QRect(10440, 480, 1455, 255));
     Option1->setChecked(true);
     connect(Option1, &QRadioButton::clicked, this, &Intro0::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Intro0::Option2_Click);
 
+    // The language, under the sound switch and the copyright line: each choice in its own
+    // language, and a set of its own beside the sound switch's.
+    Option3 = makeOption(this, QStringLiteral("Option3"), QStringLiteral("English"),
+                         QRect(10440, 1320, 1455, 255));
+    Option4 = makeOption(this, QStringLiteral("Option4"), QStringLiteral("Cymraeg"),
+                         QRect(10440, 1680, 1455, 255));
+    Option3->setAccessibleName(QStringLiteral("English"));
+    Option4->setAccessibleName(QStringLiteral("Cymraeg"));
+    languageGroup = new QButtonGroup(this);
+    languageGroup->addButton(Option3);
+    languageGroup->addButton(Option4);
+    connect(Option3, &QRadioButton::clicked, this, &Intro0::Option3_Click);
+    connect(Option4, &QRadioButton::clicked, this, &Intro0::Option4_Click);
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4})
+        m_optionDesign << option->geometry();
+    fitOptions();
+
     const int placeLefts[] = {120, 4440, 8760};
     for (int i = 0; i < 3; ++i) {
-        Label4.add(i, makeLabel(this, QStringLiteral("Label4_%1").arg(i), menuPlaces()[i],
+        Label4.add(i, makeLabel(this, QStringLiteral("Label4_%1").arg(i), menuWord(menuPlaces()[i]),
                                 QRect(placeLefts[i], 4560, 3075, 420), uiFont(tahoma, 14.25, true), yellow,
                                 Qt::AlignHCenter | Qt::AlignTop));
     }
 
     std::vector<LabelButtonDesign> designs;
     for (const MenuEntry& entry : menuEntries())
-        designs.push_back({entry.index, entry.caption, entry.twips, entry.points, entry.back});
+        designs.push_back({entry.index, menuWord(entry.caption), entry.twips, entry.points, entry.back});
     makeLabelButtonRow(this, Label2, QStringLiteral("Label2"), designs,
                        [this](int index) { Label2_Click(index); });
     for (const auto& [index, entry] : Label2)
@@ -136,7 +180,7 @@ QList<QWidget*> Intro0::tabOrder() const
     QList<QWidget*> order;
     for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 20, 19, 17, 18, 16})
         order << Label2(index);
-    order << Option1 << Option2;
+    order << Option1 << Option2 << Option3 << Option4;
     return order;
 }
 
@@ -193,8 +237,9 @@ void Intro0::Form_Load()
 {
     layoutform(*this);
     Image1->setPicture(program().pictures().load(QStringLiteral("Images\\brellinshoresm.jpg")));
-    for (QRadioButton* option : {Option1, Option2})
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4})
         setControlBackColor(option, formBlue);
+    (currentLanguage() == Language::Welsh ? Option4 : Option3)->setChecked(true);
     program().state.soundon = 1;
     Timer1->start();
 }
@@ -222,6 +267,55 @@ void Intro0::Option1_Click()
 void Intro0::Option2_Click()
 {
     program().state.soundon = 0;
+}
+
+void Intro0::Option3_Click()
+{
+    chooseLanguage(static_cast<int>(Language::English));
+}
+
+void Intro0::Option4_Click()
+{
+    chooseLanguage(static_cast<int>(Language::Welsh));
+}
+
+void Intro0::chooseLanguage(int language)
+{
+    const auto chosen = static_cast<Language>(language);
+    if (chosen == currentLanguage())
+        return;
+    // The screens loaded behind or beside the menu were built in the other language: they are
+    // built afresh when next used. The backdrop has no words.
+    Screens& screens = program().screens();
+    for (const QString& name : screens.loadedNames()) {
+        if (name != formName() && name != screenName::backdrop)
+            screens.unload(name);
+    }
+    setLanguage(chosen);
+    retranslate();
+}
+
+void Intro0::retranslate()
+{
+    Option1->setText(tr("Sound On"));
+    Option2->setText(tr("Sound Off"));
+    for (int i = 0; i < 3; ++i)
+        Label4(i)->setText(menuWord(menuPlaces()[i]));
+    for (const MenuEntry& entry : menuEntries())
+        Label2(entry.index)->setText(menuWord(entry.caption));
+    fitOptions();
+}
+
+void Intro0::fitOptions()
+{
+    const QList<QRadioButton*> options{Option1, Option2, Option3, Option4};
+    for (int i = 0; i < options.size(); ++i) {
+        const QRect design = m_optionDesign[i];
+        const int width = currentLanguage() == Language::English
+                              ? design.width()
+                              : std::max(design.width(), options[i]->sizeHint().width());
+        options[i]->setGeometry(design.right() + 1 - width, design.top(), width, design.height());
+    }
 }
 
 void Intro0::Form_MouseMove(Qt::MouseButtons, QPointF)
@@ -277,7 +371,8 @@ void Intro0::openTopic(int index)
         screens.show(topic->formName);
         return;
     }
-    program().dialogs().message(topicNotOpenedMessage(entry->place + QStringLiteral(": ") + entry->topic));
+    program().dialogs().message(
+        topicNotOpenedMessage(menuWord(entry->place) + QStringLiteral(": ") + menuWord(entry->topic)));
 }
 
 int Intro0::topicEntry(const QString& place, const QString& topic)
@@ -291,7 +386,7 @@ int Intro0::topicEntry(const QString& place, const QString& topic)
 
 QString Intro0::topicNotOpenedMessage(const QString& topic)
 {
-    return QStringLiteral(u"The topic \u201C%1\u201D could not be opened.").arg(topic);
+    return tr("The topic “%1” could not be opened.").arg(topic);
 }
 
 } // namespace bs

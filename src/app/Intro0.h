@@ -3,6 +3,7 @@
 #include "ui/Controls.h"
 #include "ui/Screen.h"
 
+class QButtonGroup;
 class QLabel;
 class QRadioButton;
 class QTimer;
@@ -26,6 +27,8 @@ public:
     void Label2_Click(int index);
     void Option1_Click();
     void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
     void Timer1_Timer();
 
     QLabel* Label1;
@@ -33,6 +36,8 @@ public:
     QLabel* Label3;
     QRadioButton* Option1;
     QRadioButton* Option2;
+    QRadioButton* Option3; // the language: "English"
+    QRadioButton* Option4; // "Cymraeg"
     ControlArray<QLabel> Label4;
     ControlArray<LabelButton> Label2; // index 14 does not exist
     QTimer* Timer1;
@@ -44,7 +49,8 @@ public:
 
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
-    // The places' columns top to bottom, the teachers' entries, "Exit", then the sound switch.
+    // The places' columns top to bottom, the teachers' entries, "Exit", the sound switch, then
+    // the language.
     QList<QWidget*> tabOrder() const override;
     // The arrow keys move between the entries as they lie on the screen.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +58,15 @@ protected:
 
 private:
     void openTopic(int index);
+    // The captions in the language now chosen.
+    void retranslate();
+    void chooseLanguage(int language);
+    // Outside English a caption may need more than the design's width: its button grows to
+    // the left, into the empty corner beside the title.
+    void fitOptions();
+
+    QButtonGroup* languageGroup;
+    QList<QRect> m_optionDesign; // Option1 to Option4 as designed, in pixels
 };
 
 } // namespace bs

@@ -4,6 +4,7 @@
 #include "base/Names.h"
 #include "graphics/Fonts.h"
 #include "platform/Content.h"
+#include "ui/Language.h"
 #include "ui/Program.h"
 #include "ui/Screen.h"
 #include "ui/Screens.h"
@@ -58,6 +59,8 @@ int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>&
     QApplication::setApplicationName(QStringLiteral("Brellinshore"));
     QApplication::setOrganizationName(QStringLiteral("Quenlow Publishing Ltd"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // English is the code's own language: an English start loads no translations.
+    setLanguage(startLanguage());
 
     const QString folder = findContentFolder(QApplication::applicationDirPath());
     Program program(folder, Program::realServices(folder));

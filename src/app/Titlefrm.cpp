@@ -9,6 +9,7 @@
 #include "ui/Program.h"
 #include "ui/Screens.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -44,13 +45,13 @@ Titlefrm::Titlefrm(Program& program, const QString& formName) : Screen(program, 
     Picture1->setAccessibleName(QStringLiteral("Title picture"));
     placeTwips(Picture1, inFrame(300, 1200, 4800, 3600));
     Label1 =
-        makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Written by the Quenlow geography team"),
+        makeLabel(Frame1, QStringLiteral("Label1"), tr("Written by the Quenlow geography team"),
                   inFrame(360, 4980, 4695, 375), uiFont(times, 14.25), blue, Qt::AlignHCenter | Qt::AlignTop);
     Label5 =
-        makeLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("Programmed by Quenlow Software"),
+        makeLabel(Frame1, QStringLiteral("Label5"), tr("Programmed by Quenlow Software"),
                   inFrame(480, 5310, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
     Label3 = makeLabel(
-        Frame1, QStringLiteral("Label3"), QStringLiteral("Series edited for Quenlow Publishing Ltd"),
+        Frame1, QStringLiteral("Label3"), tr("Series edited for Quenlow Publishing Ltd"),
         inFrame(480, 5640, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
 
     auto makeCommand = [&](const QString& name, const QString& caption, int left) {
@@ -62,8 +63,8 @@ Titlefrm::Titlefrm(Program& program, const QString& formName) : Screen(program, 
         placeTwips(button, inFrame(left, 6000, 1335, 375));
         return button;
     };
-    Command1 = makeCommand(QStringLiteral("Command1"), QStringLiteral("OK"), 1320);
-    Command2 = makeCommand(QStringLiteral("Command2"), QStringLiteral("Exit"), 2760);
+    Command1 = makeCommand(QStringLiteral("Command1"), tr("OK"), 1320);
+    Command2 = makeCommand(QStringLiteral("Command2"), tr("Exit"), 2760);
     Command1->setDefault(true);
     // Enter clicks whichever of the two has the focus.
     Command1->setAutoDefault(true);
@@ -73,7 +74,7 @@ Titlefrm::Titlefrm(Program& program, const QString& formName) : Screen(program, 
     connect(Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
 
     Label2 = makeLabel(Frame1, QStringLiteral("Label2"),
-                       QStringLiteral("\u00A9 2026 Quenlow Publishing Ltd. All rights reserved."),
+                       tr("© 2026 Quenlow Publishing Ltd. All rights reserved."),
                        inFrame(0, 6420, 5415, 255), uiFont(QStringLiteral("Arial"), 8.25), QColor(0, 128, 0),
                        Qt::AlignHCenter | Qt::AlignTop);
 }
@@ -145,7 +146,8 @@ void Titlefrm::Command2_Click()
 void openLeavingScreen(Program& program)
 {
     Screens& screens = program.screens();
-    screens.get<Titlefrm>(screenName::title).Command1->setText(QStringLiteral("Cancel"));
+    const QString cancel = QCoreApplication::translate("bs::Titlefrm", "Cancel");
+    screens.get<Titlefrm>(screenName::title).Command1->setText(cancel);
     screens.show(screenName::title);
 }
 

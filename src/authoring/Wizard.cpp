@@ -64,18 +64,18 @@ Wizard::Wizard(Program& program, const QString& formName)
     : Screen(program, formName)
 {
     const QString tahoma = QStringLiteral("Tahoma");
-    Label1.add(0, makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice Wizard"),
+    Label1.add(0, makeLabel(this, QStringLiteral("Label1"), tr("Multiple Choice Wizard"),
                             QRect(0, 0, 4320, 540), uiFont(tahoma, 18, true), yellow));
-    Label1.add(1, makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Worksheet Title"),
+    Label1.add(1, makeLabel(this, QStringLiteral("Label1"), tr("Worksheet Title"),
                             QRect(5160, 120, 2280, 345), uiFont(tahoma, 14.25, true), yellow));
     Text1 = makeTextBox(this, QStringLiteral("Text1"), QRect(7560, 120, 4215, 375), 12, TitleLength);
-    Text1->setAccessibleName(QStringLiteral("Worksheet Title"));
+    Text1->setAccessibleName(tr("Worksheet Title"));
 
     const int letterWidths[4] = {255, 240, 270, 255};
     for (int q = 0; q < QuestionCount; ++q) {
         const int x0 = columnLeft(q);
         const int y0 = rowTop(q);
-        const QString questionCaption = QStringLiteral("Question %1").arg(q + 1);
+        const QString questionCaption = tr("Question %1").arg(q + 1);
         Label1.add(2 + q, makeLabel(this, QStringLiteral("Label1"), questionCaption,
                                            QRect(x0, y0, q == 9 ? 1170 : 1050, 240), uiFont(tahoma, 9.75, true),
                                            yellow));
@@ -108,8 +108,8 @@ Wizard::Wizard(Program& program, const QString& formName)
     }
 
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
-                       {{0, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
-                        {1, QStringLiteral("Save Worksheet"), QRect(240, 7920, 3165, 495)}},
+                       {{0, tr("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {1, tr("Save Worksheet"), QRect(240, 7920, 3165, 495)}},
                        [this](int index) { Label3_Click(index); });
 
     // The typing order: title, then each question followed by its four answers; the tick
@@ -206,12 +206,12 @@ void Wizard::genwork()
 {
     Dialogs& dialogs = program().dialogs();
     if (Text1->text().isEmpty()) {
-        dialogs.message(QStringLiteral("You have not chosen a title for your worksheet"));
+        dialogs.message(tr("You have not chosen a title for your worksheet"));
         return;
     }
     for (int q = 0; q < QuestionCount; ++q) {
         const int n = q + 1;
-        const QString notCompleted = QStringLiteral("You have not completed Question") + numberText(n);
+        const QString notCompleted = tr("You have not completed Question") + numberText(n);
         if (Text2(q)->text().isEmpty()) {
             dialogs.message(notCompleted);
             return;
@@ -226,11 +226,11 @@ void Wizard::genwork()
                 ++ticks;
         }
         if (ticks == 0) {
-            dialogs.message(QStringLiteral("You have not ticked the correct answer for Question") + numberText(n));
+            dialogs.message(tr("You have not ticked the correct answer for Question") + numberText(n));
             return;
         }
         if (ticks > 1) {
-            dialogs.message(QStringLiteral("You have ticked more than one correct answer for Question") + numberText(n));
+            dialogs.message(tr("You have ticked more than one correct answer for Question") + numberText(n));
             return;
         }
     }
@@ -271,10 +271,10 @@ void Wizard::saveworksheet()
         writeWorksheetFile(content.resolve(QStringLiteral("multiple")), worksheet);
         trackworksheets(content.resolve(QStringLiteral("multiple\\track.txt")), worksheet.title, program().state);
     } catch (const std::exception&) {
-        dialogs.message(QStringLiteral("There was a problem saving your worksheet"));
+        dialogs.message(tr("There was a problem saving your worksheet"));
         return;
     }
-    dialogs.message(QStringLiteral("Your worksheet has been saved."));
+    dialogs.message(tr("Your worksheet has been saved."));
 }
 
 } // namespace bs

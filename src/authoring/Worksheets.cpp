@@ -56,17 +56,17 @@ Worksheets::Worksheets(Program& program, const QString& formName)
     : Screen(program, formName)
 {
     const QColor yellow(255, 255, 0);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Worksheets Catalogue"),
                        QRect(0, 0, 12000, 780), uiFont(QStringLiteral("Tahoma"), 24, true), yellow,
                        Qt::AlignHCenter | Qt::AlignTop);
-    Check1 = makeModeBox(this, QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"),
+    Check1 = makeModeBox(this, QStringLiteral("Check1"), tr("Edit Worksheet"),
                          QRect(120, 120, 2535, 375), yellow);
-    Check2 = makeModeBox(this, QStringLiteral("Check2"), QStringLiteral("Delete Worksheet"),
+    Check2 = makeModeBox(this, QStringLiteral("Check2"), tr("Delete Worksheet"),
                          QRect(9240, 120, 2535, 375), QColor(255, 0, 0));
     connect(Check1, &QCheckBox::clicked, this, &Worksheets::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &Worksheets::Check2_Click);
 
-    std::vector<LabelButtonDesign> titles{{0, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 18}};
+    std::vector<LabelButtonDesign> titles{{0, tr("Exit"), QRect(10560, 7920, 1245, 495), 18}};
     for (int i = 1; i <= TitlesPerPage; ++i) {
         const bool left = i <= 12;
         titles.push_back(
@@ -76,13 +76,13 @@ Worksheets::Worksheets(Program& program, const QString& formName)
                        [this](int index) { Label2_Click(index); });
     makeLabelButtonRow(
         this, Label3, QStringLiteral("Label3"),
-        {{0, QStringLiteral("<< Previous Page"), QRect(2640, 7920, 3195, 495)},
-         {1, QStringLiteral("Next Page >>"), QRect(6000, 7920, 3195, 495)}},
+        {{0, tr("<< Previous Page"), QRect(2640, 7920, 3195, 495)},
+         {1, tr("Next Page >>"), QRect(6000, 7920, 3195, 495)}},
         [this](int index) { Label3_Click(index); }, Hover::LeavesAlone);
     for (const auto& [index, button] : Label3)
         button->hide();
 
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Page 1"), QRect(120, 7920, 1995, 495),
+    Label4 = makeLabel(this, QStringLiteral("Label4"), tr("Page 1"), QRect(120, 7920, 1995, 495),
                        uiFont(QStringLiteral("Tahoma"), 15.75, true), QColor(0, 0, 255),
                        Qt::AlignHCenter | Qt::AlignTop);
     setLabelColors(Label4, QColor(0, 0, 255), QColor(255, 255, 255), true);
@@ -152,7 +152,7 @@ void Worksheets::workpage()
         Label3(0)->hide();
     if (catpage == LastPage)
         Label3(1)->hide();
-    Label4->setText(QStringLiteral("Page") + numberText(catpage + 1));
+    Label4->setText(tr("Page") + numberText(catpage + 1));
     const int first = TitlesPerPage * catpage;
     int last = first + TitlesPerPage;
     if (titleCount() < last + 1) {
@@ -210,7 +210,7 @@ void Worksheets::Label2_Click(int index)
         else
             askToDelete(title);
     } catch (const std::exception&) {
-        program().dialogs().message(QStringLiteral("This worksheet seems to be corrupted."));
+        program().dialogs().message(tr("This worksheet seems to be corrupted."));
     }
 }
 
@@ -284,7 +284,7 @@ void Worksheets::editworksheet()
 
 void Worksheets::askToDelete(const QString& title)
 {
-    const QString question = QStringLiteral("Are you sure that you want to delete the worksheet ") + title + u'?';
+    const QString question = tr("Are you sure that you want to delete the worksheet ") + title + u'?';
     if (!program().dialogs().confirm(question))
         return;
     ProgramState& state = program().state;

@@ -5,6 +5,7 @@
 #include "ui/Program.h"
 #include "ui/Text.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineEdit>
 
@@ -18,7 +19,11 @@ const QColor red(255, 0, 0);
 const QColor darkBlue(0, 0, 128);
 const QColor black(0, 0, 0);
 // Printed twice joined; at 25 pt it runs off the right-hand edge of the page.
-const QString banner = QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+QString banner()
+{
+    return QCoreApplication::translate("bs::Welldone",
+                                       "   Well Done      Well Done     Well Done     Well Done    ");
+}
 
 } // namespace
 
@@ -43,7 +48,7 @@ void Welldone::Printpage()
         page.setFontName(times);
         page.setCurrentX(W / 8);
         blank(1);
-        page.print(banner + banner, false);
+        page.print(banner() + banner(), false);
         blank(1);
         blank(2);
 
@@ -67,14 +72,14 @@ void Welldone::Printpage()
 
         page.setForeColor(darkBlue);
         page.setFontSize(28);
-        centre(QStringLiteral("Excellent Work"));
+        centre(tr("Excellent Work"));
         page.setFontSize(28);
         blank(1);
         centre(Text1->text());
         centre(QString());
 
         page.setFontSize(28);
-        centre(QStringLiteral("You have scored") + numberText(state.score) + QStringLiteral(" out of") +
+        centre(tr("You have scored") + numberText(state.score) + tr(" out of") +
                numberText(state.outof) + QStringLiteral("."));
         blank(1);
 
@@ -87,7 +92,7 @@ void Welldone::Printpage()
         blank(1);
 
         page.setForeColor(black);
-        page.print(banner + banner, false);
+        page.print(banner() + banner(), false);
 
         page.setDrawWidth(2);
         const double H = page.scaleHeight();
@@ -106,10 +111,10 @@ void Welldone::Printpage()
         }
         page.endDoc();
     } catch (const PrintError&) {
-        program().dialogs().message(QStringLiteral("There was a problem printing to your printer."));
+        program().dialogs().message(tr("There was a problem printing to your printer."));
         return;
     }
-    program().dialogs().message(QStringLiteral("Your certificate is now printing."));
+    program().dialogs().message(tr("Your certificate is now printing."));
 }
 
 } // namespace bs

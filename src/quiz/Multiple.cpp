@@ -33,7 +33,7 @@ Multiple::Multiple(Program& program, const QString& formName)
     : Screen(program, formName)
 {
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), QRect(120, 120, 6240, 900),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Multiple Choice"), QRect(120, 120, 6240, 900),
                        uiFont(QStringLiteral("Tahoma"), 36, true), yellow, centred);
     Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), QRect(120, 1200, 6465, 585), uiFont(times, 24),
                        QColor(0, 255, 0), centred);
@@ -77,10 +77,10 @@ Multiple::Multiple(Program& program, const QString& formName)
     placeTwips(Picture1, QRect(6840, 240, 855, 615));
 
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
-                       {{0, QStringLiteral("<< Previous Question"), QRect(2040, 7920, 3765, 495)},
-                        {1, QStringLiteral("Next Question >>"), QRect(6000, 7920, 3765, 495)},
-                        {2, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
-                        {3, QStringLiteral("Print Worksheet"), QRect(7920, 1920, 3045, 495)}},
+                       {{0, tr("<< Previous Question"), QRect(2040, 7920, 3765, 495)},
+                        {1, tr("Next Question >>"), QRect(6000, 7920, 3765, 495)},
+                        {2, tr("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {3, tr("Print Worksheet"), QRect(7920, 1920, 3045, 495)}},
                        [this](int index) { Label3_Click(index); });
     Label3(0)->hide();
 }
@@ -106,8 +106,8 @@ void Multiple::showquest()
     const int n = state.questno;
     Option1(HiddenOption)->setChecked(true);
     Label3(0)->show();
-    Label3(1)->setCaption(QStringLiteral("Next Question >>"));
-    Label4->setText(QStringLiteral("Question") + numberText(n));
+    Label3(1)->setCaption(tr("Next Question >>"));
+    Label4->setText(tr("Question") + numberText(n));
     if (n >= 1 && n <= QuestionBank::QuestionCount) {
         Label2->setText(state.question[n]);
         Option1(1)->setText(plainCaption(state.answera[n]));
@@ -118,7 +118,7 @@ void Multiple::showquest()
     if (n == 1)
         Label3(0)->hide();
     if (n == 10)
-        Label3(1)->setCaption(QStringLiteral("Check Score >>"));
+        Label3(1)->setCaption(tr("Check Score >>"));
     // No answer may carry the focus mark: a fresh question shows nothing chosen.
     if (QWidget* focused = focusWidget(); focused && Option1.indexOf(qobject_cast<QRadioButton*>(focused)) > 0)
         focused->clearFocus();

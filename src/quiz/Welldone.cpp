@@ -9,6 +9,7 @@
 #include "ui/Screens.h"
 #include "ui/Text.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <exception>
@@ -22,8 +23,8 @@ const QString resultPicture = QStringLiteral("images\\brellinshoresm.jpg");
 
 QString scoredText(int score, int outof)
 {
-    return QStringLiteral("You have scored") + numberText(score) + QStringLiteral(" out of") + numberText(outof) +
-           QStringLiteral(".");
+    return QCoreApplication::translate("bs::Welldone", "You have scored") + numberText(score) +
+           QCoreApplication::translate("bs::Welldone", " out of") + numberText(outof) + QStringLiteral(".");
 }
 } // namespace
 
@@ -37,7 +38,7 @@ Welldone::Welldone(Program& program, const QString& formName)
 {
     setFont(defaultFont());
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Well Done!"), QRect(0, 120, 12000, 900),
+    Label4 = makeLabel(this, QStringLiteral("Label4"), tr("Well Done!"), QRect(0, 120, 12000, 900),
                        uiFont(QStringLiteral("Tahoma"), 36, true), yellow, centred);
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -45,18 +46,18 @@ Welldone::Welldone(Program& program, const QString& formName)
     placeTwips(Picture1, QRect(5880, 1440, 4800, 3600));
 
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
-                       {{0, QStringLiteral("Check Wrong Answers"), QRect(240, 1800, 3765, 495)},
-                        {1, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)}},
+                       {{0, tr("Check Wrong Answers"), QRect(240, 1800, 3765, 495)},
+                        {1, tr("Exit"), QRect(10560, 7920, 1245, 495)}},
                        [this](int index) { Label3_Click(index); });
     Label3(0)->hide();
 
     Label1 = makeLabel(this, QStringLiteral("Label1"),
-                       QStringLiteral("Excellent work you have completed this task successfully"),
+                       tr("Excellent work you have completed this task successfully"),
                        QRect(0, 5400, 12000, 855), uiFont(times, 24), yellow, centred);
     Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), QRect(1680, 6000, 8640, 1335), uiFont(times, 24),
                        yellow, centred);
     Label5->hide();
-    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Read the Key Facts and try again."),
+    Label6 = makeLabel(this, QStringLiteral("Label6"), tr("Read the Key Facts and try again."),
                        QRect(0, 6240, 12000, 855), uiFont(times, 24), yellow, centred);
 
     Text1 = new QLineEdit(this);
@@ -68,7 +69,7 @@ Welldone::Welldone(Program& program, const QString& formName)
     Text1->hide();
 
     Label2 = makeLabel(this, QStringLiteral("Label2"),
-                       QStringLiteral("Enter your name in the box above before printing your certificate"),
+                       tr("Enter your name in the box above before printing your certificate"),
                        QRect(3120, 7440, 5775, 855), uiFont(times, 18), yellow, centred);
     Label2->hide();
 
@@ -87,22 +88,22 @@ void Welldone::Form_Load()
     const int score = program().state.score;
     const int outof = program().state.outof;
     const QString checkHint =
-        QStringLiteral("Click the button above to check which questions you answered incorrectly.");
+        tr("Click the button above to check which questions you answered incorrectly.");
     if (score == outof) {
         Label6->hide();
         Label3(0)->show();
-        Label1->setText(QStringLiteral("Excellent work. ") + scoredText(score, outof));
-        Label3(0)->setCaption(QStringLiteral("Print Certificate"));
+        Label1->setText(tr("Excellent work. ") + scoredText(score, outof));
+        Label3(0)->setCaption(tr("Print Certificate"));
         Text1->show();
         Label2->show();
     } else if (score == outof - 1 || score == outof - 2) {
-        Label1->setText(QStringLiteral("Good work. ") + scoredText(score, outof));
+        Label1->setText(tr("Good work. ") + scoredText(score, outof));
         Label5->setText(checkHint);
-        Label3(0)->setCaption(QStringLiteral("Check Wrong Answers"));
+        Label3(0)->setCaption(tr("Check Wrong Answers"));
     } else if (score < outof - 2) {
         Label1->setText(scoredText(score, outof));
         Label5->setText(checkHint);
-        Label3(0)->setCaption(QStringLiteral("Check Wrong Answers"));
+        Label3(0)->setCaption(tr("Check Wrong Answers"));
     }
     Timer1.start();
 }
@@ -150,7 +151,7 @@ void Welldone::Label3_Click(int index)
             try {
                 Printpage();
             } catch (const std::exception&) {
-                program().dialogs().message(QStringLiteral("Printing has been cancelled."));
+                program().dialogs().message(tr("Printing has been cancelled."));
             }
             return;
         }

@@ -5,6 +5,7 @@
 #include "quiz/Multiple.h"
 #include "ui/Program.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace bs {
@@ -58,7 +59,9 @@ void writeWorksheet(PrintJob& page, const QString& heading, const QString& title
     page.setFontSize(12);
     for (int n = 1; n <= QuestionBank::QuestionCount; ++n) {
         page.setCurrentX(W / 16);
-        page.print(QStringLiteral("Question ") + QString::number(n) + QStringLiteral("    ") + bank.question[n], true);
+        page.print(QCoreApplication::translate("bs::Multiple", "Question ") + QString::number(n) + QStringLiteral("    ") +
+                       bank.question[n],
+                   true);
         answer(W / 3, QStringLiteral("A. ") + bank.answera[n], false);
         answer(2 * W / 3, QStringLiteral("B. ") + bank.answerb[n], true);
         answer(W / 3, QStringLiteral("C. ") + bank.answerc[n], false);
@@ -74,10 +77,10 @@ void Multiple::Printpage()
         writeWorksheet(*job, Label5->text(), Label6->text(), program().state);
         job->endDoc();
     } catch (const PrintError&) {
-        program().dialogs().message(QStringLiteral("There was a problem printing to your printer."));
+        program().dialogs().message(tr("There was a problem printing to your printer."));
         return;
     }
-    program().dialogs().message(QStringLiteral("Your worksheet is now printing."));
+    program().dialogs().message(tr("Your worksheet is now printing."));
 }
 
 } // namespace bs

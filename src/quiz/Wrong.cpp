@@ -20,7 +20,7 @@ Wrong::Wrong(Program& program, const QString& formName)
 
     Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), QRect(0, 120, 12000, 540),
                        uiFont(tahoma, 20.25, true), yellow, centred);
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("You answered the following questions incorrectly."),
+    Label4 = makeLabel(this, QStringLiteral("Label4"), tr("You answered the following questions incorrectly."),
                        QRect(240, 960, 12000, 540), uiFont(tahoma, 15.75, true), yellow, left);
     for (int i = 0; i <= 9; ++i) {
         QLabel* line = makeLabel(this, QStringLiteral("Label2_%1").arg(i), QString(), QRect(120, 1680 + 600 * i, 12000, 540),
@@ -29,10 +29,10 @@ Wrong::Wrong(Program& program, const QString& formName)
         line->hide();
         Label2.add(i, line);
     }
-    Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Read the Key Facts and try again."),
+    Label5 = makeLabel(this, QStringLiteral("Label5"), tr("Read the Key Facts and try again."),
                        QRect(0, 7920, 12000, 540), uiFont(tahoma, 20.25, true), yellow, centred);
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
-                       {{1, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)}},
+                       {{1, tr("Exit"), QRect(10560, 7920, 1245, 495)}},
                        [this](int index) { Label3_Click(index); }, Hover::LeavesAlone);
 }
 

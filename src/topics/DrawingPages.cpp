@@ -6,20 +6,26 @@
 #include "ui/Program.h"
 #include "ui/Text.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace bs {
 
+// PrintProblemMessage, for the translations.
+[[maybe_unused]] static const char* const printProblemWords =
+    QT_TRANSLATE_NOOP("bs::DrawingPages", "There was a problem printing to your printer.");
+
 QString pageLabel(int page, int pages)
 {
-    return QStringLiteral("Page") + numberText(page) + QStringLiteral(" of") + numberText(pages);
+    return QCoreApplication::translate("bs::DrawingPages", "Page") + numberText(page) +
+           QCoreApplication::translate("bs::DrawingPages", " of") + numberText(pages);
 }
 
 ImageBox* makeShownPage(QWidget* parent)
 {
     auto* image = new ImageBox(parent);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setAccessibleName(QStringLiteral("Page"));
+    image->setAccessibleName(QCoreApplication::translate("bs::DrawingPages", "Page"));
     image->setLeftTwips(120);
     image->setTopTwips(0);
     return image;
@@ -49,12 +55,13 @@ void makeViewerButtons(QWidget* parent, ControlArray<LabelButton>& row,
                        const std::function<void(int)>& onClick)
 {
     // Neither viewer highlights a button under the pointer.
-    makeLabelButtonRow(parent, row, QStringLiteral("Label3"),
-                       {{0, QStringLiteral("Print"), QRect(10680, 120, 1125, 495)},
-                        {1, QStringLiteral("Exit"), QRect(10680, 7920, 1125, 495)},
-                        {2, QStringLiteral("Next Page"), QRect(6720, 7920, 2685, 495)},
-                        {3, QStringLiteral("Previous Page"), QRect(1320, 7920, 2685, 495)}},
-                       onClick, Hover::LeavesAlone);
+    makeLabelButtonRow(
+        parent, row, QStringLiteral("Label3"),
+        {{0, QCoreApplication::translate("bs::DrawingPages", "Print"), QRect(10680, 120, 1125, 495)},
+         {1, QCoreApplication::translate("bs::DrawingPages", "Exit"), QRect(10680, 7920, 1125, 495)},
+         {2, QCoreApplication::translate("bs::DrawingPages", "Next Page"), QRect(6720, 7920, 2685, 495)},
+         {3, QCoreApplication::translate("bs::DrawingPages", "Previous Page"), QRect(1320, 7920, 2685, 495)}},
+        onClick, Hover::LeavesAlone);
     row(3)->setEnabled(false);
 }
 
@@ -77,7 +84,8 @@ void printDrawingPage(Program& program, const Picture& drawing)
         job->paintPicture(drawing, QPointF(1000, 1000));
         job->endDoc();
     } catch (const PrintError&) {
-        program.dialogs().message(PrintProblemMessage);
+        program.dialogs().message(
+            QCoreApplication::translate("bs::DrawingPages", PrintProblemMessage.toUtf8().constData()));
     }
 }
 

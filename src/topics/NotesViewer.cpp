@@ -22,7 +22,7 @@ NotesViewer::NotesViewer(Program& program, const QString& formName) : Screen(pro
     // The two viewers were drawn apart: the guide's print image lies elsewhere (hidden either way).
     Image2 = isGuide() ? makePrintPage(this, 120, -240) : makePrintPage(this, 0, 0);
 
-    Label1 = makePageLabel(this, isGuide() ? QStringLiteral("Page 1 of 3") : QString());
+    Label1 = makePageLabel(this, isGuide() ? tr("Page 1 of 3") : QString());
     makeViewerButtons(this, Label3, [this](int index) { Label3_Click(index); });
     if (isGuide())
         return;

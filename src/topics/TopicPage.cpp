@@ -23,6 +23,10 @@ namespace bs {
 
 namespace {
 
+// CorruptWorksheetMessage, for the translations.
+[[maybe_unused]] const char* const corruptWorksheetWords =
+    QT_TRANSLATE_NOOP("bs::TopicPage", "This worksheet seems to be corrupted.");
+
 constexpr double PageWidthTwips = 12000;
 const QColor pageBlue(39, 63, 137);
 
@@ -71,12 +75,12 @@ TopicPage::TopicPage(Program& program, const QString& formName)
     HScroll1->setFocusPolicy(Qt::TabFocus);
 
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
-                       {{0, QStringLiteral("Multiple Choice"), QRect(120, 7920, 3195, 495)},
-                        {1, QStringLiteral("Labelling Activity"), QRect(3600, 7920, 3195, 495)},
-                        {2, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495)},
-                        {3, QStringLiteral("Ordering Activity"), QRect(7080, 7920, 3195, 495)},
-                        {4, QStringLiteral("Key Facts"), QRect(6360, 120, 1995, 495)},
-                        {5, QStringLiteral("Teacher's Notes"), QRect(8640, 120, 3195, 495)}},
+                       {{0, tr("Multiple Choice"), QRect(120, 7920, 3195, 495)},
+                        {1, tr("Labelling Activity"), QRect(3600, 7920, 3195, 495)},
+                        {2, tr("Exit"), QRect(10560, 7920, 1245, 495)},
+                        {3, tr("Ordering Activity"), QRect(7080, 7920, 3195, 495)},
+                        {4, tr("Key Facts"), QRect(6360, 120, 1995, 495)},
+                        {5, tr("Teacher's Notes"), QRect(8640, 120, 3195, 495)}},
                        [this](int index) { Label3_Click(index); });
 }
 
@@ -149,7 +153,7 @@ void TopicPage::openMultipleChoice()
         FieldReader reader = FieldReader::fromFile(program.content().resolve(m_topic.worksheet));
         loadworksheet(reader, bank);
     } catch (const DataError&) {
-        program.dialogs().message(CorruptWorksheetMessage);
+        program.dialogs().message(tr(CorruptWorksheetMessage.toUtf8().constData()));
         return;
     }
     static_cast<QuestionBank&>(program.state) = bank;

@@ -2,6 +2,7 @@
 
 #include "base/Twips.h"
 #include "ui/FocusRing.h"
+#include "ui/Language.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -24,6 +25,23 @@ void LabelButton::setCaption(const QString& caption)
     // A caption is shown as written: an "&" in a worksheet title is no keyboard shortcut.
     setShortcut(QKeySequence());
     setAccessibleName(caption);
+}
+
+QFont LabelButton::drawnFont() const
+{
+    QFont drawn = font();
+    if (currentLanguage() == Language::English || text().isEmpty())
+        return drawn;
+    const int edge = m_border ? 1 : 0; // as paintEvent draws it
+    const QRect area = rect().adjusted(1 + edge, edge, -1 - edge, -edge);
+    const double smallest = drawn.pointSizeF() * 2 / 3;
+    while (drawn.pointSizeF() - 0.5 >= smallest) {
+        const QRect used = QFontMetrics(drawn).boundingRect(area, int(m_alignment) | Qt::TextWordWrap, text());
+        if (used.width() <= area.width() && used.height() <= area.height())
+            break;
+        drawn.setPointSizeF(drawn.pointSizeF() - 0.5);
+    }
+    return drawn;
 }
 
 void LabelButton::setOpaque(bool opaque)
@@ -77,7 +95,7 @@ void LabelButton::paintEvent(QPaintEvent*)
     // Inside the border and under the caption, which some captions touch: never over it.
     if (hasFocus())
         drawFocusRing(painter, area);
-    painter.setFont(font());
+    painter.setFont(drawnFont());
     painter.setPen(isEnabled() ? m_fore : QColor(128, 128, 128));
     painter.drawText(area.adjusted(1, 0, -1, 0), int(m_alignment) | Qt::TextWordWrap, text());
 

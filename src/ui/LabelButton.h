@@ -20,6 +20,10 @@ public:
 
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
+    // The font the caption is drawn in: the control's own, or, outside English, when the
+    // caption would not fit inside the border, the largest smaller size that does (down to
+    // two thirds): Welsh runs longer than the English the controls were sized for.
+    QFont drawnFont() const;
 
     bool isOpaque() const { return m_opaque; }
     void setOpaque(bool opaque);

@@ -1,15 +1,18 @@
 #include "worksheetdata/Catalogue.h"
 
 #include "base/Cp1252.h"
+#include "base/TextFile.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/WholeFile.h"
 #include "worksheetdata/Worksheet.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
 #include <QThread>
+
 #include <algorithm>
 
 namespace bs {
@@ -32,29 +35,33 @@ qint64 parseCount(const QString& field)
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
         negative = text[i++] == u'-';
     if (i == text.size())
-        fail(QStringLiteral("The first line of the catalogue is not a number."));
+        fail(
+            QCoreApplication::translate("bs::Catalogue", "The first line of the catalogue is not a number."));
     qint64 value = 0;
     for (; i < text.size(); ++i) {
         if (text[i] < u'0' || text[i] > u'9')
-            fail(QStringLiteral("The first line of the catalogue is not a number."));
+            fail(QCoreApplication::translate("bs::Catalogue",
+                                             "The first line of the catalogue is not a number."));
         value = std::min<qint64>(value * 10 + (text[i].unicode() - u'0'), qint64(1) << 40);
     }
     if (negative && value != 0)
-        fail(QStringLiteral("The catalogue's count of titles is negative."));
+        fail(QCoreApplication::translate("bs::Catalogue", "The catalogue's count of titles is negative."));
     return value;
 }
 
-QByteArray catalogueLine(const QString& title)
+QByteArray catalogueLine(const QString& title, bool utf8)
 {
     // A carriage return is safe: the reader strips only the one before the line feed.
-    if (title.contains(u'\n') || !cp1252::canEncode(title))
-        fail(QStringLiteral("The title \u201C%1\u201D cannot be stored in the catalogue.").arg(title));
+    if (title.contains(u'\n') || (utf8 ? !title.isValidUtf16() : !cp1252::canEncode(title)))
+        fail(QCoreApplication::translate("bs::Catalogue", "The title “%1” cannot be stored in the catalogue.")
+                 .arg(title));
     // Quoted, a comma stays inside the title and leading spaces are kept.
     const bool quoted = title.contains(u',') || title.startsWith(u' ');
     const bool opensWithQuote = title.startsWith(u'"'); // leading spaces make it quoted anyway
     if (title.contains(u'"') && (quoted || opensWithQuote))
-        fail(QStringLiteral("The title \u201C%1\u201D cannot be stored in the catalogue.").arg(title));
-    QByteArray line = cp1252::encode(title);
+        fail(QCoreApplication::translate("bs::Catalogue", "The title “%1” cannot be stored in the catalogue.")
+                 .arg(title));
+    QByteArray line = textfile::encode(title, utf8);
     if (quoted)
         line = '"' + line + '"';
     return line + "\r\n";
@@ -110,11 +117,16 @@ public:
             return;
         switch (m_lock.error()) {
         case QLockFile::LockFailedError:
-            fail(QStringLiteral("The list of worksheets is being changed on another computer; please try again."));
+            fail(QCoreApplication::translate(
+                "bs::Catalogue",
+                "The list of worksheets is being changed on another computer; please try again."));
         case QLockFile::PermissionError:
-            fail(QStringLiteral("Cannot change the list of worksheets: no permission to write in its folder."));
+            fail(QCoreApplication::translate(
+                "bs::Catalogue",
+                "Cannot change the list of worksheets: no permission to write in its folder."));
         default:
-            fail(QStringLiteral("Cannot change the list of worksheets: its lock file cannot be made."));
+            fail(QCoreApplication::translate(
+                "bs::Catalogue", "Cannot change the list of worksheets: its lock file cannot be made."));
         }
     }
 
@@ -139,7 +151,8 @@ void readCatalogue(FieldReader& in, CatalogueList& list)
         list.workcount = i;
     }
     if (count > Limit)
-        fail(QStringLiteral("The catalogue lists more than %1 worksheets.").arg(Limit));
+        fail(QCoreApplication::translate("bs::Catalogue", "The catalogue lists more than %1 worksheets.")
+                 .arg(Limit));
 }
 
 void readCatalogue(const QString& cataloguePath, CatalogueList& list)
@@ -151,10 +164,16 @@ void readCatalogue(const QString& cataloguePath, CatalogueList& list)
 QByteArray catalogueBytes(std::span<const QString> titles)
 {
     if (titles.size() > std::size_t(Limit))
-        fail(QStringLiteral("The catalogue can hold at most %1 worksheets.").arg(Limit));
-    QByteArray bytes = ' ' + QByteArray::number(qsizetype(titles.size())) + "\r\n";
+        fail(QCoreApplication::translate("bs::Catalogue", "The catalogue can hold at most %1 worksheets.")
+                 .arg(Limit));
+    // Windows-1252 as always, unless a title needs more: a Welsh letter that code page lacks,
+    // or any title read from a UTF-8 catalogue, which must write back as it was read.
+    const bool utf8 =
+        std::any_of(titles.begin(), titles.end(), [](const QString& t) { return !cp1252::canEncode(t); });
+    QByteArray bytes = utf8 ? textfile::Utf8Mark.toByteArray() : QByteArray();
+    bytes += ' ' + QByteArray::number(qsizetype(titles.size())) + "\r\n";
     for (const QString& title : titles)
-        bytes += catalogueLine(title);
+        bytes += catalogueLine(title, utf8);
     return bytes;
 }
 
@@ -171,7 +190,10 @@ void trackworksheets(const QString& cataloguePath, const QString& title, Catalog
     if (std::find(titles.begin(), titles.end(), title) != titles.end())
         return;
     if (count >= Limit)
-        fail(QStringLiteral("The catalogue already holds %1 worksheets; delete one before adding another.").arg(Limit));
+        fail(QCoreApplication::translate(
+                 "bs::Catalogue",
+                 "The catalogue already holds %1 worksheets; delete one before adding another.")
+                 .arg(Limit));
 
     list.worklist[count + 1] = title;
     replaceWholeFile(cataloguePath, catalogueBytes(std::span<const QString>(list.worklist).subspan(1, count + 1)));

@@ -22,9 +22,11 @@ class FieldReader;
 void readCatalogue(const QString& cataloguePath, CatalogueList& list);
 void readCatalogue(FieldReader& in, CatalogueList& list);
 
-// The whole catalogue file for titles in order, byte for byte. Throws DataError for a title
-// that would not read back as itself (a line feed, a character outside Windows-1252, a double
-// quote where quoting is needed) or for more than 1000 titles.
+// The whole catalogue file for titles in order, byte for byte: Windows-1252, or UTF-8 after a
+// byte-order mark when a title needs a character that code page lacks (the wizard's titles
+// allow only Welsh letters beyond it). Throws DataError for a title that would not read back
+// as itself (a line feed, a lone surrogate, a double quote where quoting is needed) or for
+// more than 1000 titles.
 QByteArray catalogueBytes(std::span<const QString> titles);
 
 // The lock file held while the catalogue is re-read, changed and replaced. A lock left by a

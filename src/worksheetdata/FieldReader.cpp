@@ -1,10 +1,11 @@
 #include "worksheetdata/FieldReader.h"
 
-#include "base/Cp1252.h"
+#include "base/TextFile.h"
 #include "worksheetdata/DataError.h"
 
 #include <QFile>
 #include <QIODevice>
+
 #include <algorithm>
 
 namespace bs {
@@ -26,7 +27,12 @@ QByteArray readLimited(QIODevice& device, const QString& name)
 
 } // namespace
 
-FieldReader::FieldReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+FieldReader::FieldReader(QByteArray bytes)
+    : m_bytes(std::move(bytes)), m_utf8(m_bytes.startsWith(textfile::Utf8Mark))
+{
+    if (m_utf8)
+        m_pos = textfile::Utf8Mark.size();
+}
 
 FieldReader FieldReader::fromDevice(QIODevice& device)
 {
@@ -74,7 +80,8 @@ QString FieldReader::readField()
     } else {
         end = std::find(start, lineEnd, ',');
     }
-    return cp1252::decode(QByteArrayView(start, end - start));
+    // The field's ends are ASCII bytes, which never occur inside a UTF-8 sequence.
+    return textfile::decode(QByteArrayView(start, end - start), m_utf8);
 }
 
 } // namespace bs

@@ -7,7 +7,8 @@ class QIODevice;
 
 namespace bs {
 
-// Reads the program's text files (Windows-1252, CR LF or LF line ends) one field per line:
+// Reads the program's text files (Windows-1252, or UTF-8 after a byte-order mark; CR LF or LF
+// line ends) one field per line:
 // leading spaces skipped; a field starting with a double quote runs to the next quote on the
 // line (to the line end when there is none); otherwise to the next comma or the end of the
 // line, spaces at its end kept. Whatever else stands on a line is passed over, so a line
@@ -30,6 +31,7 @@ public:
 private:
     QByteArray m_bytes;
     qsizetype m_pos = 0;
+    bool m_utf8 = false;
 };
 
 } // namespace bs

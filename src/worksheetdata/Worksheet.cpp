@@ -1,10 +1,11 @@
 #include "worksheetdata/Worksheet.h"
 
-#include "base/Cp1252.h"
+#include "base/TextFile.h"
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,7 +34,7 @@ bool isControl(char16_t c)
 char16_t unstorableCharacter(QStringView text)
 {
     for (const QChar c : text) {
-        if (isControl(c.unicode()) || cp1252::byteFor(c.unicode()) < 0)
+        if (isControl(c.unicode()) || !textfile::canStore(c.unicode()))
             return c.unicode();
     }
     return 0;
@@ -42,10 +43,11 @@ char16_t unstorableCharacter(QStringView text)
 QString describe(char16_t c)
 {
     if (isControl(c))
-        return QStringLiteral("a control character");
+        return QCoreApplication::translate("bs::Worksheet", "a control character");
     if (QChar::isSurrogate(c))
-        return QStringLiteral("a character that cannot be saved");
-    return QStringLiteral("the character \u201C%1\u201D, which cannot be saved").arg(QChar(c));
+        return QCoreApplication::translate("bs::Worksheet", "a character that cannot be saved");
+    return QCoreApplication::translate("bs::Worksheet", "the character “%1”, which cannot be saved")
+        .arg(QChar(c));
 }
 
 QString textProblem(QStringView text, const QString& where)
@@ -53,7 +55,7 @@ QString textProblem(QStringView text, const QString& where)
     const char16_t bad = unstorableCharacter(text);
     if (bad == 0)
         return {};
-    return QStringLiteral("%1 contains %2.").arg(where, describe(bad));
+    return QCoreApplication::translate("bs::Worksheet", "%1 contains %2.").arg(where, describe(bad));
 }
 
 bool isReservedDeviceName(const QString& title)
@@ -95,17 +97,22 @@ void loadworksheet(FieldReader& in, QuestionBank& bank)
 
 QString worksheetProblem(const WorksheetText& worksheet)
 {
-    QString problem = textProblem(worksheet.title, QStringLiteral("The title"));
+    QString problem = textProblem(worksheet.title, QCoreApplication::translate("bs::Worksheet", "The title"));
     for (int q = 0; q < QuestionBank::QuestionCount && problem.isEmpty(); ++q) {
         const auto& question = worksheet.questions[q];
         const QString number = QString::number(q + 1);
-        problem = textProblem(question.text, QStringLiteral("Question %1").arg(number));
+        problem = textProblem(question.text,
+                              QCoreApplication::translate("bs::Worksheet", "Question %1").arg(number));
         for (int a = 0; a < 4 && problem.isEmpty(); ++a) {
             problem = textProblem(question.answers[a],
-                                  QStringLiteral("Answer %1 of Question %2").arg(QChar(u'A' + a)).arg(number));
+                                  QCoreApplication::translate("bs::Worksheet", "Answer %1 of Question %2")
+                                      .arg(QChar(u'A' + a))
+                                      .arg(number));
         }
         if (problem.isEmpty() && (question.correct < 1 || question.correct > 4))
-            problem = QStringLiteral("Question %1 has no correct answer ticked.").arg(number);
+            problem =
+                QCoreApplication::translate("bs::Worksheet", "Question %1 has no correct answer ticked.")
+                    .arg(number);
     }
     return problem;
 }
@@ -116,10 +123,21 @@ QByteArray worksheetBytes(const WorksheetText& worksheet)
     if (!problem.isEmpty())
         throw DataError(problem.toStdString());
 
+    // Windows-1252 as always, unless a text holds a Welsh letter that code page lacks, or the
+    // title would open the file with the bytes of the UTF-8 mark ("ï»¿").
+    bool utf8 =
+        textfile::needsUtf8(worksheet.title) || worksheet.title.startsWith(u"\u00EF\u00BB\u00BF");
+    for (const auto& question : worksheet.questions) {
+        utf8 = utf8 || textfile::needsUtf8(question.text);
+        for (const QString& answer : question.answers)
+            utf8 = utf8 || textfile::needsUtf8(answer);
+    }
     QByteArray bytes;
     bytes.reserve(4096);
-    const auto line = [&bytes](const QString& text) {
-        bytes += cp1252::encode(text);
+    if (utf8)
+        bytes += textfile::Utf8Mark;
+    const auto line = [&bytes, utf8](const QString& text) {
+        bytes += textfile::encode(text, utf8);
         bytes += "\r\n";
     };
     line(commasStored(worksheet.title));
@@ -137,30 +155,43 @@ QByteArray worksheetBytes(const WorksheetText& worksheet)
 QString titleProblem(const QString& title)
 {
     if (title.isEmpty())
-        return QStringLiteral("You have not chosen a title for your worksheet");
+        return QCoreApplication::translate("bs::Worksheet", "You have not chosen a title for your worksheet");
     if (title.size() > MaxTitleLength)
-        return QStringLiteral("A worksheet title can have at most %1 characters.").arg(MaxTitleLength);
+        return QCoreApplication::translate("bs::Worksheet",
+                                           "A worksheet title can have at most %1 characters.")
+            .arg(MaxTitleLength);
     for (const QChar c : title) {
         if (isControl(c.unicode()))
-            return QStringLiteral("A worksheet title cannot contain a control character.");
+            return QCoreApplication::translate("bs::Worksheet",
+                                               "A worksheet title cannot contain a control character.");
         if (QStringView(u"\\/:*?\"<>|").contains(c))
-            return QStringLiteral("A worksheet title cannot contain the character %1").arg(c) + u'.';
-        if (cp1252::byteFor(c.unicode()) < 0) {
-            return QStringLiteral("A worksheet title cannot contain the character \u201C%1\u201D.")
+            return QCoreApplication::translate("bs::Worksheet",
+                                               "A worksheet title cannot contain the character %1")
+                       .arg(c) +
+                   u'.';
+        if (!textfile::canStore(c.unicode())) {
+            return QCoreApplication::translate("bs::Worksheet",
+                                               "A worksheet title cannot contain the character “%1”.")
                 .arg(c.isSurrogate() ? QStringLiteral("?") : QString(c));
         }
     }
     if (title.startsWith(u' '))
-        return QStringLiteral("A worksheet title cannot begin with a space.");
+        return QCoreApplication::translate("bs::Worksheet", "A worksheet title cannot begin with a space.");
     if (title.startsWith(u'.'))
-        return QStringLiteral("A worksheet title cannot begin with a full stop.");
+        return QCoreApplication::translate("bs::Worksheet",
+                                           "A worksheet title cannot begin with a full stop.");
     if (title.endsWith(u' ') || title.endsWith(u'.'))
-        return QStringLiteral("A worksheet title cannot end with a space or a full stop.");
+        return QCoreApplication::translate("bs::Worksheet",
+                                           "A worksheet title cannot end with a space or a full stop.");
     if (title.compare(u"track", Qt::CaseInsensitive) == 0)
-        return QStringLiteral("The title \u201C%1\u201D is kept for the list of worksheets; please choose another.")
+        return QCoreApplication::translate(
+                   "bs::Worksheet",
+                   "The title “%1” is kept for the list of worksheets; please choose another.")
             .arg(title);
     if (isReservedDeviceName(title))
-        return QStringLiteral("The title \u201C%1\u201D is a name Windows keeps for itself; please choose another.")
+        return QCoreApplication::translate(
+                   "bs::Worksheet",
+                   "The title “%1” is a name Windows keeps for itself; please choose another.")
             .arg(title);
     return {};
 }

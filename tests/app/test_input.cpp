@@ -216,7 +216,9 @@ private Q_SLOTS:
             QCOMPARE(focused(), menu.Label2(index));
             press(Qt::Key_Tab);
         }
-        QCOMPARE(focused(), menu.Option1); // the sound switch is one stop; then round again
+        QCOMPARE(focused(), menu.Option1); // the sound switch is one stop, the language another
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), menu.Option3); // then round again
         press(Qt::Key_Tab);
         QCOMPARE(focused(), menu.Label2(15));
         const int moves[][3] = {{15, Qt::Key_Down, 0},   {0, Qt::Key_Right, 5}, {10, Qt::Key_Left, 5},

@@ -1,0 +1,353 @@
+// The program in Welsh: choosing the language (the desktop's locale, a machine's setting file,
+// the main menu's pair of buttons), the menu, results and certificate in Welsh, a worksheet
+// with ŵ in its title saved by the wizard and opened from the catalogue, Qt's own buttons, and
+// every Welsh caption of those screens fitting its control.
+#include "app/Intro0.h"
+#include "authoring/Wizard.h"
+#include "authoring/Worksheets.h"
+#include "base/Names.h"
+#include "quiz/Multiple.h"
+#include "quiz/QuizOpeners.h"
+#include "quiz/Welldone.h"
+#include "support/TestProgram.h"
+#include "ui/Controls.h"
+#include "ui/Language.h"
+#include "ui/LabelButton.h"
+#include "ui/Screens.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextLayout>
+
+using namespace bs;
+
+namespace {
+
+const QString welshTitle = QStringLiteral("Dw\u0177r a'r M\u00F4r \u0175");
+const QByteArray mark("\xEF\xBB\xBF");
+QString shotName = QStringLiteral("-cy.png"); // the screenshots' ending
+
+void typeText(QWidget* box, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Every caption of a screen that is shown whole: a single line within its control's width,
+// wrapped text within its height. With BS_SCREENSHOTS set to a folder, the screen is also
+// saved there as a picture to look at.
+QStringList cutOff(QWidget& screen)
+{
+    if (const QString folder = qEnvironmentVariable("BS_SCREENSHOTS"); !folder.isEmpty())
+        screen.grab().save(folder + u'/' + screen.objectName() + shotName);
+    QStringList problems;
+    for (QWidget* control : screen.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&screen))
+            continue;
+        QString text;
+        int needed = 0;
+        int room = control->width();
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            text = label->text();
+            if (text.isEmpty())
+                continue;
+            const QFontMetrics metrics(label->font());
+            if (label->wordWrap()) {
+                needed = metrics.boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, text).height();
+                room = label->height();
+            } else {
+                needed = metrics.horizontalAdvance(text);
+            }
+        } else if (auto* label = qobject_cast<LabelButton*>(control)) {
+            // Drawn word-wrapped inside its border: every line within the width and the height.
+            text = label->caption();
+            const int inside = label->width() - 4;
+            const QRect used = QFontMetrics(label->drawnFont())
+                                   .boundingRect(QRect(0, 0, inside, 100000), Qt::TextWordWrap, text);
+            needed = used.width() > inside ? label->width() + 1 : used.height();
+            room = used.width() > inside ? label->width() : label->height() - 2;
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            text = button->text();
+            if (text.isEmpty())
+                continue;
+            needed = button->sizeHint().width();
+        } else {
+            continue;
+        }
+        const int margin = qobject_cast<LabelButton*>(control) ? 0 : 2; // a label's text may use its margin
+        if (needed > room + margin)
+            problems << QStringLiteral("%1 \u201C%2\u201D needs %3, has %4").arg(control->objectName(), text).arg(needed).arg(room);
+    }
+    return problems;
+}
+
+} // namespace
+
+class TestCymraeg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Quenlow Publishing Ltd"));
+        QCoreApplication::setApplicationName(QStringLiteral("Brellinshore"));
+    }
+    void init()
+    {
+        m_test = std::make_unique<TestProgram>();
+        m_test->writeContent("multiple/track.txt", " 1\r\nCoasts\r\n");
+    }
+    void cleanup()
+    {
+        m_test.reset();
+        setLanguage(Language::English);
+    }
+
+    // A Welsh desktop starts in Welsh, any other in English; a machine's setting file, where
+    // it names a language, decides instead.
+    void startLanguage_data()
+    {
+        QTest::addColumn<QString>("setting"); // the file's Language line; no file when null
+        QTest::addColumn<QString>("expected"); // "cy", "en", or "desktop"
+        QTest::newRow("no file") << QString() << "desktop";
+        QTest::newRow("cy") << "cy" << "cy";
+        QTest::newRow("EN, spaced") << " EN " << "en";
+        QTest::newRow("unknown") << "fr" << "desktop";
+    }
+    void startLanguage()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QString, expected);
+        QCOMPARE(languageForLocale(QLocale(QStringLiteral("cy_GB"))), Language::Welsh);
+        QCOMPARE(languageForLocale(QLocale(QStringLiteral("en_GB"))), Language::English);
+        QCOMPARE(languageForLocale(QLocale(QStringLiteral("fr_FR"))), Language::English);
+        QTemporaryDir machine;
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, machine.path());
+        if (!setting.isNull()) {
+            QSettings file(QSettings::IniFormat, QSettings::SystemScope, QCoreApplication::organizationName(),
+                           QCoreApplication::applicationName());
+            file.setValue(QStringLiteral("Language"), setting);
+        }
+        const Language desktop = languageForLocale(QLocale::system());
+        QCOMPARE(bs::startLanguage(), expected == u"desktop" ? desktop
+                                      : expected == u"cy"     ? Language::Welsh
+                                                              : Language::English);
+    }
+
+    // The pair of buttons under the sound switch: one Tab stop after it, the arrow keys choose,
+    // the menu speaks the chosen language at once and the sound switch keeps its setting.
+    void menuSwitchesLanguage()
+    {
+        Screens& screens = m_test->screens();
+        screens.show(screenName::menu);
+        auto& menu = screens.get<Intro0>(screenName::menu);
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QVERIFY(menu.Option3->isChecked() && !menu.Option4->isChecked());
+        QCOMPARE(menu.Option3->text(), QStringLiteral("English"));
+        QCOMPARE(menu.Option4->text(), QStringLiteral("Cymraeg"));
+        QCOMPARE(menu.Option4->accessibleName(), QStringLiteral("Cymraeg"));
+        QCOMPARE(menu.Label2(15)->caption(), QStringLiteral("History"));
+
+        QTest::mouseClick(menu.Option2, Qt::LeftButton, {}, QPoint(6, menu.Option2->height() / 2));
+        QCOMPARE(m_test->state().soundon, 0);
+        screens.touch(screenName::wrongAnswers); // loaded, hidden, built in English
+        menu.Option2->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(menu.Option2, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(menu.Option3));
+        QTest::keyClick(menu.Option3, Qt::Key_Down);
+        QVERIFY(menu.Option4->isChecked());
+        QCOMPARE(currentLanguage(), Language::Welsh);
+        QVERIFY(menu.Option2->isChecked() && !menu.Option1->isChecked());
+        QCOMPARE(m_test->state().soundon, 0);
+        QVERIFY(!screens.isLoaded(screenName::wrongAnswers));
+
+        const QStringList welsh{menu.Label2(15)->caption(), menu.Label2(0)->caption(), menu.Label2(1)->caption(),
+                                menu.Label2(2)->caption(), menu.Label2(3)->caption(), menu.Label4(1)->text(),
+                                menu.Label2(20)->caption(), menu.Label2(16)->caption(), menu.Option1->text()};
+        QCOMPARE(welsh, (QStringList{"Hanes", "Daearyddiaeth Ffisegol", "Daearyddiaeth Ddynol", "Economi",
+                                     QStringLiteral("Byw ger y m\u00F4r"), "Ynysoedd Syllan", "Canllaw i Athrawon",
+                                     "Gadael", "Sain Ymlaen"}));
+        QCOMPARE(cutOff(menu).join(u'\n'), QString());
+        // A topic that cannot be opened is named in Welsh.
+        m_test->removeContent("topics/scilly3.json");
+        QTest::mouseClick(menu.Label2(6), Qt::LeftButton);
+        QCOMPARE(m_test->dialogs().messages.value(0),
+                 QStringLiteral("Nid oedd modd agor y pwnc \u201CYnysoedd Syllan: Daearyddiaeth Ddynol\u201D."));
+
+        QTest::mouseClick(menu.Option3, Qt::LeftButton, {}, QPoint(6, menu.Option3->height() / 2));
+        QCOMPARE(currentLanguage(), Language::English);
+        QCOMPARE(menu.Label2(0)->caption(), QStringLiteral("Physical Geography"));
+        QCOMPARE(menu.Option2->text(), QStringLiteral("Sound Off"));
+    }
+
+    // The score sentence, the buttons and the certificate in Welsh; every caption whole.
+    void resultsAndCertificate_data()
+    {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("full marks") << 10 << "Gwaith ardderchog. Cefaist 10 allan o 10."
+                                    << "Argraffu Tystysgrif";
+        QTest::newRow("nine") << 9 << "Gwaith da. Cefaist 9 allan o 10."
+                              << QStringLiteral("Gwirio'r Atebion Anghywir");
+        QTest::newRow("three") << 3 << "Cefaist 3 allan o 10." << QStringLiteral("Gwirio'r Atebion Anghywir");
+    }
+    void resultsAndCertificate()
+    {
+        QFETCH(int, score);
+        QFETCH(QString, sentence);
+        QFETCH(QString, button);
+        setLanguage(Language::Welsh);
+        const QuizOutcome outcome{QStringLiteral("Brellinshore"), QString(), {}};
+        openResults(m_test->program(), score, 10, &outcome);
+        auto& results = m_test->screens().get<Welldone>(screenName::results);
+        results.unloading(); // no celebration to wait for
+        QCOMPARE(results.Label1->text(), sentence);
+        QCOMPARE(results.Label3(0)->caption(), button);
+        QCOMPARE(results.Label3(1)->caption(), QStringLiteral("Gadael"));
+        QCOMPARE(cutOff(results).join(u'\n'), QString());
+        if (score < 10)
+            return;
+        QTest::keyClicks(results.Text1, QStringLiteral("Gwen"));
+        QTest::mouseClick(results.Label3(0), Qt::LeftButton);
+        QStringList printed;
+        for (const PrintOp& op : m_test->printer().ops) {
+            if (op.kind == PrintOp::Text && !op.text.trimmed().isEmpty())
+                printed << op.text.trimmed();
+        }
+        QVERIFY2(printed.contains(QStringLiteral("Gwaith Ardderchog")), qPrintable(printed.join(u'|')));
+        QVERIFY(printed.contains(QStringLiteral("Cefaist 10 allan o 10.")));
+        QVERIFY(printed.value(0).startsWith(QStringLiteral("Da Iawn      Da Iawn")));
+        QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Mae dy dystysgrif yn argraffu nawr.")});
+        if (const QString folder = qEnvironmentVariable("BS_SCREENSHOTS"); !folder.isEmpty())
+            m_test->printer().writePdf(folder + QStringLiteral("/certificate-cy.pdf"));
+    }
+
+    // A teacher types ŵ in the title and an answer: the worksheet and the catalogue are saved
+    // as UTF-8 after a byte-order mark, and the catalogue opens the worksheet as a quiz.
+    void wizardSavesWelshLetters()
+    {
+        setLanguage(Language::Welsh);
+        Screens& screens = m_test->screens();
+        screens.show(screenName::wizard);
+        auto& wizard = screens.get<Wizard>(screenName::wizard);
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        QCOMPARE(wizard.Label3(1)->caption(), QStringLiteral("Cadw'r Daflen Waith"));
+        QCOMPARE(cutOff(wizard).join(u'\n'), QString());
+        typeText(wizard.Text1, welshTitle);
+        for (int q = 0; q < 10; ++q) {
+            typeText(wizard.Text2(q), QStringLiteral("Ble mae'r d\u0175r %1?").arg(q + 1));
+            for (int a = 0; a < 4; ++a)
+                typeText(wizard.Text3(4 * q + a), QStringLiteral("Ateb %1 \u0177").arg(a + 1));
+            QTest::mouseClick(wizard.Check1(4 * q + q % 4), Qt::LeftButton, {}, QPoint(8, 8));
+        }
+        QTest::mouseClick(wizard.Label3(1), Qt::LeftButton);
+        QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Mae eich taflen waith wedi'i chadw.")});
+        QFile sheet(m_test->contentRoot() + QStringLiteral("/multiple/") + welshTitle + QStringLiteral(".txt"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        const QByteArray bytes = sheet.readAll();
+        QVERIFY(bytes.startsWith(mark + welshTitle.toUtf8() + "\r\n"));
+        QFile track(m_test->contentRoot() + QStringLiteral("/multiple/track.txt"));
+        QVERIFY(track.open(QIODevice::ReadOnly));
+        QCOMPARE(track.readAll(), mark + " 2\r\nCoasts\r\n" + welshTitle.toUtf8() + "\r\n");
+        QTest::mouseClick(wizard.Label3(0), Qt::LeftButton);
+
+        screens.show(screenName::catalogue);
+        auto& catalogue = screens.get<Worksheets>(screenName::catalogue);
+        QVERIFY(QTest::qWaitForWindowExposed(&catalogue));
+        QCOMPARE(catalogue.Label2(2)->caption(), welshTitle);
+        QCOMPARE(cutOff(catalogue).join(u'\n'), QString());
+        QTest::mouseClick(catalogue.Label2(2), Qt::LeftButton);
+        auto& quiz = screens.get<Multiple>(screenName::quiz);
+        QCOMPARE(m_test->state().worktitle, welshTitle);
+        QCOMPARE(quiz.Label2->text(), QStringLiteral("Ble mae'r d\u0175r 1?"));
+        QCOMPARE(quiz.Label4->text(), QStringLiteral("Cwestiwn 1"));
+        QCOMPARE(cutOff(quiz).join(u'\n'), QString());
+    }
+
+    // The screens not driven above, shown in Welsh: every caption whole.
+    void otherScreensFit_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const char* form : {"Titlefrm", "scilly1", "llandudno1", "scilly1lab", "scilly1ord", "guide", "teacher",
+                                 "Wrong"})
+            QTest::newRow(form) << QString::fromLatin1(form);
+    }
+    void otherScreensFit()
+    {
+        QFETCH(QString, form);
+        setLanguage(Language::Welsh);
+        Screens& screens = m_test->screens();
+        if (!screens.isRegistered(form))
+            QSKIP("no such screen in this content");
+        screens.show(form);
+        QCOMPARE(cutOff(screens.touch(form)).join(u'\n'), QString());
+    }
+
+    // Wine's Tahoma has no ŵ or ŷ: every Welsh letter is still drawn, from a font that has it,
+    // in each of the program's faces.
+    void welshLettersDrawn()
+    {
+        for (const QString family : {"Tahoma", "Times New Roman", "Arial"}) {
+            for (const bool bold : {false, true}) {
+                QTextLayout layout(QStringLiteral("\u0175\u0177\u0174\u0176\u1E81\u1E83\u1E85\u1EF3\u00E2\u00EF"),
+                                   uiFont(family, 12, bold));
+                layout.beginLayout();
+                layout.createLine();
+                layout.endLayout();
+                int drawn = 0;
+                for (const QGlyphRun& run : layout.glyphRuns()) {
+                    for (const quint32 glyph : run.glyphIndexes())
+                        drawn += glyph != 0 ? 1 : 0; // glyph 0 is a font's "missing" box
+                }
+                QVERIFY2(drawn == 10, qPrintable(family));
+            }
+        }
+    }
+
+    // Without the program's Tahoma (a machine lacking Wine's fonts) the fallback font draws
+    // the Welsh screens, still whole. Last: the program's fonts are not registered again.
+    void fallbackFontFits_data() { otherScreensFit_data(); QTest::newRow("intro0") << "intro0"; }
+    void fallbackFontFits()
+    {
+        QFETCH(QString, form);
+        QFontDatabase::removeAllApplicationFonts();
+        shotName = QStringLiteral("-cy-fallback.png");
+        QVERIFY(QFontInfo(uiFont(QStringLiteral("Tahoma"), 12)).family() != u"Tahoma");
+        setLanguage(Language::Welsh);
+        Screens& screens = m_test->screens();
+        screens.show(form);
+        QCOMPARE(cutOff(screens.touch(form)).join(u'\n'), QString());
+    }
+
+    // Qt's own buttons in the program's message boxes, which Qt has no Welsh for.
+    void toolkitButtons()
+    {
+        setLanguage(Language::Welsh);
+        QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("?"), QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("Iawn"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Canslo"));
+        setLanguage(Language::English);
+        QMessageBox english(QMessageBox::NoIcon, QString(), QStringLiteral("?"), QMessageBox::Ok);
+        QCOMPARE(english.button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    }
+
+private:
+    std::unique_ptr<TestProgram> m_test;
+};
+
+QTEST_MAIN(TestCymraeg)
+#include "test_cymraeg.moc"

@@ -1,0 +1,519 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cy_GB" sourcelanguage="en_GB">
+<context>
+    <name>bs::ActivityScreen</name>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Start Again</source>
+        <translation>Dechrau Eto</translation>
+    </message>
+    <message>
+        <source>Check Score</source>
+        <translation>Gwirio&apos;r Sgôr</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Catalogue</name>
+    <message>
+        <source>The first line of the catalogue is not a number.</source>
+        <translation>Nid yw llinell gyntaf y catalog yn rhif.</translation>
+    </message>
+    <message>
+        <source>The catalogue&apos;s count of titles is negative.</source>
+        <translation>Mae nifer y teitlau yn y catalog yn negyddol.</translation>
+    </message>
+    <message>
+        <source>The title “%1” cannot be stored in the catalogue.</source>
+        <translation>Ni ellir cadw&apos;r teitl “%1” yn y catalog.</translation>
+    </message>
+    <message>
+        <source>The list of worksheets is being changed on another computer; please try again.</source>
+        <translation>Mae&apos;r rhestr o daflenni gwaith yn cael ei newid ar gyfrifiadur arall; rhowch gynnig arall arni.</translation>
+    </message>
+    <message>
+        <source>Cannot change the list of worksheets: no permission to write in its folder.</source>
+        <translation>Ni ellir newid y rhestr o daflenni gwaith: nid oes caniatâd i ysgrifennu yn ei ffolder.</translation>
+    </message>
+    <message>
+        <source>Cannot change the list of worksheets: its lock file cannot be made.</source>
+        <translation>Ni ellir newid y rhestr o daflenni gwaith: ni ellir creu ei ffeil gloi.</translation>
+    </message>
+    <message>
+        <source>The catalogue lists more than %1 worksheets.</source>
+        <translation>Mae&apos;r catalog yn rhestru mwy na %1 o daflenni gwaith.</translation>
+    </message>
+    <message>
+        <source>The catalogue can hold at most %1 worksheets.</source>
+        <translation>Gall y catalog ddal %1 o daflenni gwaith ar y mwyaf.</translation>
+    </message>
+    <message>
+        <source>The catalogue already holds %1 worksheets; delete one before adding another.</source>
+        <translation>Mae&apos;r catalog eisoes yn dal %1 o daflenni gwaith; dilëwch un cyn ychwanegu un arall.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::DrawingPages</name>
+    <message>
+        <source>There was a problem printing to your printer.</source>
+        <translation>Roedd problem wrth argraffu ar eich argraffydd.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Tud.</translation>
+    </message>
+    <message>
+        <source> of</source>
+        <translation> o</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Argraffu</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Tudalen Nesaf</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Tudalen Flaenorol</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Intro0</name>
+    <message>
+        <source>Llandudno</source>
+        <translation>Llandudno</translation>
+    </message>
+    <message>
+        <source>Isles of Scilly</source>
+        <translation>Ynysoedd Syllan</translation>
+    </message>
+    <message>
+        <source>St Lucia</source>
+        <translation>St Lucia</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Hanes</translation>
+    </message>
+    <message>
+        <source>Physical Geography</source>
+        <translation>Daearyddiaeth Ffisegol</translation>
+    </message>
+    <message>
+        <source>Human Geography</source>
+        <translation>Daearyddiaeth Ddynol</translation>
+    </message>
+    <message>
+        <source>Economy</source>
+        <translation>Economi</translation>
+    </message>
+    <message>
+        <source>Living by the sea</source>
+        <translation>Byw ger y môr</translation>
+    </message>
+    <message>
+        <source>Teachers&apos; Guide</source>
+        <translation>Canllaw i Athrawon</translation>
+    </message>
+    <message>
+        <source>Acknowledgments</source>
+        <translation>Cydnabyddiaethau</translation>
+    </message>
+    <message>
+        <source>Multiple Choice Wizard</source>
+        <translation>Dewin Dewis Lluosog</translation>
+    </message>
+    <message>
+        <source>Worksheet Catalogue</source>
+        <translation>Catalog Taflenni Gwaith</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Sain Ymlaen</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Dim Sain</translation>
+    </message>
+    <message>
+        <source>The topic “%1” could not be opened.</source>
+        <translation>Nid oedd modd agor y pwnc “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Multiple</name>
+    <message>
+        <source>Multiple Choice</source>
+        <translation>Dewis Lluosog</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous Question</source>
+        <translation>&lt;&lt; Cwestiwn Blaenorol</translation>
+    </message>
+    <message>
+        <source>Next Question &gt;&gt;</source>
+        <translation>Cwestiwn Nesaf &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Argraffu&apos;r Daflen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Cwestiwn</translation>
+    </message>
+    <message>
+        <source>Check Score &gt;&gt;</source>
+        <translation>Gwirio&apos;r Sgôr &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Question </source>
+        <translation>Cwestiwn </translation>
+    </message>
+    <message>
+        <source>There was a problem printing to your printer.</source>
+        <translation>Roedd problem wrth argraffu ar dy argraffydd.</translation>
+    </message>
+    <message>
+        <source>Your worksheet is now printing.</source>
+        <translation>Mae&apos;r daflen waith yn argraffu nawr.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::NotesViewer</name>
+    <message>
+        <source>Page 1 of 3</source>
+        <translation>Tud. 1 o 3</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Titlefrm</name>
+    <message>
+        <source>Written by the Quenlow geography team</source>
+        <translation>Gan dîm daearyddiaeth Quenlow</translation>
+    </message>
+    <message>
+        <source>Programmed by Quenlow Software</source>
+        <translation>Rhaglen gan Quenlow Software</translation>
+    </message>
+    <message>
+        <source>Series edited for Quenlow Publishing Ltd</source>
+        <translation>Golygwyd ar gyfer Quenlow Publishing Ltd</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Iawn</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>© 2026 Quenlow Publishing Ltd. All rights reserved.</source>
+        <translation>© 2026 Quenlow Publishing Ltd. Cedwir pob hawl.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Canslo</translation>
+    </message>
+</context>
+<context>
+    <name>bs::TopicPage</name>
+    <message>
+        <source>This worksheet seems to be corrupted.</source>
+        <translation>Mae&apos;n ymddangos bod y daflen waith hon wedi&apos;i difrodi.</translation>
+    </message>
+    <message>
+        <source>Multiple Choice</source>
+        <translation>Dewis Lluosog</translation>
+    </message>
+    <message>
+        <source>Labelling Activity</source>
+        <translation>Gweithgaredd Labelu</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Ordering Activity</source>
+        <translation>Gweithgaredd Trefnu</translation>
+    </message>
+    <message>
+        <source>Key Facts</source>
+        <translation>Prif Ffeithiau</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Notes</source>
+        <translation>Nodiadau i Athrawon</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Welldone</name>
+    <message>
+        <source>   Well Done      Well Done     Well Done     Well Done    </source>
+        <translation>   Da Iawn      Da Iawn     Da Iawn     Da Iawn    </translation>
+    </message>
+    <message>
+        <source>Excellent Work</source>
+        <translation>Gwaith Ardderchog</translation>
+    </message>
+    <message>
+        <source>You have scored</source>
+        <translation>Cefaist</translation>
+    </message>
+    <message>
+        <source> out of</source>
+        <translation> allan o</translation>
+    </message>
+    <message>
+        <source>There was a problem printing to your printer.</source>
+        <translation>Roedd problem wrth argraffu ar dy argraffydd.</translation>
+    </message>
+    <message>
+        <source>Your certificate is now printing.</source>
+        <translation>Mae dy dystysgrif yn argraffu nawr.</translation>
+    </message>
+    <message>
+        <source>Well Done!</source>
+        <translation>Da Iawn!</translation>
+    </message>
+    <message>
+        <source>Check Wrong Answers</source>
+        <translation>Gwirio&apos;r Atebion Anghywir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Excellent work you have completed this task successfully</source>
+        <translation>Gwaith ardderchog, fe gwblheaist y dasg hon yn llwyddiannus</translation>
+    </message>
+    <message>
+        <source>Read the Key Facts and try again.</source>
+        <translation>Darllena&apos;r Prif Ffeithiau a cheisia eto.</translation>
+    </message>
+    <message>
+        <source>Enter your name in the box above before printing your certificate</source>
+        <translation>Ysgrifenna dy enw yn y blwch uchod cyn argraffu dy dystysgrif</translation>
+    </message>
+    <message>
+        <source>Click the button above to check which questions you answered incorrectly.</source>
+        <translation>Clicia&apos;r botwm uchod i weld pa gwestiynau gest ti&apos;n anghywir.</translation>
+    </message>
+    <message>
+        <source>Excellent work. </source>
+        <translation>Gwaith ardderchog. </translation>
+    </message>
+    <message>
+        <source>Print Certificate</source>
+        <translation>Argraffu Tystysgrif</translation>
+    </message>
+    <message>
+        <source>Good work. </source>
+        <translation>Gwaith da. </translation>
+    </message>
+    <message>
+        <source>Printing has been cancelled.</source>
+        <translation>Mae&apos;r argraffu wedi&apos;i ganslo.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Wizard</name>
+    <message>
+        <source>Multiple Choice Wizard</source>
+        <translation>Dewin Dewis Lluosog</translation>
+    </message>
+    <message>
+        <source>Worksheet Title</source>
+        <translation>Teitl</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Cwestiwn %1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Save Worksheet</source>
+        <translation>Cadw&apos;r Daflen Waith</translation>
+    </message>
+    <message>
+        <source>You have not chosen a title for your worksheet</source>
+        <translation>Nid ydych wedi dewis teitl i&apos;ch taflen waith</translation>
+    </message>
+    <message>
+        <source>You have not completed Question</source>
+        <translation>Nid ydych wedi cwblhau Cwestiwn</translation>
+    </message>
+    <message>
+        <source>You have not ticked the correct answer for Question</source>
+        <translation>Nid ydych wedi ticio&apos;r ateb cywir i Gwestiwn</translation>
+    </message>
+    <message>
+        <source>You have ticked more than one correct answer for Question</source>
+        <translation>Rydych wedi ticio mwy nag un ateb cywir i Gwestiwn</translation>
+    </message>
+    <message>
+        <source>There was a problem saving your worksheet</source>
+        <translation>Roedd problem wrth gadw eich taflen waith</translation>
+    </message>
+    <message>
+        <source>Your worksheet has been saved.</source>
+        <translation>Mae eich taflen waith wedi&apos;i chadw.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Worksheet</name>
+    <message>
+        <source>a control character</source>
+        <translation>nod rheoli</translation>
+    </message>
+    <message>
+        <source>a character that cannot be saved</source>
+        <translation>nod na ellir ei gadw</translation>
+    </message>
+    <message>
+        <source>the character “%1”, which cannot be saved</source>
+        <translation>y nod “%1”, na ellir ei gadw</translation>
+    </message>
+    <message>
+        <source>%1 contains %2.</source>
+        <translation>%1: mae&apos;n cynnwys %2.</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>Y teitl</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Cwestiwn %1</translation>
+    </message>
+    <message>
+        <source>Answer %1 of Question %2</source>
+        <translation>Ateb %1 Cwestiwn %2</translation>
+    </message>
+    <message>
+        <source>Question %1 has no correct answer ticked.</source>
+        <translation>Nid oes ateb cywir wedi&apos;i dicio yng Nghwestiwn %1.</translation>
+    </message>
+    <message>
+        <source>You have not chosen a title for your worksheet</source>
+        <translation>Nid ydych wedi dewis teitl i&apos;ch taflen waith</translation>
+    </message>
+    <message>
+        <source>A worksheet title can have at most %1 characters.</source>
+        <translation>Gall teitl taflen waith gynnwys %1 nod ar y mwyaf.</translation>
+    </message>
+    <message>
+        <source>A worksheet title cannot contain a control character.</source>
+        <translation>Ni all teitl taflen waith gynnwys nod rheoli.</translation>
+    </message>
+    <message>
+        <source>A worksheet title cannot contain the character %1</source>
+        <translation>Ni all teitl taflen waith gynnwys y nod %1</translation>
+    </message>
+    <message>
+        <source>A worksheet title cannot contain the character “%1”.</source>
+        <translation>Ni all teitl taflen waith gynnwys y nod “%1”.</translation>
+    </message>
+    <message>
+        <source>A worksheet title cannot begin with a space.</source>
+        <translation>Ni all teitl taflen waith ddechrau â bwlch.</translation>
+    </message>
+    <message>
+        <source>A worksheet title cannot begin with a full stop.</source>
+        <translation>Ni all teitl taflen waith ddechrau ag atalnod llawn.</translation>
+    </message>
+    <message>
+        <source>A worksheet title cannot end with a space or a full stop.</source>
+        <translation>Ni all teitl taflen waith orffen â bwlch nac atalnod llawn.</translation>
+    </message>
+    <message>
+        <source>The title “%1” is kept for the list of worksheets; please choose another.</source>
+        <translation>Mae&apos;r teitl “%1” wedi&apos;i gadw ar gyfer y rhestr o daflenni gwaith; dewiswch un arall.</translation>
+    </message>
+    <message>
+        <source>The title “%1” is a name Windows keeps for itself; please choose another.</source>
+        <translation>Mae&apos;r teitl “%1” yn enw y mae Windows yn ei gadw iddo&apos;i hun; dewiswch un arall.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Worksheets</name>
+    <message>
+        <source>Worksheets Catalogue</source>
+        <translation>Catalog Taflenni Gwaith</translation>
+    </message>
+    <message>
+        <source>Edit Worksheet</source>
+        <translation>Golygu Taflen Waith</translation>
+    </message>
+    <message>
+        <source>Delete Worksheet</source>
+        <translation>Dileu Taflen Waith</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous Page</source>
+        <translation>&lt;&lt; Tudalen Flaenorol</translation>
+    </message>
+    <message>
+        <source>Next Page &gt;&gt;</source>
+        <translation>Tudalen Nesaf &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Page 1</source>
+        <translation>Tudalen 1</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Tudalen</translation>
+    </message>
+    <message>
+        <source>This worksheet seems to be corrupted.</source>
+        <translation>Mae&apos;n ymddangos bod y daflen waith hon wedi&apos;i difrodi.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete the worksheet </source>
+        <translation>Ydych chi&apos;n siŵr eich bod am ddileu&apos;r daflen waith </translation>
+    </message>
+</context>
+<context>
+    <name>bs::Wrong</name>
+    <message>
+        <source>You answered the following questions incorrectly.</source>
+        <translation>Fe gest ti&apos;r cwestiynau hyn yn anghywir.</translation>
+    </message>
+    <message>
+        <source>Read the Key Facts and try again.</source>
+        <translation>Darllena&apos;r Prif Ffeithiau a cheisia eto.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+</context>
+</TS>
