@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks every Welsh text of the program and its content with aspell's Welsh dictionary
-# (aspell-cy) and the project's word list (translations/aspell-cy-words.txt): the translations
+# (aspell-cy) and the project's word lists (translations/aspell-cy-words.txt, names;
+# translations/aspell-cy-missing.txt, sound words the dictionary lacks): the translations
 # (translations/*_cy.ts), the Welsh topic variants (content/topics/cy/*.json) and the Welsh
 # texts of the content generators (tools/content/texts/cy/). Prints each unknown word with
 # where it stands; exits 1 if there is any, 77 when aspell or its Welsh dictionary is missing.
@@ -46,15 +47,22 @@ for topic in sorted(glob.glob("content/topics/cy/*.json")):
         out(topic, s)
 for text in sorted(glob.glob("tools/content/texts/cy/**/*.txt", recursive=True)):
     for line in open(text, encoding="utf-8"):
-        out(text, line)
+        if line.startswith("#"):
+            continue  # a note on the file's format, in English
+        out(text, re.sub(r"^(title|subtitle|answer|[A-D]):", "", line))
 PY
 texts="${TMPDIR:-/tmp}/welsh-texts.$$"
 trap 'rm -f "$texts"' EXIT
 
 # aspell's pipe mode answers each line ("^" keeps a line from reading as a command) with one
 # line per unknown word ("& word ..." or "# word ...") and then a blank line.
+# The project's words: names (aspell-cy-words.txt), and sound Welsh words that the 2003
+# dictionary lacks (aspell-cy-missing.txt), in one personal list for aspell.
+words="${TMPDIR:-/tmp}/welsh-words.$$"
+trap 'rm -f "$texts" "$words"' EXIT
+{ cat translations/aspell-cy-words.txt; tail -n +2 translations/aspell-cy-missing.txt; } >"$words"
 cut -f2- "$texts" | sed 's/^/^/' |
-    aspell -a -d cy --encoding=utf-8 --personal="$PWD/translations/aspell-cy-words.txt" |
+    aspell -a -d cy --encoding=utf-8 --personal="$words" |
     python3 -c '
 import sys
 texts = [line.rstrip("\n").split("\t", 1) for line in open(sys.argv[1], encoding="utf-8")]
