@@ -228,4 +228,12 @@ QString saveWithFreshLocks(const QString& cataloguePath, const QString& title)
     return failure;
 }
 
+QuestionBank loadedWorksheet(const QByteArray& bytes)
+{
+    QuestionBank bank;
+    FieldReader in(bytes);
+    loadworksheet(in, bank);
+    return bank;
+}
+
 } // namespace bs::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worksheetdata/QuestionBank.h"
 #include "worksheetdata/Worksheet.h"
 
 #include <QByteArray>
@@ -47,6 +48,8 @@ WorksheetText versionedWorksheet(const QString& title, qint64 generation);
 // The first `lines` lines of the file the program must write for a worksheet, by this test's
 // own reckoning: one byte a character, CR LF, every comma stored as "&".
 QByteArray worksheetFile(const WorksheetText& worksheet, int lines = 72);
+// The question bank that loadworksheet reads from a file's bytes.
+QuestionBank loadedWorksheet(const QByteArray& bytes);
 // A catalogue file listing titles (none with a comma or a leading space).
 QByteArray catalogueFile(const QStringList& titles);
 QStringList numberedTitles(int count, const QString& stem = QStringLiteral("Worksheet"));

@@ -17,13 +17,6 @@ namespace {
 
 const QByteArray mark("\xEF\xBB\xBF");
 
-QuestionBank loaded(const QByteArray& bytes)
-{
-    QuestionBank bank;
-    FieldReader in(bytes);
-    loadworksheet(in, bank);
-    return bank;
-}
 
 } // namespace
 
@@ -63,7 +56,7 @@ private Q_SLOTS:
         if (!utf8)
             QCOMPARE(bytes, test::worksheetFile(w)); // exactly the Windows-1252 file of old
         QCOMPARE(bytes.count("\r\n"), 72);
-        const QuestionBank bank = loaded(bytes);
+        const QuestionBank bank = test::loadedWorksheet(bytes);
         QCOMPARE(bank.worktitle, title);
         QCOMPARE(bank.answerc[10], QString(answer).replace(u'&', u','));
         QCOMPARE(bank.question[1], QString(w.questions[0].text).replace(u'&', u','));

@@ -82,13 +82,6 @@ std::vector<std::optional<QString>> entriesInFileOrder(const QuestionBank& bank)
     return entries;
 }
 
-QuestionBank loaded(const QByteArray& bytes)
-{
-    QuestionBank bank;
-    FieldReader in(bytes);
-    loadworksheet(in, bank);
-    return bank;
-}
 
 } // namespace
 
@@ -168,7 +161,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, reloaded);
-        const QuestionBank bank = loaded(worksheetBytes(test::uniformWorksheet(typed, typed)));
+        const QuestionBank bank = test::loadedWorksheet(worksheetBytes(test::uniformWorksheet(typed, typed)));
         QCOMPARE(bank.worktitle, reloaded);
         for (int n = 1; n <= 10; ++n) {
             QCOMPARE((QStringList{bank.question[n], bank.answera[n], bank.answerb[n], bank.answerc[n],
@@ -192,10 +185,10 @@ private slots:
     {
         QFETCH(int, lines);
         QFETCH(QByteArray, extra);
-        QuestionBank bank = loaded(test::worksheetFile(test::versionedWorksheet(QStringLiteral("Old"), 1)));
+        QuestionBank bank = test::loadedWorksheet(test::worksheetFile(test::versionedWorksheet(QStringLiteral("Old"), 1)));
         const auto before = entriesInFileOrder(bank);
         const WorksheetText next = test::versionedWorksheet(QStringLiteral("New"), 2);
-        const auto after = entriesInFileOrder(loaded(test::worksheetFile(next)));
+        const auto after = entriesInFileOrder(test::loadedWorksheet(test::worksheetFile(next)));
         QByteArray bytes = test::worksheetFile(next, lines);
         if (extra == "-")
             bytes.chop(2);
