@@ -13,6 +13,7 @@ test_packages=(
     clang libclang-rt-14-dev
     cups cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xdotool x11-utils imagemagick
+    orca at-spi2-core dbus-daemon openbox
     lintian appstream
 )
 

@@ -70,6 +70,16 @@ void NotesViewer::Form_Load()
     Label1->setText(pageLabel(state.notepage, state.notepages));
 }
 
+QString NotesViewer::accessibleTitle() const
+{
+    // One viewer for three kinds of pages: the acknowledgments animate the logo.
+    if (isGuide())
+        return Screen::accessibleTitle();
+    if (Timer1 && Timer1->isActive())
+        return QStringLiteral("Acknowledgments");
+    return program().state.notepages == 2 ? QStringLiteral("Key facts") : QStringLiteral("Teacher's notes");
+}
+
 void NotesViewer::unloading()
 {
     if (Timer1)
@@ -138,6 +148,7 @@ void NotesViewer::updatePage()
     const QString file = isGuide() ? pageFileName(page) : pageFileName(program().state.notekey, page);
     loadDrawingPair(program(), *Image1, *Image2, file);
     Label1->setText(pageLabel(page, pageCount()));
+    announce(Label1->text());
 }
 
 void NotesViewer::Timer1_Timer()
