@@ -161,6 +161,18 @@ class Session:
                     " | ".join(new) if new else "nothing"))
             time.sleep(0.2)
 
+    def settle(self):
+        """Lets Orca finish what it is saying of the control it is on, and takes it as heard."""
+        count = -1
+        deadline = time.monotonic() + 5
+        while time.monotonic() < deadline:
+            time.sleep(0.4)
+            now = len(utterances(self.log))
+            if now == count:
+                break
+            count = now
+        self.heard = max(self.heard, count)
+
     def keys(self, *keys):
         for key in keys:
             subprocess.run(["xdotool", "key", "--clearmodifiers", key], env=self.env,
@@ -171,18 +183,19 @@ class Session:
         self.keys(key)
         self.hear(step, *patterns, seconds=seconds)
 
-    def tabs_to(self, step, pattern, most=20):
-        """Tab until Orca names the control matching pattern."""
+    def tabs_to(self, step, pattern, most=20, key="Tab"):
+        """Tab (or the key given) until Orca names the control matching pattern."""
         regex = re.compile(pattern)
+        self.settle()
         for _ in range(most):
-            self.keys("Tab")
+            self.keys(key)
             self.hear(step, ".", quiet=True)
             time.sleep(0.3)  # anything more said of the same control
             new = utterances(self.log)[self.heard - 1:]
             self.heard += len(new) - 1
             if any(regex.search(line) for line in new):
                 print("ok  %s: %s" % (step, " | ".join(new)))
-                return
+                return new
         raise NotHeard("%s: no control read as %r within %d Tabs" % (step, pattern, most))
 
 
@@ -243,8 +256,11 @@ def drive(s, topic):
     s.press("quiz", "Return", r"^Quiz: %s\b" % re.escape(topic["worksheetTitle"]))
     s.hear("quiz, question 1", r"Question 1\. %s" % said(questions[0][0]))
     for n in range(1, 11):
-        s.tabs_to("question %d, its first answer" % n, r"^%s radio button" % said(questions[n - 1][1]))
-        s.press("question %d, an answer chosen" % n, "space", r"^selected\b|^checked\b")
+        # Read as the answer, then its state and role.
+        read = s.tabs_to("question %d, its first answer" % n, r"^%s" % said(questions[n - 1][1]))
+        if "not selected radio button" not in read:
+            raise NotHeard("question %d: the answer was not read as a radio button" % n)
+        s.press("question %d, the answer chosen" % n, "space", r"^selected\b")
         if n < 10:
             s.tabs_to("question %d" % n, r"^Next Question >> push button")
             s.press("question %d" % (n + 1), "Return", r"Question %d\. %s" % (n + 1, said(questions[n][0])))
@@ -254,7 +270,6 @@ def drive(s, topic):
     s.tabs_to("results", r"^Check Wrong Answers push button")
     s.press("wrong answers", "Return",
             r"^Wrong answers\b", r"You answered the following questions incorrectly\.")
-    s.press("back to the results", "Escape", r"^Results\b")
     s.press("back to the topic page", "Escape", r"^%s\b" % title)
 
     # The labelling activity, every item picked up and placed in its own box by keys.
@@ -270,8 +285,9 @@ def drive(s, topic):
         s.press("item %d picked up" % (i + 1), "space", r"^%s, picked up\b" % name)
         box = r"^Box %d of %d push button" % (numbers[i], count)
         s.tabs_to("item %d to its box" % (i + 1), box, most=2 * count)
+        # Said as it happens, and again as the focus comes back to the item.
         s.press("item %d placed" % (i + 1), "space",
-                r"^%s, in box %d of %d\b" % (name, numbers[i], count))
+                r"^%s, placed in box %d of %d\.?$" % (name, numbers[i], count))
     s.tabs_to("every item placed", r"^Check Score push button")
     s.press("activity results", "Return",
             r"^Results\b", r"You have scored %d out of %d\." % (count, count),
@@ -283,6 +299,10 @@ def drive(s, topic):
     # The teachers' screens.
     s.tabs_to("menu", r"^Multiple Choice Wizard push button", most=25)
     s.press("wizard", "Return", r"^Multiple choice wizard\b", r"^Worksheet Title\b")
+    s.tabs_to("wizard, backwards", r"^Save Worksheet push button", most=4, key="shift+Tab")
+    s.press("a message box", "Return", r"You have not chosen a title for your worksheet",
+            r"^OK push button")
+    s.press("the message closed", "Return", r"^Multiple choice wizard\b")
     s.press("back to the menu", "Escape", r"^Main menu\b")
     s.tabs_to("menu", r"^Worksheet Catalogue push button", most=25)
     s.press("catalogue", "Return", r"^Worksheet catalogue\b", r"^Edit Worksheet check box")

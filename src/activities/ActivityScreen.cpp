@@ -563,8 +563,11 @@ void ActivityScreen::nameParts(int moved)
             Label2(i)->setAccessibleName(name);
         // The item just picked up or put somewhere is said at once, wherever the focus is.
         if (i == moved) {
-            announce(name);
-            Q_EMIT announced(name);
+            const QString heard = where.startsWith(QStringLiteral("in "))
+                                      ? itemPhrase(Label2(i)->text(), QStringLiteral("placed ") + where)
+                                      : name;
+            announce(heard);
+            Q_EMIT announced(heard);
         }
     }
 }

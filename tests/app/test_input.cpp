@@ -308,7 +308,7 @@ private Q_SLOTS:
         QTRY_VERIFY(screen.isActiveWindow());
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&screen);
         QCOMPARE(window->text(QAccessible::Name), name);
-        QVERIFY2(window->text(QAccessible::Description).startsWith(described),
+        QVERIFY2(described.isEmpty() || window->text(QAccessible::Description).startsWith(described),
                  qPrintable(window->text(QAccessible::Description)));
         const QRegularExpression doubled("[.!?;:,]\\s*[.,]");
         for (QWidget* control : screen.findChildren<QWidget*>()) {
