@@ -19,6 +19,7 @@ import sys
 import time
 
 SKIP = 77
+TIME_LIMIT = 220  # seconds for the whole run
 # "12:00:00.000 - SPEECH OUTPUT: 'OK push button.'{'established': False}"
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 KEY_ECHO = re.compile(r"^\S+ $")  # Orca's echo of a key name: "tab ", "return "
@@ -101,6 +102,17 @@ class Session:
             raise NotHeard("Xvfb did not start")
         self.env["DISPLAY"] = ":" + display.decode().strip()
         self.spawn(["openbox"], "openbox")
+        # The window manager activates the program's windows, and Orca follows only the
+        # active window: it must be up before the program.
+        deadline = time.monotonic() + 20
+        while time.monotonic() < deadline:
+            wm = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                capture_output=True, text=True, timeout=10)
+            if "window id" in wm.stdout:
+                break
+            time.sleep(0.2)
+        else:
+            raise NotHeard("the window manager did not start")
         bus = self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi")
         time.sleep(1)
         if bus.poll() is not None:
@@ -119,8 +131,21 @@ class Session:
             sys.exit(SKIP)
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self.env.pop("QT_QPA_PLATFORM", None)
+        self.start_program()
+
+    def start_program(self):
         self.app = self.spawn([os.path.abspath(self.program)], "program",
                               cwd=os.path.dirname(os.path.abspath(self.program)))
+
+    def restart_program(self):
+        """On a loaded machine the program has once come up before the accessibility bus
+        would take it, and Orca heard nothing from it: started once more, as a user would."""
+        print("Orca heard nothing from the program; starting it once more")
+        if self.app.poll() is None:
+            os.killpg(self.app.pid, signal.SIGTERM)
+            self.app.wait(timeout=10)
+        self.heard = len(utterances(self.log))
+        self.start_program()
 
     def wait_log(self, text, seconds, process):
         deadline = time.monotonic() + seconds
@@ -161,12 +186,12 @@ class Session:
                     " | ".join(new) if new else "nothing"))
             time.sleep(0.2)
 
-    def settle(self):
+    def settle(self, quiet=0.4):
         """Lets Orca finish what it is saying of the control it is on, and takes it as heard."""
         count = -1
         deadline = time.monotonic() + 5
         while time.monotonic() < deadline:
-            time.sleep(0.4)
+            time.sleep(quiet)
             now = len(utterances(self.log))
             if now == count:
                 break
@@ -177,7 +202,7 @@ class Session:
         for key in keys:
             subprocess.run(["xdotool", "key", "--clearmodifiers", key], env=self.env,
                            timeout=10, check=True)
-            time.sleep(0.35)
+            time.sleep(0.15)
 
     def press(self, step, key, *patterns, seconds=15):
         self.keys(key)
@@ -189,10 +214,10 @@ class Session:
         self.settle()
         for _ in range(most):
             self.keys(key)
+            start = self.heard
             self.hear(step, ".", quiet=True)
-            time.sleep(0.3)  # anything more said of the same control
-            new = utterances(self.log)[self.heard - 1:]
-            self.heard += len(new) - 1
+            self.settle(0.25)  # anything more said of the same control
+            new = utterances(self.log)[start:self.heard]
             if any(regex.search(line) for line in new):
                 print("ok  %s: %s" % (step, " | ".join(new)))
                 return new
@@ -234,14 +259,21 @@ def spoken_item(text):
 def drive(s, topic):
     title = re.escape(topic["title"])
     # Title screen and main menu.
-    s.hear("title screen", r"^Brellinshore\b", r"^OK push button", seconds=40)
+    try:
+        s.hear("title screen", r"^Brellinshore\b", r"^OK push button", seconds=30)
+    except NotHeard:
+        if utterances(s.log)[s.heard:]:
+            raise
+        s.restart_program()
+        s.hear("title screen", r"^Brellinshore\b", r"^OK push button", seconds=30)
     s.press("main menu", "Return", r"^Main menu\b", r"^History push button")
 
     # A topic page, opened from the menu by keys alone (each place's column in turn).
-    tabs = PLACES.index(topic["place"]) * len(TOPICS) + TOPICS.index(topic["topic"])
-    for _ in range(tabs - 1):
-        s.tabs_to("menu", r".", most=1)
-    s.tabs_to("menu to " + topic["place"], r"^%s push button" % re.escape(topic["topic"]), most=1)
+    # The arrows move as the entries lie: across to the place's column, down to the topic.
+    for _ in range(PLACES.index(topic["place"])):
+        s.tabs_to("menu, right", r"^History push button", most=1, key="Right")
+    for row in range(1, TOPICS.index(topic["topic"]) + 1):
+        s.tabs_to("menu, down", r"^%s push button" % re.escape(TOPICS[row]), most=1, key="Down")
     s.press("topic page", "Return", r"^%s\b" % title, r"^Key Facts push button")
 
     # Key facts: two pages.
@@ -340,6 +372,13 @@ def main():
     os.makedirs(workdir, exist_ok=True)
     open(os.path.join(workdir, "started"), "w").close()
     session = Session(program, workdir)
+
+    def out_of_time(signum, frame):
+        raise NotHeard("the check did not finish within %d seconds" % TIME_LIMIT)
+
+    # Well inside the shell's own limit, so that everything started here is ended here.
+    signal.signal(signal.SIGALRM, out_of_time)
+    signal.alarm(TIME_LIMIT)
     try:
         topic = load_topic(program, "stlucia2")
         session.start()
@@ -348,6 +387,7 @@ def main():
         print("FAILED " + str(fault))
         return 1
     finally:
+        signal.alarm(0)
         session.stop()
     print("every step heard")
     return 0

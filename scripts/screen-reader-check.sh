@@ -16,7 +16,7 @@ work="$build/screen-reader"
 rm -rf "$work"
 mkdir -p "$work"
 
-for tool in orca dbus-run-session Xvfb openbox xdotool python3; do
+for tool in orca dbus-run-session Xvfb openbox xdotool xprop python3; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 0; }
 done
 [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: the accessibility bus (at-spi2-core) is not installed"; exit 0; }
