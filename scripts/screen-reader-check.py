@@ -277,7 +277,7 @@ def drive(s, topic):
     s.press("topic page", "Return", r"^%s\b" % title, r"^Key Facts push button")
 
     # Key facts: two pages.
-    s.press("key facts", "Return", r"^Key facts\b", r"^Print push button")
+    s.press("key facts", "Return", r"^Key facts\b", r"^Page 1 of 2\b", r"^Print push button")
     s.tabs_to("key facts", r"^Next Page push button")
     s.press("key facts, page 2", "Return", r"^Page 2 of 2\b")
     s.press("back to the topic page", "Escape", r"^%s\b" % title, r"^Key Facts push button")
@@ -351,6 +351,12 @@ def drive(s, topic):
             raise NotHeard("the title screen's Exit did not end the program")
         time.sleep(0.2)
     print("ok  the program ended")
+    form_names = re.compile(r"^(Titlefrm|Grey|intro0|multiple|Welldone|Wrong|wizard|worksheets|"
+                            r"teacher|guide|groupingord|[a-z]+\d+(lab|ord)?)\.?$")
+    internal = sorted({line for line in utterances(s.log) if form_names.match(line)})
+    if internal:
+        raise NotHeard("windows announced by their form names: " + ", ".join(internal))
+    print("ok  no window announced by its form name")
 
 
 def load_topic(program, form):

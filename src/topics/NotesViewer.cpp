@@ -57,8 +57,10 @@ int NotesViewer::pageCount() const
 void NotesViewer::Form_Load()
 {
     layoutform(*this);
-    if (isGuide())
+    if (isGuide()) {
+        setAccessibleDescription(Label1->text());
         return; // its opener starts it on page 1
+    }
     ProgramState& state = program().state;
     if (state.notepages == 1) {
         // A single page has no page label and no page buttons.
@@ -68,6 +70,8 @@ void NotesViewer::Form_Load()
     }
     state.notepage = 1;
     Label1->setText(pageLabel(state.notepage, state.notepages));
+    // The page and the count are read with the screen when there is more than one.
+    setAccessibleDescription(state.notepages == 1 ? QString() : Label1->text());
 }
 
 QString NotesViewer::accessibleTitle() const
@@ -148,6 +152,7 @@ void NotesViewer::updatePage()
     const QString file = isGuide() ? pageFileName(page) : pageFileName(program().state.notekey, page);
     loadDrawingPair(program(), *Image1, *Image2, file);
     Label1->setText(pageLabel(page, pageCount()));
+    setAccessibleDescription(Label1->text());
     announce(Label1->text());
 }
 
@@ -191,6 +196,7 @@ void openAcknowledgments(Program& program)
     Screens& screens = program.screens();
     auto& viewer = screens.get<NotesViewer>(screenName::notes);
     viewer.Label1->hide();
+    viewer.setAccessibleDescription(QString());
     viewer.Label3(2)->hide();
     viewer.Label3(3)->hide();
     viewer.Image1->setPicture(program.pictures().load(QStringLiteral("wmf\\acknowledgments.wmf")));

@@ -2,10 +2,10 @@
 
 #include "base/Names.h"
 #include "base/Twips.h"
+#include "topicdata/TopicLibrary.h"
 #include "ui/LabelButton.h"
 #include "ui/Program.h"
 #include "ui/Screens.h"
-#include "topicdata/TopicLibrary.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -281,10 +281,11 @@ private Q_SLOTS:
         row("title screen", showing("Titlefrm"), "Brellinshore");
         row("menu", showing("intro0"), "Main menu");
         row("topic page", showing("scilly1"), topic);
-        row("key facts", showing("teacher", "scilly1", "Key Facts"), "Key facts", "", "Next Page", "Page 2 of 2");
+        row("key facts", showing("teacher", "scilly1", "Key Facts"), "Key facts", "Page 1 of 2", "Next Page",
+            "Page 2 of 2");
         row("teacher's notes", showing("teacher", "scilly1", "Teacher's Notes"), "Teacher's notes");
         row("acknowledgments", showing("teacher", "intro0", "Acknowledgments"), "Acknowledgments");
-        row("guide", showing("guide", "intro0", "Teachers' Guide"), "Teachers' guide", "", "Next Page",
+        row("guide", showing("guide", "intro0", "Teachers' Guide"), "Teachers' guide", "Page 1 of 3", "Next Page",
             "Page 2 of 3");
         row("quiz", showing("multiple", "scilly1", "Multiple Choice"), "Quiz: Isles of Scilly - History",
             "Question 1. ", "Next Question >>", "Question 2. ");
