@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything and runs every check: the test suite, the
-# fuzz targets, a real window under Xvfb, the Debian package, and the suite again under ASan
+# fuzz targets, a real window under Xvfb, the program under Orca, the Debian package, and the suite again under ASan
 # and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -16,6 +16,9 @@ scripts/run-fuzzers.sh 60
 
 echo "== A real window under Xvfb"
 scripts/window-check.sh build
+
+echo "== The screen reader: what Orca says on every screen"
+scripts/screen-reader-check.sh build
 
 echo "== The Debian package: lintian, AppStream, the packaged program in a real window"
 scripts/package-check.sh

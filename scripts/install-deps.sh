@@ -14,6 +14,7 @@ test_packages=(
     clang libclang-rt-14-dev
     cups cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xdotool x11-utils imagemagick
+    orca at-spi2-core dbus-daemon openbox
     lintian appstream
     aspell aspell-cy python3
 )

@@ -199,8 +199,67 @@
 <context>
     <name>bs::NotesViewer</name>
     <message>
+        <source>Acknowledgments</source>
+        <translation>Cydnabyddiaethau</translation>
+    </message>
+    <message>
+        <source>Key facts</source>
+        <translation>Prif ffeithiau</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s notes</source>
+        <translation>Nodiadau i athrawon</translation>
+    </message>
+    <message>
         <source>Page 1 of 3</source>
         <translation>Tud. 1 o 3</translation>
+    </message>
+</context>
+<context>
+    <name>bs::Screen</name>
+    <message>
+        <source>Main menu</source>
+        <translation>Prif ddewislen</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Cwis</translation>
+    </message>
+    <message>
+        <source>Quiz: </source>
+        <translation>Cwis: </translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Canlyniadau</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Atebion anghywir</translation>
+    </message>
+    <message>
+        <source>Multiple choice wizard</source>
+        <translation>Dewin dewis lluosog</translation>
+    </message>
+    <message>
+        <source>Worksheet catalogue</source>
+        <translation>Catalog taflenni gwaith</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s notes</source>
+        <translation>Nodiadau i athrawon</translation>
+    </message>
+    <message>
+        <source>Teachers&apos; guide</source>
+        <translation>Canllaw i athrawon</translation>
+    </message>
+    <message>
+        <source> — labelling activity</source>
+        <translation> — gweithgaredd labelu</translation>
+    </message>
+    <message>
+        <source> — ordering activity</source>
+        <translation> — gweithgaredd trefnu</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,6 @@
 #include "ui/Program.h"
 #include "ui/Screens.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -267,7 +266,7 @@ void ActivityScreen::Label2_MouseUp(int Index)
 {
     const DragEngine::Drop drop = m_engine.drop(Index);
     placeItem(Index);
-    nameParts();
+    nameParts(Index);
     for (int thud = 0; thud < drop.snaps; ++thud)
         program().playCue(cue::thud);
     // Only Start Again hides the button again.
@@ -462,7 +461,7 @@ void ActivityScreen::pickUp(int i)
     static_cast<ActivityPart*>(Label2(i))->setLifted(true);
     for (QWidget* place : placesInOrder())
         place->setFocusPolicy(Qt::TabFocus);
-    nameParts();
+    nameParts(i);
 }
 
 void ActivityScreen::putDown(bool rename)
@@ -477,7 +476,7 @@ void ActivityScreen::putDown(bool rename)
     if (placeFocused)
         Label2(i)->setFocus(Qt::OtherFocusReason);
     if (rename)
-        nameParts();
+        nameParts(i);
 }
 
 void ActivityScreen::placeAt(QWidget* part)
@@ -507,7 +506,24 @@ QString ActivityScreen::boxPhrase(int j) const
     return QStringLiteral("box %1 of %2").arg(m_boxNumber[j]).arg(m_engine.count());
 }
 
-void ActivityScreen::nameParts()
+namespace {
+
+// An item's text with where it is, read as one phrase: a full stop that ends the text gives
+// way to the comma ("The winds spin, not placed"); a question or exclamation mark stays and
+// starts a new sentence.
+QString itemPhrase(const QString& text, const QString& where)
+{
+    QString stem = text.trimmed();
+    while (stem.endsWith(u'.') || stem.endsWith(u',') || stem.endsWith(u';') || stem.endsWith(u':'))
+        stem.chop(1);
+    if (stem.endsWith(u'?') || stem.endsWith(u'!'))
+        return stem + u' ' + where.left(1).toUpper() + where.mid(1);
+    return stem + QStringLiteral(", ") + where;
+}
+
+} // namespace
+
+void ActivityScreen::nameParts(int moved)
 {
     const int n = m_engine.count();
     for (int i = 0; i < n; ++i) {
@@ -519,13 +535,16 @@ void ActivityScreen::nameParts()
         }
         if (i == m_held)
             where = QStringLiteral("picked up");
-        // A changed name is announced: the screen reader speaks it for the focused item.
-        const QString name = Label2(i)->text() + QStringLiteral(", ") + where;
-        if (Label2(i)->accessibleName() != name) {
+        const QString name = itemPhrase(Label2(i)->text(), where);
+        if (Label2(i)->accessibleName() != name)
             Label2(i)->setAccessibleName(name);
-            QAccessibleEvent changed(Label2(i), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&changed);
-            Q_EMIT announced(name);
+        // The item just picked up or put somewhere is said at once, wherever the focus is.
+        if (i == moved) {
+            const QString heard = where.startsWith(QStringLiteral("in "))
+                                      ? itemPhrase(Label2(i)->text(), QStringLiteral("placed ") + where)
+                                      : name;
+            announce(heard);
+            Q_EMIT announced(heard);
         }
     }
 }

@@ -68,8 +68,7 @@ public:
     QWidget* Line1 = nullptr; // the timeline, on the screens that have one
 
 Q_SIGNALS:
-    // An item's new accessible name, sent to the screen reader as a name change: picked up,
-    // put down, placed.
+    // The name of an item just picked up or placed, as the screen reader is told it.
     void announced(const QString& text);
 
 protected:
@@ -88,7 +87,8 @@ private:
     void partPressed(QWidget* part);
     // The boxes then the slots, each in reading order: where the focus goes while holding.
     QList<QWidget*> placesInOrder() const;
-    void nameParts();
+    // Names every item by where it is; the item `moved` is also announced.
+    void nameParts(int moved = -1);
     QString boxPhrase(int j) const;
 
     const ActivityDefinition& m_definition;

@@ -153,6 +153,8 @@ void Worksheets::workpage()
     if (catpage == LastPage)
         Label3(1)->hide();
     Label4->setText(tr("Page") + numberText(catpage + 1));
+    if (isVisible())
+        announce(Label4->text());
     const int first = TitlesPerPage * catpage;
     int last = first + TitlesPerPage;
     if (titleCount() < last + 1) {

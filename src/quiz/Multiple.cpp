@@ -119,6 +119,11 @@ void Multiple::showquest()
         Label3(0)->hide();
     if (n == 10)
         Label3(1)->setCaption(tr("Check Score >>"));
+    // The question is read with the screen (its description) and as each new one shows.
+    const QString heard = Label4->text() + QStringLiteral(". ") + Label2->text();
+    setAccessibleDescription(heard);
+    if (isVisible())
+        announce(heard);
     // No answer may carry the focus mark: a fresh question shows nothing chosen.
     if (QWidget* focused = focusWidget(); focused && Option1.indexOf(qobject_cast<QRadioButton*>(focused)) > 0)
         focused->clearFocus();

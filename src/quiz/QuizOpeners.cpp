@@ -40,6 +40,11 @@ void openResults(Program& program, int score, int outof, const QuizOutcome* quiz
         }
         state.certtitle = quiz->certificateTitle;
         wrong.Label6->setText(quiz->worksheetTitle);
+        // The list is read with the screen.
+        QStringList heard{wrong.Label4->text()};
+        for (const QString& line : quiz->wrongLines)
+            heard << line.trimmed();
+        wrong.setAccessibleDescription(heard.join(u' '));
     }
     // Loading states the score; a quiz then shows what only its result has.
     auto& welldone = screens.get<Welldone>(screenName::results);

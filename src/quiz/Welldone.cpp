@@ -105,6 +105,8 @@ void Welldone::Form_Load()
         Label5->setText(checkHint);
         Label3(0)->setCaption(tr("Check Wrong Answers"));
     }
+    // The score is read with the screen.
+    setAccessibleDescription(Label1->text());
     Timer1.start();
 }
 

@@ -63,8 +63,10 @@ int NotesViewer::pageCount() const
 void NotesViewer::Form_Load()
 {
     layoutform(*this);
-    if (isGuide())
+    if (isGuide()) {
+        setAccessibleDescription(Label1->text());
         return; // its opener starts it on page 1
+    }
     ProgramState& state = program().state;
     if (state.notepages == 1) {
         // A single page has no page label and no page buttons.
@@ -74,6 +76,18 @@ void NotesViewer::Form_Load()
     }
     state.notepage = 1;
     Label1->setText(pageLabel(state.notepage, state.notepages));
+    // The page and the count are read with the screen when there is more than one.
+    setAccessibleDescription(state.notepages == 1 ? QString() : Label1->text());
+}
+
+QString NotesViewer::accessibleTitle() const
+{
+    // One viewer for three kinds of pages: the acknowledgments animate the logo.
+    if (isGuide())
+        return Screen::accessibleTitle();
+    if (Timer1 && Timer1->isActive())
+        return tr("Acknowledgments");
+    return program().state.notepages == 2 ? tr("Key facts") : tr("Teacher's notes");
 }
 
 void NotesViewer::unloading()
@@ -148,6 +162,8 @@ void NotesViewer::updatePage()
     const QString file = isGuide() ? pageFileName(page) : pageFileName(program().state.notekey, page);
     loadDrawingPair(program(), *Image1, *Image2, file);
     Label1->setText(pageLabel(page, pageCount()));
+    setAccessibleDescription(Label1->text());
+    announce(Label1->text());
 }
 
 void NotesViewer::showTopicPack(const QString& topicForm)
@@ -203,6 +219,7 @@ void openAcknowledgments(Program& program)
     Screens& screens = program.screens();
     auto& viewer = screens.get<NotesViewer>(screenName::notes);
     viewer.Label1->hide();
+    viewer.setAccessibleDescription(QString());
     viewer.Label3(2)->hide();
     viewer.Label3(3)->hide();
     viewer.Image1->setPicture(program.pictures().load(QStringLiteral("wmf\\acknowledgments.wmf")));

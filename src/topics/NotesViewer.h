@@ -23,6 +23,7 @@ public:
 
     void Form_Load() override;
     void unloading() override;
+    QString accessibleTitle() const override;
     void Label3_Click(int index);
     void Timer1_Timer();
 

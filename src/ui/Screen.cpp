@@ -2,13 +2,16 @@
 
 #include "base/Names.h"
 #include "base/Twips.h"
+#include "topicdata/TopicLibrary.h"
 #include "ui/LabelButton.h"
 #include "ui/Program.h"
 #include "ui/Screens.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QWindow>
 #include <algorithm>
 
@@ -19,8 +22,8 @@ Screen::Screen(Program& program, const QString& formName)
     , m_program(program)
     , m_formName(formName)
 {
+    installAccessibleRoles();
     setObjectName(formName);
-    setAccessibleName(formName);
     setAutoFillBackground(true);
     setMouseTracking(true);
 }
@@ -33,6 +36,89 @@ void Screen::showScreen()
     activateWindow();
     if (opening)
         focusFirstControl();
+}
+
+namespace {
+
+const QString announcementName = QStringLiteral("Announcement");
+
+QAccessibleInterface* accessibleRoleFactory(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    // A message for the screen reader: shown, it is spoken at once; inside a status bar the
+    // screen reader says only its text.
+    if (className == QLatin1String("QWidget") && object->objectName() == announcementName)
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    // A plain frame is only a box drawn round controls; read as a frame, a screen reader takes
+    // it for a window of its own and ignores the focus inside it.
+    if (className == QLatin1String("QFrame"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    return nullptr;
+}
+
+} // namespace
+
+void Screen::installAccessibleRoles()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleRoleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QString Screen::accessibleTitle() const
+{
+    const QString& form = m_formName;
+    if (form == screenName::title || form == screenName::backdrop)
+        return QStringLiteral("Brellinshore");
+    if (form == screenName::menu)
+        return tr("Main menu");
+    if (form == screenName::quiz) {
+        const QString& worksheet = m_program.state.worktitle;
+        return worksheet.isEmpty() ? tr("Quiz") : tr("Quiz: ") + worksheet;
+    }
+    if (form == screenName::results)
+        return tr("Results");
+    if (form == screenName::wrongAnswers)
+        return tr("Wrong answers");
+    if (form == screenName::wizard)
+        return tr("Multiple choice wizard");
+    if (form == screenName::catalogue)
+        return tr("Worksheet catalogue");
+    if (form == screenName::notes)
+        return tr("Teacher's notes");
+    if (form == screenName::guide)
+        return tr("Teachers' guide");
+    TopicLibrary& topics = m_program.topicLibrary();
+    if (const Topic* page = topics.topicNamed(form))
+        return page->title;
+    if (const Topic* topic = topics.topicOfActivity(form)) {
+        return topic->title + (form == topic->labelling ? tr(" \u2014 labelling activity")
+                                                        : tr(" \u2014 ordering activity"));
+    }
+    return caption();
+}
+
+void Screen::announce(const QString& text)
+{
+    if (!m_announcements) {
+        // Nothing to see: no size, beneath everything, never takes the focus.
+        m_announcements = new QStatusBar(this);
+        m_announcements->setObjectName(QStringLiteral("Announcements"));
+        m_announcements->setSizeGripEnabled(false);
+        m_announcements->setGeometry(0, 0, 0, 0);
+        m_announcement = new QWidget(m_announcements);
+        m_announcement->setObjectName(announcementName);
+        m_announcement->setGeometry(0, 0, 0, 0);
+        m_announcements->lower();
+        m_announcements->show();
+    }
+    m_announcement->hide();
+    m_announcement->setAccessibleName(text);
+    m_announcement->show();
 }
 
 namespace {
@@ -147,6 +233,7 @@ void Screen::keyPressEvent(QKeyEvent* event)
 
 void Screen::showEvent(QShowEvent* event)
 {
+    setAccessibleName(accessibleTitle());
     prepareControls();
     keepAboveBackdrop();
     QWidget::showEvent(event);

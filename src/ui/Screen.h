@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QStatusBar;
 
 namespace bs {
 
@@ -66,6 +67,15 @@ public:
     // Gives the focus to the first control in tab order that can take it.
     void focusFirstControl();
 
+    // What a screen reader calls the window: what the screen is to a pupil ("Main menu", the
+    // topic's title), never its form name. The visible caption stays as designed. Applied
+    // each time the screen is shown, so it follows the worksheet or page it shows.
+    virtual QString accessibleTitle() const;
+    // Has the screen reader say `text` at once: it becomes, for a moment, the name of the
+    // control with the focus (the toolkit has no announcement of its own; a screen reader
+    // speaks a change of the focused control's name). Nothing without a focused control.
+    void announce(const QString& text);
+
 protected:
     virtual void Form_MouseMove(Qt::MouseButtons /*buttons*/, QPointF /*twips*/) {}
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -82,6 +92,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    static void installAccessibleRoles();
     void applyPosition();
     // The control Tab (or Shift+Tab) goes to from `from` (nullptr: from the start).
     QWidget* nextControl(QWidget* from, bool next) const;
@@ -91,6 +102,8 @@ private:
     double m_leftTwips = 0;
     double m_topTwips = 0;
     QPointer<QWidget> m_opener;
+    QStatusBar* m_announcements = nullptr;
+    QWidget* m_announcement = nullptr;
 };
 
 } // namespace bs

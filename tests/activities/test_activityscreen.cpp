@@ -57,6 +57,20 @@ void drag(ActivityScreen& screen, int item, QPoint to, Qt::MouseButton button = 
     QTest::mouseRelease(window, button, {}, to);
 }
 
+// An item's name says where it is, reads its text without a doubled stop, and the screen
+// reader has just been told where it went.
+void checkHeard(ActivityScreen& screen, int i, const QString& where, const QString& heard)
+{
+    const QString text = screen.definition().items[i].text;
+    const QString stem = text.chopped(text.endsWith(u'.') ? 1 : 0);
+    const QString name = screen.Label2(i)->accessibleName();
+    QVERIFY2(name.startsWith(stem + where), qPrintable(name));
+    QVERIFY2(!name.contains(QStringLiteral(".,")), qPrintable(name));
+    auto* announcement = screen.findChild<QWidget*>(QStringLiteral("Announcement"));
+    QVERIFY(announcement && announcement->isVisible());
+    QVERIFY2(announcement->accessibleName().startsWith(stem + heard), qPrintable(announcement->accessibleName()));
+}
+
 } // namespace
 
 class TestActivityScreen : public QObject
@@ -123,15 +137,13 @@ private Q_SLOTS:
             } else {
                 use(screen.Label2(i), keys);
                 QCOMPARE(screen.heldItem(), i);
-                QCOMPARE(screen.Label2(i)->accessibleName(),
-                         definition.items[i].text + QStringLiteral(", picked up"));
+                checkHeard(screen, i, QStringLiteral(", picked up"), QStringLiteral(", picked up"));
                 use(screen.Label1(box), keys, Qt::Key_Return);
                 QVERIFY(!keys || QApplication::focusWidget() == screen.Label2(i));
             }
             QCOMPARE(screen.heldItem(), -1);
             QCOMPARE(screen.Label2(i)->geometry(), screen.Label1(box)->geometry());
-            QVERIFY(screen.Label2(i)->accessibleName().startsWith(definition.items[i].text +
-                                                                  QStringLiteral(", in ")));
+            checkHeard(screen, i, QStringLiteral(", in "), QStringLiteral(", placed in "));
             QCOMPARE(m_test->sound().played, QStringList(soundon ? i + 1 : 0, cue::thud));
         }
         QVERIFY(screen.Label3(2)->isVisible());

@@ -8,10 +8,12 @@
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -261,6 +263,69 @@ private Q_SLOTS:
         QCOMPARE(m_test->state().score, 10);
         QVERIFY(std::any_of(m_test->printer().ops.begin(), m_test->printer().ops.end(),
                             [](const PrintOp& op) { return op.text == "Robin Keys"; }));
+    }
+
+    // A screen reader calls every window by what it is to a pupil, never by its form name;
+    // reads with it what the screen says beyond its controls (the question, the score, the
+    // list); hears the changes a key makes at once; and reads no name with doubled stops.
+    void screenReaderNames_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("described"); // how its description starts
+        QTest::addColumn<QString>("then");      // a button to click; empty: none
+        QTest::addColumn<QString>("heard");     // how the announcement after it starts
+        const QString topic = "Isles of Scilly: History";
+        auto row = [](const char* tag, const Opener& open, const QString& name, const QString& described = {},
+                      const QString& then = {}, const QString& heard = {}) {
+            QTest::newRow(tag) << open << name << described << then << heard;
+        };
+        row("title screen", showing("Titlefrm"), "Brellinshore");
+        row("menu", showing("intro0"), "Main menu");
+        row("topic page", showing("scilly1"), topic);
+        row("key facts", showing("teacher", "scilly1", "Key Facts"), "Key facts", "Page 1 of 2", "Next Page",
+            "Page 2 of 2");
+        row("teacher's notes", showing("teacher", "scilly1", "Teacher's Notes"), "Teacher's notes");
+        row("acknowledgments", showing("teacher", "intro0", "Acknowledgments"), "Acknowledgments");
+        row("guide", showing("guide", "intro0", "Teachers' Guide"), "Teachers' guide", "Page 1 of 3", "Next Page",
+            "Page 2 of 3");
+        row("quiz", showing("multiple", "scilly1", "Multiple Choice"), "Quiz: Isles of Scilly - History",
+            "Question 1. ", "Next Question >>", "Question 2. ");
+        row("results", fullMarks, "Results", "Excellent work. You have scored 10 out of 10.");
+        row("wrong answers", showing("Wrong"), "Wrong answers");
+        row("wizard", showing("wizard"), "Multiple choice wizard");
+        row("catalogue", showing("worksheets"), "Worksheet catalogue");
+        row("labelling activity", showing("scilly1lab", "scilly1", "Labelling Activity"),
+            topic + " \u2014 labelling activity");
+        row("ordering activity", showing("scilly1ord", "scilly1", "Ordering Activity"),
+            topic + " \u2014 ordering activity");
+    }
+    void screenReaderNames()
+    {
+        QFETCH(Opener, open);
+        QFETCH(QString, name);
+        QFETCH(QString, described);
+        QFETCH(QString, then);
+        QFETCH(QString, heard);
+        Screen& screen = open(*m_test);
+        QTRY_VERIFY(screen.isActiveWindow());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&screen);
+        QCOMPARE(window->text(QAccessible::Name), name);
+        QVERIFY2(described.isEmpty() || window->text(QAccessible::Description).startsWith(described),
+                 qPrintable(window->text(QAccessible::Description)));
+        const QRegularExpression doubled("[.!?;:,]\\s*[.,]");
+        for (QWidget* control : screen.findChildren<QWidget*>()) {
+            const QString read = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            QVERIFY2(!read.contains(doubled), qPrintable(read));
+        }
+        if (then.isEmpty())
+            return;
+        tabTo(button(screen, then));
+        press(Qt::Key_Return);
+        auto* announcement = screen.findChild<QWidget*>("Announcement");
+        QVERIFY(announcement && announcement->isVisible());
+        QVERIFY2(announcement->accessibleName().startsWith(heard), qPrintable(announcement->accessibleName()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(announcement)->role(), QAccessible::Notification);
     }
 
 private:
