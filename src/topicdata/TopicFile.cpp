@@ -8,6 +8,8 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 #include <QSet>
+
+#include <algorithm>
 #include <cmath>
 
 namespace bs {
@@ -399,11 +401,8 @@ ActivityDefinition readActivity(const Reader& in, const QJsonValue& value, const
     return activity;
 }
 
-} // namespace
-
-Topic readTopicFile(const QByteArray& bytes, const QString& fileName)
+QJsonObject fileObject(const Reader& in, const QByteArray& bytes)
 {
-    const Reader in(fileName);
     if (bytes.size() > MaxTopicFileBytes)
         in.fail(QString(), QStringLiteral("is larger than a topic file can be"));
     QJsonParseError error;
@@ -412,7 +411,115 @@ Topic readTopicFile(const QByteArray& bytes, const QString& fileName)
         in.fail(QString(), QStringLiteral("is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
     if (!document.isObject())
         in.fail(QString(), QStringLiteral("must hold one object"));
-    const QJsonObject object = document.object();
+    return document.object();
+}
+
+// One activity of a variant laid over its English: the item font, the items' texts and box
+// names by position, the labels' captions and fonts by name.
+void applyActivityVariant(const Reader& in, const QJsonObject& object, const QString& path, ActivityDefinition& activity)
+{
+    auto at = [&](const QString& key) { return Reader::join(path, key); };
+    in.onlyKnownKeys(object, path,
+                     {QStringLiteral("form"), QStringLiteral("itemFont"), QStringLiteral("items"), QStringLiteral("labels")});
+    const QJsonValue font = in.field(object, path, QStringLiteral("itemFont"), false);
+    if (!font.isUndefined())
+        activity.itemFont = in.font(font, at(QStringLiteral("itemFont")));
+    const QJsonValue items = in.field(object, path, QStringLiteral("items"), false);
+    if (!items.isUndefined()) {
+        const int count = int(activity.items.size());
+        const QJsonArray list = in.array(items, at(QStringLiteral("items")), count, count);
+        for (int i = 0; i < count; ++i) {
+            const QString itemPath = at(QStringLiteral("items[%1]").arg(i));
+            const QJsonObject item = in.object(list[i], itemPath);
+            in.onlyKnownKeys(item, itemPath, {QStringLiteral("text"), QStringLiteral("box")});
+            const QJsonValue text = in.field(item, itemPath, QStringLiteral("text"), false);
+            if (!text.isUndefined())
+                activity.items[i].text = in.text(text, Reader::join(itemPath, QStringLiteral("text")), 100);
+            const QJsonValue boxName = in.field(item, itemPath, QStringLiteral("box"), false);
+            if (!boxName.isUndefined())
+                activity.items[i].boxName = in.text(boxName, Reader::join(itemPath, QStringLiteral("box")), 300);
+        }
+    }
+    const QJsonValue labels = in.field(object, path, QStringLiteral("labels"), false);
+    if (labels.isUndefined())
+        return;
+    const QJsonArray list = in.array(labels, at(QStringLiteral("labels")), 0, int(activity.labels.size()));
+    QSet<QString> names;
+    for (int i = 0; i < list.size(); ++i) {
+        const QString labelPath = at(QStringLiteral("labels[%1]").arg(i));
+        const QJsonObject label = in.object(list[i], labelPath);
+        in.onlyKnownKeys(label, labelPath, {QStringLiteral("name"), QStringLiteral("caption"), QStringLiteral("font")});
+        const QString namePath = Reader::join(labelPath, QStringLiteral("name"));
+        const QString name = in.text(in.field(label, labelPath, QStringLiteral("name")), namePath, 20);
+        const auto english = std::find_if(activity.labels.begin(), activity.labels.end(),
+                                          [&](const LabelSpec& spec) { return spec.name == name; });
+        if (english == activity.labels.end())
+            in.fail(namePath, QStringLiteral("%1 is not a label of the English activity").arg(name));
+        if (names.contains(name))
+            in.fail(namePath, QStringLiteral("repeats %1").arg(name));
+        names.insert(name);
+        const QJsonValue caption = in.field(label, labelPath, QStringLiteral("caption"), false);
+        if (!caption.isUndefined())
+            english->caption = in.text(caption, Reader::join(labelPath, QStringLiteral("caption")), 300, true);
+        const QJsonValue labelFont = in.field(label, labelPath, QStringLiteral("font"), false);
+        if (!labelFont.isUndefined())
+            english->font = in.font(labelFont, Reader::join(labelPath, QStringLiteral("font")));
+    }
+}
+
+} // namespace
+
+Topic readTopicVariant(const QByteArray& bytes, const QString& fileName, const std::vector<Topic>& english)
+{
+    const Reader in(fileName);
+    const QJsonObject object = fileObject(in, bytes);
+    in.onlyKnownKeys(object, QString(),
+                     {QStringLiteral("form"), QStringLiteral("title"), QStringLiteral("titleBox"),
+                      QStringLiteral("titleAlign"), QStringLiteral("worksheet"), QStringLiteral("keyFacts"),
+                      QStringLiteral("notes"), QStringLiteral("activities")});
+    auto get = [&](const QString& key) { return in.field(object, QString(), key, false); };
+    const QString form = in.formName(in.field(object, QString(), QStringLiteral("form")), QStringLiteral("form"));
+    const auto base = std::find_if(english.begin(), english.end(), [&](const Topic& t) { return t.formName == form; });
+    if (base == english.end())
+        in.fail(QStringLiteral("form"), QStringLiteral("%1 is not a topic file").arg(form));
+    Topic topic = *base;
+    if (const QJsonValue v = get(QStringLiteral("title")); !v.isUndefined())
+        topic.title = in.text(v, QStringLiteral("title"), 60);
+    if (const QJsonValue v = get(QStringLiteral("titleBox")); !v.isUndefined())
+        topic.titleTwips = in.box(v, QStringLiteral("titleBox"));
+    if (const QJsonValue v = get(QStringLiteral("titleAlign")); !v.isUndefined())
+        topic.titleAlignment = in.alignment(v, QStringLiteral("titleAlign"));
+    if (const QJsonValue v = get(QStringLiteral("worksheet")); !v.isUndefined())
+        topic.worksheet = in.contentPath(v, QStringLiteral("worksheet"), QStringLiteral("multiple"), QStringLiteral(".txt"));
+    if (const QJsonValue v = get(QStringLiteral("keyFacts")); !v.isUndefined())
+        topic.keyFactsKey = in.fileStem(v, QStringLiteral("keyFacts"));
+    if (const QJsonValue v = get(QStringLiteral("notes")); !v.isUndefined())
+        topic.notesKey = in.fileStem(v, QStringLiteral("notes"));
+    if (const QJsonValue v = get(QStringLiteral("activities")); !v.isUndefined()) {
+        const QJsonArray list = in.array(v, QStringLiteral("activities"), 0, int(topic.activities.size()));
+        QSet<QString> given;
+        for (int i = 0; i < list.size(); ++i) {
+            const QString path = QStringLiteral("activities[%1]").arg(i);
+            const QJsonObject activity = in.object(list[i], path);
+            const QString formPath = Reader::join(path, QStringLiteral("form"));
+            const QString name = in.text(in.field(activity, path, QStringLiteral("form")), formPath, 32);
+            const auto match = std::find_if(topic.activities.begin(), topic.activities.end(),
+                                            [&](const ActivityDefinition& a) { return a.formName == name; });
+            if (match == topic.activities.end())
+                in.fail(formPath, QStringLiteral("%1 is not an activity of %2").arg(name, base->fileName));
+            if (given.contains(name))
+                in.fail(formPath, QStringLiteral("repeats %1").arg(name));
+            given.insert(name);
+            applyActivityVariant(in, activity, path, *match);
+        }
+    }
+    return topic;
+}
+
+Topic readTopicFile(const QByteArray& bytes, const QString& fileName)
+{
+    const Reader in(fileName);
+    const QJsonObject object = fileObject(in, bytes);
     in.onlyKnownKeys(object, QString(),
                      {QStringLiteral("form"), QStringLiteral("place"), QStringLiteral("topic"), QStringLiteral("title"),
                       QStringLiteral("titleBox"), QStringLiteral("titleAlign"), QStringLiteral("panorama"),

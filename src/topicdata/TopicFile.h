@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <stdexcept>
+#include <vector>
 
 namespace bs {
 
@@ -26,5 +27,10 @@ constexpr qint64 MaxTopicFileBytes = 1 << 20;
 // Reads one topic file, checking every field for type and range; throws TopicFileError on the
 // first fault, so a topic is either whole or refused.
 Topic readTopicFile(const QByteArray& bytes, const QString& fileName);
+
+// Reads a topic in another language (topics/<code>/<form>.json): every field but `form` is
+// optional, and each one given replaces the English topic's; activities are matched by form,
+// their items by position and labels by name. Throws TopicFileError as readTopicFile does.
+Topic readTopicVariant(const QByteArray& bytes, const QString& fileName, const std::vector<Topic>& english);
 
 } // namespace bs

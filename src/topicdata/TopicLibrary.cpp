@@ -11,6 +11,44 @@ namespace bs {
 
 TopicLibrary::TopicLibrary(QString folder) : m_folder(std::move(folder)) {}
 
+void TopicLibrary::setLanguage(const QString& code)
+{
+    m_language = code == QLatin1String("en") ? QString() : code;
+}
+
+const std::vector<Topic>& TopicLibrary::variants(const QString& code)
+{
+    load();
+    if (const auto found = m_variants.find(code); found != m_variants.end())
+        return found->second;
+    std::vector<Topic>& topics = m_variants[code];
+    topics = m_topics;
+    const QDir folder(m_folder);
+    const QDir languageFolder(folder.filePath(code));
+    const QStringList files = languageFolder.entryList({QStringLiteral("*.json")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QString& name : files) {
+        const QString shown = code + u'/' + name;
+        try {
+            QFile file(languageFolder.filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                throw TopicFileError(shown, QString(), QStringLiteral("cannot be read"));
+            if (file.size() > MaxTopicFileBytes)
+                throw TopicFileError(shown, QString(), QStringLiteral("is larger than a topic file can be"));
+            Topic variant = readTopicVariant(file.readAll(), shown, m_topics);
+            if (variant.formName + QStringLiteral(".json") != name)
+                throw TopicFileError(shown, QStringLiteral("form"), QStringLiteral("must match the file's name"));
+            for (Topic& topic : topics) {
+                if (topic.formName == variant.formName)
+                    topic = std::move(variant);
+            }
+        } catch (const TopicFileError& error) {
+            m_problems << error.message();
+            qWarning("Topic file refused: %s", qUtf8Printable(QDir::toNativeSeparators(folder.filePath(error.message()))));
+        }
+    }
+    return topics;
+}
+
 void TopicLibrary::load()
 {
     if (m_loaded)
@@ -56,7 +94,7 @@ void TopicLibrary::load()
 const std::vector<Topic>& TopicLibrary::topics()
 {
     load();
-    return m_topics;
+    return m_language.isEmpty() ? m_topics : variants(m_language);
 }
 
 const QStringList& TopicLibrary::problems()

@@ -5,6 +5,7 @@
 #include "platform/LazySoundPlayer.h"
 #include "platform/QtPrinter.h"
 #include "platform/RandomSource.h"
+#include "ui/Language.h"
 #include "ui/Screens.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,8 @@ TopicLibrary& Program::topicLibrary()
 {
     if (!m_topicLibrary)
         m_topicLibrary = std::make_unique<TopicLibrary>(m_content.resolve(QStringLiteral("topics")));
+    // The topics of the language chosen now; a switch rebuilds the screens that showed the other.
+    m_topicLibrary->setLanguage(languageCode(currentLanguage()));
     return *m_topicLibrary;
 }
 

@@ -278,12 +278,15 @@ private Q_SLOTS:
         QCOMPARE(cutOff(quiz).join(u'\n'), QString());
     }
 
-    // The screens not driven above, shown in Welsh: every caption whole.
+    // The screens not driven above, shown in Welsh (Llandudno's topics in their own Welsh):
+    // every caption whole.
     void otherScreensFit_data()
     {
         QTest::addColumn<QString>("form");
-        for (const char* form : {"Titlefrm", "scilly1", "llandudno1", "scilly1lab", "scilly1ord", "guide", "teacher",
-                                 "Wrong"})
+        for (const char* form : {"Titlefrm", "scilly1", "scilly1lab", "scilly1ord", "guide", "teacher", "Wrong",
+                                 "llandudno1", "llandudno2", "llandudno3", "llandudno4", "llandudno5",
+                                 "llandudno1lab", "llandudno1ord", "llandudno2lab", "llandudno2ord", "llandudno3lab",
+                                 "llandudno3ord", "llandudno4lab", "llandudno4ord", "llandudno5lab", "llandudno5ord"})
             QTest::newRow(form) << QString::fromLatin1(form);
     }
     void otherScreensFit()

@@ -30,6 +30,37 @@ TopicLibrary& shippedTopics()
     return library;
 }
 
+// The topics in Welsh: the English ones where no Welsh is written.
+TopicLibrary& welshTopics()
+{
+    static TopicLibrary library = [] {
+        TopicLibrary welsh(ContentRoot + QStringLiteral("/topics"));
+        welsh.setLanguage(QStringLiteral("cy"));
+        return welsh;
+    }();
+    return library;
+}
+
+// Every topic page as shipped: the English, then each Welsh variant.
+std::vector<Topic> everyTopic()
+{
+    std::vector<Topic> topics = shippedTopics().topics();
+    for (const Topic& welsh : welshTopics().topics()) {
+        if (welsh.keyFactsKey.startsWith(QStringLiteral("cy ")))
+            topics.push_back(welsh);
+    }
+    return topics;
+}
+
+// The text of a key facts page beside its generator: "key x1" in texts/pages, "cy key x1" in
+// texts/cy/pages.
+QString pageSource(const QString& key)
+{
+    const QString folder = QStringLiteral(BS_SOURCE_DIR "/tools/content/texts/");
+    return key.startsWith(QStringLiteral("cy ")) ? folder + QStringLiteral("cy/pages/") + key.mid(3)
+                                                 : folder + QStringLiteral("pages/") + key;
+}
+
 // The words of a text, lower case, a number's digits without their thousands commas.
 QStringList wordsOf(QString text)
 {
@@ -42,12 +73,11 @@ QStringList wordsOf(QString text)
 QSet<QString> keyFactsWords(const QString& worksheetPath)
 {
     QSet<QString> words;
-    for (const Topic& topic : shippedTopics().topics()) {
+    for (const Topic& topic : everyTopic()) {
         if (topic.worksheet != worksheetPath)
             continue;
         for (const char* page : {"a", "b"}) {
-            QFile file(QStringLiteral(BS_SOURCE_DIR "/tools/content/texts/pages/") + topic.keyFactsKey + QLatin1String(page) +
-                       QStringLiteral(".txt"));
+            QFile file(pageSource(topic.keyFactsKey) + QLatin1String(page) + QStringLiteral(".txt"));
             if (file.open(QIODevice::ReadOnly))
                 for (const QString& word : wordsOf(QString::fromUtf8(file.readAll())))
                     words.insert(word);
@@ -126,10 +156,11 @@ QString inspectMetafile(const QByteArray& bytes, QSize* twips, int* texts)
     if (le(bytes, header) != 1 || le(bytes, header + 2) != 9 ||
         qsizetype(le<quint32>(bytes, header + 6)) * 2 != bytes.size() - header)
         return QStringLiteral("metafile header");
-    // Records that the drawings use: mapping, objects, state, shapes and text.
+    // Records that the drawings use: mapping, objects, state, shapes and text (with MoveTo
+    // before a line drawn in pieces for its Welsh letters).
     const std::set<quint16> known = {0x0103, 0x020B, 0x020C, 0x0102, 0x012E, 0x0106, 0x0209,
                                      0x02FA, 0x02FB, 0x02FC, 0x012D, 0x01F0, 0x041B, 0x061C,
-                                     0x0418, 0x0324, 0x0325, 0x0A32, 0x0000};
+                                     0x0418, 0x0324, 0x0325, 0x0A32, 0x0214, 0x0000};
     std::vector<bool> inUse(le(bytes, header + 10), false);
     for (qsizetype at = header + 18; at + 6 <= bytes.size();) {
         const qsizetype size = qsizetype(le<quint32>(bytes, at)) * 2;
@@ -289,7 +320,7 @@ private Q_SLOTS:
         // On paper a page is printed 1000 twips in from the corner of the printable area.
         const QSize screen(10560, 7920), paper(9500, 14000);
         QStringList pages = {QStringLiteral("guide1"), QStringLiteral("guide2"), QStringLiteral("guide3")};
-        for (const Topic& topic : shippedTopics().topics())
+        for (const Topic& topic : everyTopic())
             pages << topic.keyFactsKey + u'a' << topic.keyFactsKey + u'b' << topic.notesKey;
         for (const QString& page : std::as_const(pages)) {
             QTest::addRow("wmf %s", qPrintable(page)) << QStringLiteral("wmf\\%1.wmf").arg(page) << screen;
@@ -343,6 +374,12 @@ private Q_SLOTS:
         for (const Topic& topic : shippedTopics().topics())
             QTest::newRow(qPrintable(topic.formName))
                 << topic.worksheet << topic.place + QStringLiteral(" - ") + topic.topic;
+        // A Welsh worksheet is titled with the Welsh topic, the page's title after the place.
+        for (const Topic& topic : everyTopic()) {
+            if (topic.keyFactsKey.startsWith(QStringLiteral("cy ")))
+                QTest::addRow("cy %s", qPrintable(topic.formName))
+                    << topic.worksheet << topic.place + QStringLiteral(" - ") + topic.title.section(QStringLiteral(": "), 1);
+        }
     }
     void worksheets()
     {
@@ -351,10 +388,16 @@ private Q_SLOTS:
         const QByteArray bytes = readAll(path);
         QVERIFY2(bytes.endsWith("\r\n") && bytes.count('\n') == bytes.count("\r\n"),
                  "every line ends with CR LF");
-        QVERIFY2(std::none_of(bytes.begin(), bytes.end(),
+        // UTF-8 after a byte-order mark only when a text needs a Welsh letter Windows-1252 lacks.
+        const bool utf8 = bytes.startsWith("\xEF\xBB\xBF");
+        QVERIFY2(utf8 || std::none_of(bytes.begin(), bytes.end(),
                               [](char c) { return QByteArray("\x81\x8D\x8F\x90\x9D").contains(c); }),
                  "a byte that Windows-1252 does not define");
-        QStringList lines = QString(QStringDecoder("windows-1252")(bytes)).split(QStringLiteral("\r\n"));
+        QStringList lines = QString(utf8 ? QStringDecoder(QStringDecoder::Utf8)(bytes.mid(3))
+                                         : QStringDecoder("windows-1252")(bytes))
+                                .split(QStringLiteral("\r\n"));
+        if (utf8)
+            QVERIFY(QString(lines.join(QString())).contains(QRegularExpression(QStringLiteral("[\u0174-\u0177\u1E80-\u1E85\u1EF2\u1EF3]"))));
         lines.removeLast();
         QCOMPARE(lines.size(), 72);
         QCOMPARE(lines[0], title);
@@ -438,6 +481,7 @@ private Q_SLOTS:
     void topicsCatalogueAndSize()
     {
         QVERIFY2(shippedTopics().problems().isEmpty(), qPrintable(shippedTopics().problems().join(u'\n')));
+        QVERIFY2(welshTopics().problems().isEmpty(), qPrintable(welshTopics().problems().join(u'\n')));
         QCOMPARE(qsizetype(shippedTopics().topics().size()),
                  QDir(ContentRoot + QStringLiteral("/topics")).entryList({QStringLiteral("*.json")}).size());
         for (const QString& place : menuPlaces())

@@ -8,9 +8,11 @@
 #include "graphics/Fonts.h"
 #include "platform/fakes/FakeServices.h"
 #include "topics/TopicPage.h"
+#include "ui/Language.h"
 #include "ui/Program.h"
 #include "ui/Screens.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 
@@ -54,8 +56,14 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    void cleanup() { setLanguage(Language::English); }
+
+    // The English pages, and the pages written in Welsh.
+    void pageTitlesFit_data() { languages(); }
     void pageTitlesFit()
     {
+        QFETCH(int, language);
+        setLanguage(Language(language));
         for (const Topic& topic : m_program->topicLibrary().topics()) {
             auto& page = m_program->screens().get<TopicPage>(topic.formName);
             checkFits(page.Label1, 27.75, topic.formName);
@@ -67,14 +75,24 @@ private Q_SLOTS:
     void activity_data()
     {
         QTest::addColumn<QString>("form");
-        for (const Topic& topic : m_program->topicLibrary().topics()) {
-            for (const ActivityDefinition& activity : topic.activities)
-                QTest::newRow(qPrintable(activity.formName)) << activity.formName;
+        QTest::addColumn<int>("language");
+        for (const Language language : {Language::English, Language::Welsh}) {
+            setLanguage(language);
+            for (const Topic& topic : m_program->topicLibrary().topics()) {
+                if (language == Language::Welsh && !hasVariant(topic))
+                    continue;
+                for (const ActivityDefinition& activity : topic.activities)
+                    QTest::addRow("%s %s", qPrintable(languageCode(language)), qPrintable(activity.formName))
+                        << activity.formName << int(language);
+            }
         }
+        setLanguage(Language::English);
     }
     void activity()
     {
         QFETCH(QString, form);
+        QFETCH(int, language);
+        setLanguage(Language(language));
         const ActivityDefinition& definition = *m_program->topicLibrary().activityNamed(form);
         const Topic& topic = *m_program->topicLibrary().topicOfActivity(form);
         auto& screen = m_program->screens().get<ActivityScreen>(form);
@@ -113,6 +131,17 @@ private Q_SLOTS:
     }
 
 private:
+    static bool hasVariant(const Topic& topic)
+    {
+        return QFile::exists(QStringLiteral(BS_CONTENT_DIR "/topics/cy/") + topic.formName + QStringLiteral(".json"));
+    }
+    static void languages()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("en") << int(Language::English);
+        QTest::newRow("cy") << int(Language::Welsh);
+    }
+
     std::unique_ptr<Program> m_program;
 };
 

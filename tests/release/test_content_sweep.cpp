@@ -22,6 +22,7 @@
 #include "topics/NotesViewer.h"
 #include "topics/TopicPage.h"
 #include "ui/LabelButton.h"
+#include "ui/Language.h"
 #include "ui/Screens.h"
 
 #include <QCheckBox>
@@ -57,6 +58,27 @@ TopicLibrary& shippedTopics()
     return library;
 }
 
+// The topics written in Welsh, toured with the program in Welsh; their parts are named
+// "cy llandudno1 page" and so on.
+const QString welshFolder = QStringLiteral("topics/cy/");
+bool hasWelsh(const Topic& topic)
+{
+    return QFile::exists(QStringLiteral(BS_CONTENT_DIR "/") + welshFolder + topic.formName + QStringLiteral(".json"));
+}
+std::vector<Topic> welshTopics()
+{
+    static TopicLibrary library = [] {
+        TopicLibrary welsh(QStringLiteral(BS_CONTENT_DIR "/topics"));
+        welsh.setLanguage(QStringLiteral("cy"));
+        return welsh;
+    }();
+    std::vector<Topic> topics;
+    for (const Topic& topic : library.topics())
+        if (hasWelsh(topic))
+            topics.push_back(topic);
+    return topics;
+}
+
 const QRegularExpression pictureFile(QStringLiteral("\\.(jpg|gif|bmp|wmf)$"),
                                      QRegularExpression::CaseInsensitiveOption);
 
@@ -76,6 +98,8 @@ QSet<QString> filesOf(const Topic& topic, int parts)
             files.insert(QDir(content.root()).relativeFilePath(content.resolve(path)));
     };
     add(Page, QStringLiteral("topics/") + topic.formName + QStringLiteral(".json"));
+    if (topic.keyFactsKey.startsWith(QStringLiteral("cy ")))
+        add(Page, welshFolder + topic.formName + QStringLiteral(".json"));
     add(Page, topic.panorama);
     add(Quiz, topic.quizPicture);
     add(Quiz, topic.worksheet);
@@ -97,6 +121,10 @@ QStringList partsUsing(const QString& file)
         for (const auto& [part, name] : topicParts)
             if (filesOf(topic, part).contains(file))
                 parts << topic.formName + QLatin1String(name);
+    for (const Topic& topic : welshTopics())
+        for (const auto& [part, name] : topicParts)
+            if (filesOf(topic, part).contains(file))
+                parts << QStringLiteral("cy ") + topic.formName + QLatin1String(name);
     for (const auto& [pattern, part] : {std::pair{"^wmf2?/guide", "guide"},
                                         {"^(wmf2?/acknowledgments|logo/)", "acknowledgments"},
                                         {"^(multiple/track|Images/brellinshoresm)", "start"},
@@ -261,7 +289,8 @@ void takeQuiz(Tour& tour, const Topic& topic, bool rightly)
     tour.messages().clear();
     STEP(click(tour.get<TopicPage>(topic.formName).Label3(0)));
     if (tour.damageOf(topic.worksheet) != Intact) {
-        QCOMPARE(tour.messages(), QStringList{QStringLiteral("This worksheet seems to be corrupted.")});
+        QCOMPARE(tour.messages(), QStringList{QCoreApplication::translate(
+                                      "bs::TopicPage", TopicPage::CorruptWorksheetMessage.toUtf8().constData())});
         QVERIFY(!tour.loaded(screenName::quiz) && tour.state().worktitle.isEmpty());
         return;
     }
@@ -269,14 +298,14 @@ void takeQuiz(Tour& tour, const Topic& topic, bool rightly)
     QVERIFY(tour.shown(screenName::quiz) && !quiz.Label2->text().isEmpty());
     STEP(tour.checkPicture(quiz.Picture1->picture(), topic.quizPicture));
     STEP(click(quiz.Label3(3))); // Print Worksheet
-    QCOMPARE(tour.messages().value(0), QStringLiteral("Your worksheet is now printing."));
+    QCOMPARE(tour.messages().value(0), QCoreApplication::translate("bs::Multiple", "Your worksheet is now printing."));
     for (int n = 1; n <= 10; ++n) {
         if (rightly)
             STEP(click(quiz.Option1(tour.state().correct[n].toInt())));
         STEP(click(quiz.Label3(1)));
     }
     QCOMPARE(tour.state().score, rightly ? 10 : 0);
-    STEP(runResults(tour, QStringLiteral("Your certificate is now printing.")));
+    STEP(runResults(tour, QCoreApplication::translate("bs::Welldone", "Your certificate is now printing.")));
 }
 
 // Places every item in its box, checks the score and closes the results.
@@ -305,15 +334,22 @@ void doActivity(Tour& tour, const QString& formName)
 
 // A topic's page and its Key Facts and Teacher's Notes, its quiz rightly and wrongly or its
 // activities; a damaged topic file keeps the page shut with a message, and the menu carries on.
-void topicTour(Tour& tour, const Topic& topic, int parts)
+void topicTour(Tour& tour, const Topic& given, int parts)
 {
-    STEP(click(openMenu(tour).Label2(Intro0::topicEntry(topic.place, topic.topic))));
-    if (tour.damageOf(QStringLiteral("topics/") + topic.formName + QStringLiteral(".json")) != Intact) {
-        QCOMPARE(tour.messages().value(0),
-                 Intro0::topicNotOpenedMessage(topic.place + QStringLiteral(": ") + topic.topic));
-        QVERIFY(!tour.loaded(topic.formName) && tour.shown(screenName::menu));
+    STEP(click(openMenu(tour).Label2(Intro0::topicEntry(given.place, given.topic))));
+    if (tour.damageOf(QStringLiteral("topics/") + given.formName + QStringLiteral(".json")) != Intact) {
+        if (currentLanguage() == Language::English) // in Welsh, the place and topic are named in Welsh
+            QCOMPARE(tour.messages().value(0),
+                     Intro0::topicNotOpenedMessage(given.place + QStringLiteral(": ") + given.topic));
+        QCOMPARE(tour.messages().size(), 1);
+        QVERIFY(!tour.loaded(given.formName) && tour.shown(screenName::menu));
         return;
     }
+    // A Welsh page whose variant is missing or refused is the English page.
+    const Topic& topic = currentLanguage() == Language::Welsh
+                                 && tour.damageOf(welshFolder + given.formName + QStringLiteral(".json")) != Intact
+                             ? *shippedTopics().topicNamed(given.formName)
+                             : given;
     auto& page = tour.get<TopicPage>(topic.formName);
     QVERIFY(tour.shown(topic.formName));
     QCOMPARE(page.Label1->text(), topic.title);
@@ -427,6 +463,13 @@ Parts tourParts()
             parts[topic.formName + QLatin1String(name)] = [&topic, part](Tour& tour) {
                 topicTour(tour, topic, part);
             };
+    for (const Topic& topic : welshTopics())
+        for (const auto& [part, name] : topicParts)
+            parts[QStringLiteral("cy ") + topic.formName + QLatin1String(name)] = [topic, part](Tour& tour) {
+                setLanguage(Language::Welsh);
+                topicTour(tour, topic, part);
+                setLanguage(Language::English);
+            };
     return parts;
 }
 
@@ -498,7 +541,12 @@ private Q_SLOTS:
         QSet<QString> skipped;
 #ifdef BS_SWEEP_ONE_TOPIC_A_PLACE
         QSet<QString> places, sampled;
-        for (const Topic& topic : shippedTopics().topics()) {
+        std::vector<Topic> topics = shippedTopics().topics();
+        for (Topic topic : welshTopics()) {
+            topic.place.prepend(QStringLiteral("cy "));
+            topics.push_back(topic);
+        }
+        for (const Topic& topic : topics) {
             (places.contains(topic.place) ? skipped : sampled)
                 .unite(filesOf(topic, Page | Notes | Quiz | Activities));
             places.insert(topic.place);

@@ -22,10 +22,13 @@ namespace bs {
 TestProgram::TestProgram(const QStringList& contentFiles)
     : m_root(m_dir.path())
 {
-    // The topic files describe screens, as code would: every test has them.
+    // The topic files and their Welsh describe screens, as code would: every test has them.
     const QStringList topicFiles = QDir(QStringLiteral(BS_CONTENT_DIR "/topics")).entryList({QStringLiteral("*.json")}, QDir::Files);
     for (const QString& file : topicFiles)
         copyContent(QStringLiteral("topics/") + file);
+    const QString welsh = QStringLiteral("topics/cy/");
+    for (const QString& file : QDir(QStringLiteral(BS_CONTENT_DIR "/") + welsh).entryList({QStringLiteral("*.json")}, QDir::Files))
+        copyContent(welsh + file);
     for (const QString& file : contentFiles)
         copyContent(file);
     start();

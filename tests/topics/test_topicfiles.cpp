@@ -3,6 +3,7 @@
 #include "topicdata/TopicFile.h"
 #include "topicdata/TopicLibrary.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +22,16 @@ QByteArray shipped()
 void refusal(const char* name, const QByteArray& from, const QByteArray& to, const QString& field)
 {
     QTest::newRow(name) << shipped().replace(from, to) << field;
+}
+
+// A Welsh variant of scilly1 giving every field a variant may give.
+QByteArray variant()
+{
+    return R"({"form": "scilly1", "title": "Ynysoedd Syllan: Hanes", "titleBox": [240, 0, 7000, 900],
+"titleAlign": "centre", "worksheet": "multiple/Ynysoedd Syllan - Hanes.txt", "keyFacts": "cy key scilly1",
+"notes": "cy scilly1", "activities": [{"form": "scilly1ord", "itemFont": {"family": "Tahoma", "points": 10, "bold": true},
+"items": [{"text": "un"}, {"text": "dau", "box": "ail"}, {}, {"text": "pedwar"}],
+"labels": [{"name": "Label8", "caption": "Rhowch mewn trefn."}, {"name": "Label9", "font": {"family": "Arial", "points": 9, "bold": false}}]}]})";
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -87,6 +98,90 @@ private Q_SLOTS:
             QCOMPARE(error.field, field);
             QVERIFY(error.message().startsWith("scilly1.json: "));
         }
+    }
+
+    // A variant replaces what it gives and keeps the rest of the English; one that does not
+    // match its English file is refused with the field named.
+    void variants_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("field"); // empty: read
+        QTest::newRow("whole") << variant() << QString();
+        QTest::newRow("only the form") << QByteArray(R"({"form": "scilly1"})") << QString();
+        QTest::newRow("no form") << QByteArray(R"({"title": "Hanes"})") << "form";
+        QTest::newRow("form of no topic file") << variant().replace("\"form\": \"scilly1\"", "\"form\": \"scilly9\"") << "form";
+        QTest::newRow("a field a variant cannot give") << variant().replace("\"titleAlign\"", "\"place\": \"St Lucia\", \"titleAlign\"") << "place";
+        QTest::newRow("activity of no form") << variant().replace("\"scilly1ord\"", "\"scilly1xyz\"") << "activities[0].form";
+        QTest::newRow("an item short") << variant().replace("{}, ", "") << "activities[0].items";
+        QTest::newRow("an item too many") << variant().replace("{}, ", "{}, {}, ") << "activities[0].items";
+        QTest::newRow("an item's position") << variant().replace("\"text\": \"un\"", "\"start\": [0, 0]") << "activities[0].items[0].start";
+        QTest::newRow("label the English lacks") << variant().replace("\"Label8\"", "\"Label88\"") << "activities[0].labels[0].name";
+        QTest::newRow("label given twice") << variant().replace("\"Label9\"", "\"Label8\"") << "activities[0].labels[1].name";
+        QTest::newRow("label's box") << variant().replace("\"caption\": \"Rhowch", "\"box\": [0, 0, 10, 10], \"caption\": \"Rhowch") << "activities[0].labels[0].box";
+        QTest::newRow("worksheet outside its folder") << variant().replace("multiple/Ynys", "../Ynys") << "worksheet";
+        QTest::newRow("title too long") << variant().replace("Ynysoedd Syllan: Hanes", QByteArray(61, 'x')) << "title";
+    }
+    void variants()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, field);
+        const std::vector<Topic> english{readTopicFile(shipped(), "scilly1.json")};
+        try {
+            const Topic topic = readTopicVariant(bytes, "cy/scilly1.json", english);
+            QVERIFY2(field.isEmpty(), "the variant was read");
+            const Topic& base = english.front();
+            QCOMPARE(topic.place, base.place);
+            QCOMPARE(topic.panorama, base.panorama);
+            QCOMPARE(topic.activities.size(), base.activities.size());
+            QCOMPARE(topic.activities[1].items[2].target, base.activities[1].items[2].target);
+            if (bytes != variant()) {
+                QCOMPARE(topic.title, base.title);
+                QCOMPARE(topic.activities[1].items[0].text, base.activities[1].items[0].text);
+                return;
+            }
+            QCOMPARE(topic.title, QStringLiteral("Ynysoedd Syllan: Hanes"));
+            QCOMPARE(topic.titleAlignment, Qt::AlignHCenter);
+            QCOMPARE(topic.worksheet, QStringLiteral("multiple/Ynysoedd Syllan - Hanes.txt"));
+            QCOMPARE(topic.keyFactsKey + '|' + topic.notesKey, QStringLiteral("cy key scilly1|cy scilly1"));
+            QCOMPARE(topic.activities[0].items[0].text, base.activities[0].items[0].text);
+            const ActivityDefinition& ordering = topic.activities[1];
+            QCOMPARE(ordering.itemFont.points, 10.0);
+            QCOMPARE(ordering.items[1].text + '|' + ordering.items[1].boxName, QStringLiteral("dau|ail"));
+            QCOMPARE(ordering.items[2].text, base.activities[1].items[2].text);
+            for (const LabelSpec& label : ordering.labels) {
+                if (label.name == u"Label8")
+                    QCOMPARE(label.caption, QStringLiteral("Rhowch mewn trefn."));
+                if (label.name == u"Label9")
+                    QCOMPARE(label.font.family + label.caption.left(4), QStringLiteral("Arial") + base.activities[1].labels[5].caption.left(4));
+            }
+        } catch (const TopicFileError& error) {
+            QCOMPARE(error.file, QStringLiteral("cy/scilly1.json"));
+            QCOMPARE(error.field, field);
+        }
+    }
+
+    // The library gives the chosen language's topics, the English where a language has no
+    // variant or a refused one.
+    void libraryChoosesLanguage()
+    {
+        QTemporaryDir folder;
+        writeFile(folder.filePath("scilly1.json"), shipped());
+        QVERIFY(QDir(folder.path()).mkdir("cy") && QDir(folder.path()).mkdir("fr"));
+        writeFile(folder.filePath("cy/scilly1.json"), variant());
+        writeFile(folder.filePath("fr/scilly1.json"), variant().replace("scilly1ord", "scilly1xyz"));
+        TopicLibrary library(folder.path());
+        QCOMPARE(library.topicNamed("scilly1")->title, QStringLiteral("Isles of Scilly: History"));
+        library.setLanguage("cy");
+        QCOMPARE(library.topicAt("Isles of Scilly", "History")->title, QStringLiteral("Ynysoedd Syllan: Hanes"));
+        QCOMPARE(library.activityNamed("scilly1ord")->items[0].text, QStringLiteral("un"));
+        const QString problem = "fr/scilly1.json: field activities[0].form: scilly1xyz is not an activity of scilly1.json";
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Topic file refused: " + folder.filePath(problem)));
+        library.setLanguage("fr");
+        QCOMPARE(library.topicNamed("scilly1")->title, QStringLiteral("Isles of Scilly: History"));
+        QCOMPARE(library.problems(), QStringList{problem});
+        library.setLanguage("en");
+        QCOMPARE(library.activityNamed("scilly1ord")->items[0].text, library.topics()[0].activities[1].items[0].text);
+        QVERIFY(library.activityNamed("scilly1ord")->items[0].text != u"un");
     }
 
     // A refused file is left out with its reason; the rest of the folder stands. The folder is

@@ -1,5 +1,6 @@
 """Writes the shipped worksheets and the empty catalogue in the program's file format:
-72 lines, Windows-1252, CR LF, every comma stored as "&", line 2 and every seventh line after
+72 lines, Windows-1252 (UTF-8 after a byte-order mark when a text holds ŵ, ŷ or another Welsh
+letter Windows-1252 lacks), CR LF, every comma stored as "&", line 2 and every seventh line after
 it a single space, the right answer as a digit 1 to 4 (1 = A).
 
 Usage: make_worksheets.py <texts/worksheets> <content/multiple>
@@ -47,9 +48,19 @@ def worksheet_lines(title, questions):
     return lines
 
 
+# Welsh letters Windows-1252 lacks: a file holding one is UTF-8 after a byte-order mark, as
+# the program itself writes it.
+WELSH_LETTERS = set('\u0175\u0177\u0174\u0176\u1e81\u1e83\u1e85\u1ef3\u1e80\u1e82\u1e84\u1ef2')
+
+
 def write_lines(path, lines):
+    text = ''.join(line + '\r\n' for line in lines)
+    if any(c in WELSH_LETTERS for c in text):
+        data = b'\xef\xbb\xbf' + text.encode('utf-8')
+    else:
+        data = text.encode('cp1252')
     with open(path, 'wb') as out:
-        out.write(''.join(line + '\r\n' for line in lines).encode('cp1252'))
+        out.write(data)
 
 
 def main(source_dir, out_dir):

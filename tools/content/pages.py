@@ -12,6 +12,9 @@ Page sources (texts/pages/*.txt):
     * a bullet point (continuation lines start with two spaces)
     ! a highlighted box ("Did you know?")
 Blank lines separate blocks. Lines are wrapped with the fonts' real metrics.
+
+Usage: pages.py <texts/pages> <content/wmf> <content/wmf2> [<prefix of the drawings' names>]
+(a language's pages: pages.py texts/cy/pages ... "cy " writes "cy key llandudno1a.wmf").
 """
 
 import os
@@ -19,7 +22,7 @@ import sys
 
 from PIL import ImageFont
 
-from wmfwriter import TA_CENTER_TOP, TA_LEFT_TOP, Metafile
+from wmfwriter import TA_CENTER_TOP, TA_LEFT_TOP, Metafile, plain
 
 WINE_FONTS = '/usr/share/wine/fonts'
 LIBERATION = '/usr/share/fonts/truetype/liberation2'
@@ -54,6 +57,7 @@ def _font(path, em):
 
 def text_width(face, bold, em, text):
     """The width the text may take on any machine: its own font's or the fallback's, if wider."""
+    text = plain(text)  # an accent drawn over a letter takes no room of its own
     widths = (_font(files[(face, bold)], em).getlength(text) for files in (FONT_FILES, FALLBACK_FILES))
     return max(widths) * WIDTH_SLACK
 
@@ -231,7 +235,7 @@ def render(meta, blocks, style, width, target):
                 wmf.font(op_face, em, bold=bold)
                 current_font = (op_face, bold, em)
             wmf.text_color(colour)
-            wmf.text(x, y, line)
+            wmf.text(x, y, line, lambda t, f=op_face, b=bold, e=em: _font(FONT_FILES[(f, b)], e).getlength(t))
         elif op[0] == 'dot':
             _, x, y, size, colour = op
             wmf.pen(None)
@@ -250,18 +254,18 @@ def render(meta, blocks, style, width, target):
     return wmf
 
 
-def main(source_dir, out_screen, out_print):
+def main(source_dir, out_screen, out_print, prefix=''):
     os.makedirs(out_screen, exist_ok=True)
     os.makedirs(out_print, exist_ok=True)
     for name in sorted(os.listdir(source_dir)):
         if not name.endswith('.txt'):
             continue
         meta, blocks = parse(os.path.join(source_dir, name))
-        stem = name[:-4]
+        stem = prefix + name[:-4]
         screen_width = int(meta.get('width', 10440))
         render(meta, blocks, SCREEN, screen_width, 'wmf/' + stem).save(os.path.join(out_screen, stem + '.wmf'))
         render(meta, blocks, PRINT, PRINT['width'], 'wmf2/' + stem).save(os.path.join(out_print, stem + '.wmf'))
 
 
 if __name__ == '__main__':
-    main(sys.argv[1], sys.argv[2], sys.argv[3])
+    main(*sys.argv[1:5])

@@ -28,12 +28,14 @@ META_ELLIPSE = 0x0418
 META_RECTANGLE = 0x041B
 META_ROUNDRECT = 0x061C
 META_EXTTEXTOUT = 0x0A32
+META_MOVETO = 0x0214
 
 TRANSPARENT = 1
 MM_ANISOTROPIC = 8
 WINDING = 2
 TA_LEFT_TOP = 0
 TA_CENTER_TOP = 6  # x is the middle of the text: centred by the renderer in whatever font it has
+TA_UPDATECP = 1
 PS_SOLID, PS_DASH, PS_DOT, PS_NULL = 0, 1, 2, 5
 BS_SOLID, BS_NULL = 0, 1
 FW_NORMAL, FW_BOLD = 400, 700
@@ -47,6 +49,20 @@ def _colorref(rgb):
 
 def _encode(text):
     return text.encode('cp1252')
+
+
+# Welsh letters no Windows code page has: each is its base letter with the code page's own
+# accent drawn over it (0x88 is the circumflex).
+ACCENTED = {
+    '\u0175': ('w', '\u02c6'), '\u0177': ('y', '\u02c6'), '\u0174': ('W', '\u02c6'), '\u0176': ('Y', '\u02c6'),
+    '\u1e81': ('w', '`'), '\u1e83': ('w', '\xb4'), '\u1e85': ('w', '\xa8'), '\u1ef3': ('y', '`'),
+    '\u1e80': ('W', '`'), '\u1e82': ('W', '\xb4'), '\u1e84': ('W', '\xa8'), '\u1ef2': ('Y', '`'),
+}
+
+
+def plain(text):
+    """The text with each such letter as its base letter: what the line's own record holds."""
+    return ''.join(ACCENTED[c][0] if c in ACCENTED else c for c in text)
 
 
 class Metafile:
@@ -66,6 +82,7 @@ class Metafile:
         self._record(META_SETTEXTALIGN, struct.pack('<H', TA_LEFT_TOP))
         self._record(META_SETPOLYFILLMODE, struct.pack('<H', WINDING))
         self._text_color = None
+        self._align = TA_LEFT_TOP
 
     # --- records and objects -------------------------------------------------------------
     def _record(self, function, params=b''):
@@ -121,6 +138,7 @@ class Metafile:
 
     def text_align(self, flags):
         self._record(META_SETTEXTALIGN, struct.pack('<H', flags))
+        self._align = flags
 
     def text_color(self, rgb):
         if rgb != self._text_color:
@@ -146,9 +164,40 @@ class Metafile:
         self._record(META_POLYLINE, struct.pack('<H', len(points)) +
                      b''.join(struct.pack('<hh', int(round(x)), int(round(y))) for x, y in points))
 
-    def text(self, x, y, string):
-        data = _encode(string)
+    def text(self, x, y, string, measure=None):
+        """measure(text) is the text's width in the current font, in logical units: needed
+        only for a line holding a letter of ACCENTED."""
+        if not any(c in ACCENTED for c in string):
+            self._ext_text_out(x, y, _encode(string))
+            return
+        if self._align != TA_LEFT_TOP or measure is None:
+            raise ValueError(f'{string!r}: accented letters are drawn only in left-aligned, measured text')
+        # The line is drawn in pieces from the current position, which the reader moves by each
+        # piece's width in the font it really has; so every accent lands on its letter in any
+        # font. An accent piece is a space and the accent, its advances placing the accent
+        # over the letter that follows and leaving the position where it was.
+        self._record(META_MOVETO, struct.pack('<hh', int(round(y)), int(round(x))))
+        self._record(META_SETTEXTALIGN, struct.pack('<H', TA_LEFT_TOP | TA_UPDATECP))
+        piece = ''
+        for c in string:
+            if c not in ACCENTED:
+                piece += c
+                continue
+            if piece:
+                self._ext_text_out(x, y, _encode(piece))
+            base, accent = ACCENTED[c]
+            shift = int(round((measure(base) - measure(accent)) / 2))
+            self._ext_text_out(x, y, _encode(' ' + accent), [shift, -shift])
+            piece = base
+        self._ext_text_out(x, y, _encode(piece))
+        self._record(META_SETTEXTALIGN, struct.pack('<H', self._align))
+
+    def _ext_text_out(self, x, y, data, advances=None):
         params = struct.pack('<hhHH', int(round(y)), int(round(x)), len(data), 0) + data
+        if advances is not None:
+            if len(data) % 2:
+                params += b'\0'
+            params += b''.join(struct.pack('<h', a) for a in advances)
         self._record(META_EXTTEXTOUT, params)
 
     # --- output ----------------------------------------------------------------------------
