@@ -1,7 +1,8 @@
 // The program in Welsh: choosing the language (the desktop's locale, a machine's setting file,
 // the main menu's pair of buttons), the menu, results and certificate in Welsh, a worksheet
-// with ŵ in its title saved by the wizard and opened from the catalogue, Qt's own buttons, and
-// every Welsh caption of those screens fitting its control.
+// with ŵ in its title saved by the wizard and opened from the catalogue, Llandudno's topics in
+// their own Welsh, Qt's own buttons, and every Welsh caption of those screens fitting its control.
+#include "activities/ActivityScreen.h"
 #include "app/Intro0.h"
 #include "authoring/Wizard.h"
 #include "authoring/Worksheets.h"
@@ -13,16 +14,14 @@
 #include "ui/Controls.h"
 #include "ui/Language.h"
 #include "ui/LabelButton.h"
+#include "topics/TopicPage.h"
 #include "ui/Screens.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -256,13 +255,9 @@ private Q_SLOTS:
         }
         QTest::mouseClick(wizard.Label3(1), Qt::LeftButton);
         QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Mae eich taflen waith wedi'i chadw.")});
-        QFile sheet(m_test->contentRoot() + QStringLiteral("/multiple/") + welshTitle + QStringLiteral(".txt"));
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        const QByteArray bytes = sheet.readAll();
-        QVERIFY(bytes.startsWith(mark + welshTitle.toUtf8() + "\r\n"));
-        QFile track(m_test->contentRoot() + QStringLiteral("/multiple/track.txt"));
-        QVERIFY(track.open(QIODevice::ReadOnly));
-        QCOMPARE(track.readAll(), mark + " 2\r\nCoasts\r\n" + welshTitle.toUtf8() + "\r\n");
+        const QString folder = m_test->contentRoot() + QStringLiteral("/multiple/");
+        QVERIFY(test::readBytes(folder + welshTitle + QStringLiteral(".txt")).startsWith(mark + welshTitle.toUtf8() + "\r\n"));
+        QCOMPARE(test::readBytes(folder + QStringLiteral("track.txt")), mark + " 2\r\nCoasts\r\n" + welshTitle.toUtf8() + "\r\n");
         QTest::mouseClick(wizard.Label3(0), Qt::LeftButton);
 
         screens.show(screenName::catalogue);
@@ -278,6 +273,66 @@ private Q_SLOTS:
         QCOMPARE(cutOff(quiz).join(u'\n'), QString());
     }
 
+    // Llandudno's topics in Welsh as a pupil meets them: Cymraeg chosen on the main menu, a
+    // topic opened from it, its heading, buttons and both activities in Welsh (the content
+    // sweep takes each Welsh topic's notes, quiz and activities to full marks).
+    void openedFromTheMenu_data()
+    {
+        QTest::addColumn<int>("entry"); // the menu's entry under Llandudno
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Hanes") << 15 << "llandudno1" << "Llandudno: Hanes";
+        QTest::newRow("Daearyddiaeth Ffisegol") << 0 << "llandudno2" << "Llandudno: Daearyddiaeth Ffisegol";
+        QTest::newRow("Daearyddiaeth Ddynol") << 1 << "llandudno3" << "Llandudno: Daearyddiaeth Ddynol";
+        QTest::newRow("Economi") << 2 << "llandudno4" << "Llandudno: Economi";
+        QTest::newRow("Byw ger y m\u00F4r") << 3 << "llandudno5" << QStringLiteral("Llandudno: Byw ger y m\u00F4r");
+    }
+    void openedFromTheMenu()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, form);
+        QFETCH(QString, title);
+        TestProgram& test = *m_test;
+        Screens& screens = test.screens();
+        screens.show(screenName::menu);
+        auto& menu = screens.get<Intro0>(screenName::menu);
+        QTest::mouseClick(menu.Option4, Qt::LeftButton, {}, QPoint(6, menu.Option4->height() / 2));
+        QCOMPARE(currentLanguage(), Language::Welsh);
+        const Topic& topic = *test.program().topicLibrary().topicNamed(form);
+        QVERIFY(test.copyTopicContent(topic));
+        QVERIFY(topic.keyFactsKey.startsWith(u"cy ") && topic.notesKey.startsWith(u"cy "));
+
+        QTest::mouseClick(menu.Label2(entry), Qt::LeftButton);
+        auto& page = screens.get<TopicPage>(form);
+        QCOMPARE(page.Label1->text(), title);
+        QCOMPARE(page.Label3(4)->caption(), QStringLiteral("Prif Ffeithiau"));
+        for (const int button : {1, 3}) {
+            const QString name = button == 1 ? topic.labelling : topic.ordering;
+            const ActivityDefinition& definition = *test.program().topicLibrary().activityNamed(name);
+            QTest::mouseClick(page.Label3(button), Qt::LeftButton);
+            auto& activity = screens.get<ActivityScreen>(name);
+            QCOMPARE(qobject_cast<QLabel*>(activity.control("Label6"))->text(), title);
+            for (const auto& [i, item] : activity.Label2)
+                QCOMPARE(item->text(), definition.items[std::size_t(i)].text);
+            screens.unload(name);
+        }
+        // Back in English, the same page is the English one.
+        const QString welshItem = test.program().topicLibrary().activityNamed(topic.ordering)->items.front().text;
+        setLanguage(Language::English);
+        QVERIFY(test.program().topicLibrary().activityNamed(topic.ordering)->items.front().text != welshItem);
+        QCOMPARE(test.program().topicLibrary().topicNamed(form)->keyFactsKey, "key " + form);
+    }
+
+    // A place without Welsh keeps its English under the Welsh buttons.
+    void englishWithoutVariant()
+    {
+        TestProgram& test = *m_test;
+        setLanguage(Language::Welsh);
+        test.screens().show(QStringLiteral("scilly1"));
+        auto& page = test.screens().get<TopicPage>(QStringLiteral("scilly1"));
+        QCOMPARE(page.Label1->text(), QStringLiteral("Isles of Scilly: History"));
+        QCOMPARE(page.Label3(2)->caption(), QStringLiteral("Gadael"));
+    }
     // The screens not driven above, shown in Welsh (Llandudno's topics in their own Welsh):
     // every caption whole.
     void otherScreensFit_data()
@@ -339,13 +394,11 @@ private Q_SLOTS:
     // Qt's own buttons in the program's message boxes, which Qt has no Welsh for.
     void toolkitButtons()
     {
-        setLanguage(Language::Welsh);
-        QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("?"), QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("Iawn"));
-        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Canslo"));
-        setLanguage(Language::English);
-        QMessageBox english(QMessageBox::NoIcon, QString(), QStringLiteral("?"), QMessageBox::Ok);
-        QCOMPARE(english.button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+        for (const auto& [language, captions] : {std::pair{Language::Welsh, "Iawn|Canslo"}, {Language::English, "OK|Cancel"}}) {
+            setLanguage(language);
+            QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("?"), QMessageBox::Ok | QMessageBox::Cancel);
+            QCOMPARE(box.button(QMessageBox::Ok)->text() + u'|' + box.button(QMessageBox::Cancel)->text(), QLatin1String(captions));
+        }
     }
 
 private:

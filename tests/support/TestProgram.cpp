@@ -89,6 +89,20 @@ bool TestProgram::copyContent(const QString& contentPath)
     return QFile::copy(from, to);
 }
 
+bool TestProgram::copyTopicContent(const Topic& topic)
+{
+    QStringList files{topic.panorama, topic.quizPicture, topic.worksheet};
+    for (const QString& page : {topic.keyFactsKey + u'a', topic.keyFactsKey + u'b', topic.notesKey})
+        files << QStringLiteral("wmf/") + page + QStringLiteral(".wmf") << QStringLiteral("wmf2/") + page + QStringLiteral(".wmf");
+    for (const ActivityDefinition& activity : topic.activities)
+        for (const PictureSpec& picture : activity.pictures)
+            files << QString(picture.path).replace(u'\\', u'/');
+    bool all = true;
+    for (const QString& file : files)
+        all = copyContent(file) && all;
+    return all;
+}
+
 void TestProgram::writeContent(const QString& contentPath, const QByteArray& bytes)
 {
     const QString to = m_dir.path() + u'/' + contentPath;

@@ -37,6 +37,8 @@ public:
     // Writes bytes to a content path of the test's folder, making folders as needed.
     void writeContent(const QString& contentPath, const QByteArray& bytes);
     void removeContent(const QString& contentPath);
+    // Copies every file a topic's page, notes, quiz and activities read; false when one is missing.
+    bool copyTopicContent(const Topic& topic);
 
     FakeSound& sound() { return *m_sound; }
     FakeDialogs& dialogs() { return *m_dialogs; }

@@ -12,7 +12,6 @@
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
-#include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
 
 #include <QApplication>
@@ -41,29 +40,9 @@ PackChoice choice(PackChoice::Action action, const QList<bool>& pieces = QList<b
     return answer;
 }
 
-// Every file a topic's pack reads, copied into a test's content folder.
-void copyTopicContent(TestProgram& test, const Topic& topic)
-{
-    QStringList files{"wmf/" + topic.notesKey + ".wmf", "wmf2/" + topic.notesKey + ".wmf", topic.worksheet};
-    for (const QString& page : {QStringLiteral("a"), QStringLiteral("b")})
-        files << "wmf2/" + topic.keyFactsKey + page + ".wmf";
-    for (const ActivityDefinition& activity : topic.activities) {
-        for (const PictureSpec& picture : activity.pictures)
-            files << QString(picture.path).replace(u'\\', u'/');
-    }
-    for (const QString& file : files)
-        QVERIFY2(test.copyContent(file), qPrintable(file));
-}
-
 int pageCount(const QList<PrintOp>& ops)
 {
     return ops.isEmpty() ? 0 : ops.last().page + 1;
-}
-
-const ActivityDefinition& activity(const Topic& topic, const QString& form)
-{
-    return *std::find_if(topic.activities.begin(), topic.activities.end(),
-                         [&](const ActivityDefinition& each) { return each.formName == form; });
 }
 
 } // namespace
@@ -77,7 +56,7 @@ class TestTopicPack : public QObject
     const Topic& topic(const QString& form) { return *m_test->program().topicLibrary().topicNamed(form); }
     NotesViewer& openNotesOf(const QString& form)
     {
-        copyTopicContent(*m_test, topic(form));
+        [&] { QVERIFY(m_test->copyTopicContent(topic(form))); }();
         openTeachersNotes(m_test->program(), topic(form).notesKey);
         auto& viewer = m_test->screens().get<NotesViewer>(screenName::notes);
         (void)QTest::qWaitForWindowExposed(&viewer);
@@ -88,22 +67,28 @@ private Q_SLOTS:
     void init() { m_test = std::make_unique<TestProgram>(); }
     void cleanup() { m_test.reset(); }
 
-    // The button sits in the notes' empty bottom row, over nothing specified, and only there.
+    // The button sits in the notes' empty bottom row, over nothing specified, and only there;
+    // Tab reaches it and Enter opens the dialog; Cancel prints nothing.
     void buttonOnTheTeachersNotesOnly()
     {
-        NotesViewer& viewer = openNotesOf("scilly1");
+        NotesViewer& viewer = openNotesOf("scilly2");
         LabelButton* pack = viewer.Label3(4);
-        QVERIFY(pack->isVisible());
-        QCOMPARE(pack->caption(), QStringLiteral("Print Topic Pack"));
-        QCOMPARE(pack->accessibleName(), QStringLiteral("Print Topic Pack"));
-        QVERIFY(!pack->geometry().intersects(viewer.Image1->geometry()));
-        for (int i = 0; i < 2; ++i)
-            QVERIFY(!pack->geometry().intersects(viewer.Label3(i)->geometry()));
-        QVERIFY(viewer.rect().contains(pack->geometry()));
+        QVERIFY(pack->isVisible() && viewer.rect().contains(pack->geometry()));
+        QCOMPARE(pack->caption() + '|' + pack->accessibleName(), QStringLiteral("Print Topic Pack|Print Topic Pack"));
+        for (QWidget* other : {static_cast<QWidget*>(viewer.Image1), static_cast<QWidget*>(viewer.Label3(0)), static_cast<QWidget*>(viewer.Label3(1))})
+            QVERIFY(!pack->geometry().intersects(other->geometry()));
+        for (int tab = 0; tab < 6 && QApplication::focusWidget() != pack; ++tab)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &viewer, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), pack);
+        QTest::keyClick(pack, Qt::Key_Return);
+        QCOMPARE(m_test->dialogs().packTitles, QStringList{"Isles of Scilly: Physical Geography"});
+        QCOMPARE(m_test->dialogs().packPieces, allPieces);
+        QCOMPARE(m_test->printer().jobsStarted, 0);
+        QVERIFY(m_test->dialogs().messages.isEmpty());
 
         clickButton(viewer.Label3(1));
         TestProgram::flushDeletes();
-        openKeyFacts(m_test->program(), topic("scilly1").keyFactsKey);
+        openKeyFacts(m_test->program(), topic("scilly2").keyFactsKey);
         QVERIFY(!m_test->screens().get<NotesViewer>(screenName::notes).Label3(4)->isVisible());
         m_test->screens().unload(screenName::notes);
         TestProgram::flushDeletes();
@@ -111,24 +96,9 @@ private Q_SLOTS:
         QVERIFY(!m_test->screens().get<NotesViewer>(screenName::guide).Label3.contains(4));
     }
 
-    // Tab reaches the button and Enter opens the dialog; Cancel prints nothing.
-    void keyboardOpensTheDialog()
-    {
-        NotesViewer& viewer = openNotesOf("scilly2");
-        for (int tab = 0; tab < 6 && QApplication::focusWidget() != viewer.Label3(4); ++tab)
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &viewer, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), viewer.Label3(4));
-        QTest::keyClick(viewer.Label3(4), Qt::Key_Return);
-        QCOMPARE(m_test->dialogs().packTitles, QStringList{"Isles of Scilly: Physical Geography"});
-        QCOMPARE(m_test->dialogs().packPieces, allPieces);
-        QCOMPARE(m_test->printer().jobsStarted, 0);
-        QVERIFY(m_test->dialogs().messages.isEmpty());
-    }
-
     // The real dialog: every piece ticked at first; the teacher's changes come back.
     void realDialogReturnsTheChoice()
     {
-        NotesViewer& viewer = openNotesOf("scilly1");
         QtDialogs dialogs;
         QList<QCheckBox*> ticks;
         QTimer::singleShot(0, [&] {
@@ -206,34 +176,30 @@ private Q_SLOTS:
         QCOMPARE(m_test->dialogs().messages.size(), 2);
     }
 
-    // A folder that cannot be written leaves no file and says so.
-    void unwritableFolderIsReported()
+    // A folder that cannot be written, or a worksheet cut short, stops the pack with its
+    // message; an earlier file of the chosen name stays as it was, nothing else is left behind.
+    void failedSaveLeavesNothing_data()
     {
-        NotesViewer& viewer = openNotesOf("scilly1");
-        m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
-        m_test->dialogs().setNextFileName(m_test->contentRoot() + "/no such folder/pack.pdf");
-        clickButton(viewer.Label3(4));
-        QCOMPARE(m_test->dialogs().messages, QStringList{PackSaveProblemMessage});
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such folder") << "no such folder/pack.pdf" << PackSaveProblemMessage;
+        QTest::newRow("worksheet cut short") << "pack.pdf" << "This worksheet seems to be corrupted.";
     }
-
-    // A worksheet cut short stops the pack with the worksheet's message; an earlier file of
-    // the chosen name stays as it was, and nothing else is left behind.
-    void corruptWorksheetIsReported()
+    void failedSaveLeavesNothing()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
         QTemporaryDir dir;
-        QFile earlier(dir.filePath("pack.pdf"));
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
-        earlier.close();
+        QVERIFY(test::writeBytes(dir.filePath("pack.pdf"), "earlier"));
         NotesViewer& viewer = openNotesOf("scilly3");
-        m_test->writeContent(topic("scilly3").worksheet, "Only one line\r\n");
+        if (file == u"pack.pdf")
+            m_test->writeContent(topic("scilly3").worksheet, "Only one line\r\n");
         m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
-        m_test->dialogs().setNextFileName(dir.filePath("pack.pdf"));
+        m_test->dialogs().setNextFileName(dir.filePath(file));
         clickButton(viewer.Label3(4));
-        QCOMPARE(m_test->dialogs().messages, QStringList{"This worksheet seems to be corrupted."});
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{"pack.pdf"});
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        QCOMPARE(m_test->dialogs().messages, QStringList{message});
+        QCOMPARE(test::entriesOf(dir.path()), QStringList{"pack.pdf"});
+        QCOMPARE(test::readBytes(dir.filePath("pack.pdf")), QByteArray("earlier"));
     }
 
     // One topic of each kind of ordering sheet (timeline, descriptions, pictures), saved whole
@@ -260,9 +226,7 @@ private Q_SLOTS:
         QCOMPARE(m_test->dialogs().messages, QStringList{PackSavedMessage});
         QCOMPARE(test::pdfPages(pdf), 9);
 
-        QuestionBank bank;
-        FieldReader reader = FieldReader::fromFile(m_test->program().content().resolve(page.worksheet));
-        loadworksheet(reader, bank);
+        const QuestionBank bank = test::loadedWorksheet(test::readBytes(m_test->program().content().resolve(page.worksheet)));
         const QString worksheet = test::pdfPageText(pdf, 4);
         QVERIFY(worksheet.contains("Name:") && worksheet.contains(bank.worktitle));
         for (int n = 1; n <= 10; ++n)
@@ -285,7 +249,7 @@ private Q_SLOTS:
             QVERIFY2(pupil.contains(page.title) && pupil.contains(sheet.heading) && pupil.contains("Word bank"),
                      qPrintable(pupil));
             QVERIFY(filled.contains("Answer key: " + sheet.heading.toLower()));
-            for (const ActivityItem& item : activity(page, sheet.form).items) {
+            for (const ActivityItem& item : m_test->program().topicLibrary().activityNamed(sheet.form)->items) {
                 QVERIFY2(pupil.contains(item.text.simplified()), qPrintable(item.text));
                 QVERIFY2(filled.contains(item.text.simplified()), qPrintable(item.text));
             }
@@ -319,21 +283,22 @@ private Q_SLOTS:
                     QVERIFY2(page.contains(drawn), qPrintable(each.formName + ": " + op.text));
             }
             for (const QString& form : {each.labelling, each.ordering}) {
-                const ActivityDefinition& definition = activity(each, form);
+                const ActivityDefinition& definition = *library.activityNamed(form);
                 const int pupilPage = form == each.labelling ? 4 : 5;
                 const int keyPage = pupilPage + 3;
                 QList<QRectF> boxes; // the white target boxes of the pupil's sheet
+                QList<PrintOp> cards; // the word bank
                 for (const PrintOp& op : printer.ops) {
                     if (op.page == pupilPage && op.kind == PrintOp::Rectangle && op.fill == Qt::white)
                         boxes << op.box;
+                    if (op.page == pupilPage && op.kind == PrintOp::TextBox)
+                        cards << op;
                 }
                 QCOMPARE(boxes.size(), int(definition.items.size()));
                 // The word bank gives nothing away: not in the order the boxes are read.
                 QStringList bank, answers;
-                for (const PrintOp& op : printer.ops) {
-                    if (op.page == pupilPage && op.kind == PrintOp::TextBox)
-                        bank << op.text;
-                }
+                for (const PrintOp& card : cards)
+                    bank << card.text;
                 std::vector<int> byBox(definition.items.size());
                 std::iota(byBox.begin(), byBox.end(), 0);
                 std::sort(byBox.begin(), byBox.end(), [&](int a, int b) {
@@ -344,14 +309,10 @@ private Q_SLOTS:
                     answers << definition.items[i].text;
                 QVERIFY2(!bank.join(u'|').contains(answers.join(u'|')), qPrintable(form));
                 for (const ActivityItem& item : definition.items) {
-                    QList<PrintOp> shown;
-                    for (const PrintOp& op : printer.ops) {
-                        if (op.page == pupilPage && op.kind == PrintOp::TextBox && op.text == item.text)
-                            shown << op;
-                    }
-                    QVERIFY2(shown.size() == 1, qPrintable(each.formName + ": " + item.text));
+                    const int at = bank.indexOf(item.text);
+                    QVERIFY2(at >= 0 && bank.count(item.text) == 1, qPrintable(each.formName + ": " + item.text));
                     for (const QRectF& box : boxes)
-                        QVERIFY2(!box.contains(shown[0].box.center()), qPrintable(item.text));
+                        QVERIFY2(!box.contains(cards[at].box.center()), qPrintable(item.text));
                 }
                 std::vector<QRectF> filled;
                 for (const ActivityItem& item : definition.items) {

@@ -7,18 +7,12 @@
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace bs;
 
-namespace {
-
-const QByteArray mark("\xEF\xBB\xBF");
-
-
-} // namespace
+static const QByteArray mark("\xEF\xBB\xBF");
 
 class TestWelshLetters : public QObject
 {
@@ -81,22 +75,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("UTF-8 after the mark")
-            << QByteArray(mark + "  Dw\xC5\xB7r,x\r\n\"t\xC5\xB5, r\"\r\n\xE2\x82\xAC")
-            << QStringList{QStringLiteral("Dw\u0177r"), QStringLiteral("t\u0175, r"),
-                           QStringLiteral("\u20AC")};
+        QTest::newRow("UTF-8 after the mark") << QByteArray(mark + "  Dw\xC5\xB7r,x\r\n\"t\xC5\xB5, r\"\r\n\xE2\x82\xAC")
+            << QStringList{QStringLiteral("Dw\u0177r"), QStringLiteral("t\u0175, r"), QStringLiteral("\u20AC")};
         QTest::newRow("mark alone") << mark << QStringList{};
-        QTest::newRow("broken UTF-8 is replaced, not fatal")
-            << QByteArray(mark + "a\xC5\r\n\xFF"
-                                 "b\r\n")
-            << QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("\uFFFD"
-                                                                     "b")};
-        QTest::newRow("no mark: Windows-1252")
-            << QByteArray("\xC5\xB7\r\n") << QStringList{QStringLiteral("\u00C5\u00B7")};
+        QTest::newRow("broken UTF-8 is replaced, not fatal") << QByteArray(mark + "a\xC5\r\n\xFF" "b\r\n")
+            << QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("\uFFFD" "b")};
+        QTest::newRow("no mark: Windows-1252") << QByteArray("\xC5\xB7\r\n") << QStringList{QStringLiteral("\u00C5\u00B7")};
         QTest::newRow("mark later in the file is text")
-            << QByteArray("a\r\n" + mark + "b\r\n")
-            << QStringList{"a", QStringLiteral("\u00EF\u00BB\u00BF"
-                                               "b")};
+            << QByteArray("a\r\n" + mark + "b\r\n") << QStringList{"a", QStringLiteral("\u00EF\u00BB\u00BF" "b")};
     }
 
     void readerFields()
@@ -114,22 +100,14 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString track = dir.filePath(QStringLiteral("track.txt"));
-        const QStringList english{"Rivers, Seas", "Tides"};
-        QFile file(track);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(test::catalogueFile({"Tides"}));
-        file.close();
+        QVERIFY(test::writeBytes(track, test::catalogueFile({"Tides"})));
         CatalogueList list;
         trackworksheets(track, QStringLiteral("Rivers, Seas"), list);
-        const auto bytes = [&track] {
-            QFile f(track);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        QCOMPARE(bytes(), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
+        QCOMPARE(test::readBytes(track), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
 
         const QString welsh = QStringLiteral("Y Tyw\u0177dd, a'r D\u0175r");
         trackworksheets(track, welsh, list);
-        QCOMPARE(bytes(), QByteArray(mark + " 3\r\nTides\r\n\"Rivers, Seas\"\r\n\"Y Tyw\xC5\xB7"
+        QCOMPARE(test::readBytes(track), QByteArray(mark + " 3\r\nTides\r\n\"Rivers, Seas\"\r\n\"Y Tyw\xC5\xB7"
                                             "dd, a'r D\xC5\xB5r\"\r\n"));
         CatalogueList reread;
         readCatalogue(track, reread);
@@ -137,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(reread.worklist[3], welsh);
 
         delworksheet(track, welsh, list);
-        QCOMPARE(bytes(), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
+        QCOMPARE(test::readBytes(track), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
     }
 };
 
