@@ -41,13 +41,6 @@ public:
     }
 };
 
-// A key press carrying each letter's text, as keyClicks does for ASCII only.
-void typeText(QWidget* box, const QString& text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 void retype(QLineEdit* box, const QString& text)
 {
     box->selectAll();

@@ -45,10 +45,8 @@ TopicLibrary& welshTopics()
 std::vector<Topic> everyTopic()
 {
     std::vector<Topic> topics = shippedTopics().topics();
-    for (const Topic& welsh : welshTopics().topics()) {
-        if (welsh.keyFactsKey.startsWith(QStringLiteral("cy ")))
-            topics.push_back(welsh);
-    }
+    std::ranges::copy_if(welshTopics().topics(), std::back_inserter(topics),
+                         [](const Topic& topic) { return topic.keyFactsKey.startsWith(QStringLiteral("cy ")); });
     return topics;
 }
 

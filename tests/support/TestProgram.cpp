@@ -163,6 +163,12 @@ void clickButton(QWidget* button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+void typeText(QWidget* box, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 namespace test {
 
 QByteArray imageBytes(QSize pixels, const char* format, QColor color)

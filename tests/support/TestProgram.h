@@ -80,6 +80,8 @@ void writeResultPicture(TestProgram& test);
 // Clicks where a pupil clicks: an option on its round indicator, a button in its middle.
 void clickOption(QWidget* option);
 void clickButton(QWidget* button);
+// Types as a keyboard does: a key press carrying each letter's text (keyClicks does ASCII only).
+void typeText(QWidget* box, const QString& text);
 inline bool shownOn(const QWidget* control)
 {
     return !control->isHidden();

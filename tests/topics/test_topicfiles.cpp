@@ -1,10 +1,9 @@
 // The topic file reader refuses every kind of fault with the file and the field named, and a
 // folder keeps its good files when one is refused.
+#include "support/Fixtures.h"
 #include "topicdata/TopicFile.h"
 #include "topicdata/TopicLibrary.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,8 +13,7 @@ namespace {
 
 QByteArray shipped()
 {
-    QFile file(BS_CONTENT_DIR "/topics/scilly1.json");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return test::readBytes(BS_CONTENT_DIR "/topics/scilly1.json");
 }
 
 // A row: scilly1.json with one text changed, refused for the field named.
@@ -32,13 +30,6 @@ QByteArray variant()
 "notes": "cy scilly1", "activities": [{"form": "scilly1ord", "itemFont": {"family": "Tahoma", "points": 10, "bold": true},
 "items": [{"text": "un"}, {"text": "dau", "box": "ail"}, {}, {"text": "pedwar"}],
 "labels": [{"name": "Label8", "caption": "Rhowch mewn trefn."}, {"name": "Label9", "font": {"family": "Arial", "points": 9, "bold": false}}]}]})";
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -165,10 +156,9 @@ private Q_SLOTS:
     void libraryChoosesLanguage()
     {
         QTemporaryDir folder;
-        writeFile(folder.filePath("scilly1.json"), shipped());
-        QVERIFY(QDir(folder.path()).mkdir("cy") && QDir(folder.path()).mkdir("fr"));
-        writeFile(folder.filePath("cy/scilly1.json"), variant());
-        writeFile(folder.filePath("fr/scilly1.json"), variant().replace("scilly1ord", "scilly1xyz"));
+        QVERIFY(test::writeBytes(folder.filePath("scilly1.json"), shipped()));
+        QVERIFY(test::writeBytes(folder.filePath("cy/scilly1.json"), variant()));
+        QVERIFY(test::writeBytes(folder.filePath("fr/scilly1.json"), variant().replace("scilly1ord", "scilly1xyz")));
         TopicLibrary library(folder.path());
         QCOMPARE(library.topicNamed("scilly1")->title, QStringLiteral("Isles of Scilly: History"));
         library.setLanguage("cy");
@@ -211,8 +201,8 @@ private Q_SLOTS:
         QFETCH(QString, problem);
         QTemporaryDir folder;
         TopicLibrary library(folder.path());
-        writeFile(folder.filePath("scilly1.json"), shipped());
-        writeFile(folder.filePath(name), bytes);
+        QVERIFY(test::writeBytes(folder.filePath("scilly1.json"), shipped()));
+        QVERIFY(test::writeBytes(folder.filePath(name), bytes));
         QTest::ignoreMessage(QtWarningMsg, qPrintable("Topic file refused: " + folder.filePath(problem)));
         QCOMPARE(library.problems(), QStringList{problem});
         QCOMPARE(library.topics().size(), std::size_t(1));

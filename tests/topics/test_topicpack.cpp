@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QMap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -33,11 +34,7 @@ const QStringList allPieces{"Teacher's notes", "Key facts",      "Worksheet",
 
 PackChoice choice(PackChoice::Action action, const QList<bool>& pieces = QList<bool>(6, true), int copies = 1)
 {
-    PackChoice answer;
-    answer.action = action;
-    answer.pieces = pieces;
-    answer.copies = copies;
-    return answer;
+    return PackChoice{action, pieces, copies};
 }
 
 int pageCount(const QList<PrintOp>& ops)
@@ -159,8 +156,7 @@ private Q_SLOTS:
         clickButton(viewer.Label3(4));
         QCOMPARE(m_test->dialogs().messages, QStringList{PrintProblemMessage});
 
-        m_test->dialogs().setNextPackChoice(
-            choice(PackChoice::SaveAsPdf, {false, true, false, false, false, false}));
+        m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf, {false, true, false, false, false, false}));
         m_test->dialogs().setNextFileName(pdf);
         clickButton(viewer.Label3(4));
         QCOMPARE(m_test->dialogs().messages.last(), PackSavedMessage);
@@ -287,18 +283,21 @@ private Q_SLOTS:
                 const int pupilPage = form == each.labelling ? 4 : 5;
                 const int keyPage = pupilPage + 3;
                 QList<QRectF> boxes; // the white target boxes of the pupil's sheet
-                QList<PrintOp> cards; // the word bank
+                QStringList bank, answers; // the word bank's cards, and the items in the order the boxes are read
+                QList<QRectF> cards;
+                QMap<QString, QRectF> filled; // the key's cards
                 for (const PrintOp& op : printer.ops) {
                     if (op.page == pupilPage && op.kind == PrintOp::Rectangle && op.fill == Qt::white)
                         boxes << op.box;
-                    if (op.page == pupilPage && op.kind == PrintOp::TextBox)
-                        cards << op;
+                    if (op.page == pupilPage && op.kind == PrintOp::TextBox) {
+                        bank << op.text;
+                        cards << op.box;
+                    }
+                    if (op.page == keyPage && op.kind == PrintOp::TextBox && !filled.contains(op.text))
+                        filled.insert(op.text, op.box);
                 }
                 QCOMPARE(boxes.size(), int(definition.items.size()));
                 // The word bank gives nothing away: not in the order the boxes are read.
-                QStringList bank, answers;
-                for (const PrintOp& card : cards)
-                    bank << card.text;
                 std::vector<int> byBox(definition.items.size());
                 std::iota(byBox.begin(), byBox.end(), 0);
                 std::sort(byBox.begin(), byBox.end(), [&](int a, int b) {
@@ -310,26 +309,18 @@ private Q_SLOTS:
                 QVERIFY2(!bank.join(u'|').contains(answers.join(u'|')), qPrintable(form));
                 for (const ActivityItem& item : definition.items) {
                     const int at = bank.indexOf(item.text);
-                    QVERIFY2(at >= 0 && bank.count(item.text) == 1, qPrintable(each.formName + ": " + item.text));
+                    QVERIFY2(at >= 0 && bank.count(item.text) == 1 && filled.contains(item.text),
+                             qPrintable(each.formName + ": " + item.text));
                     for (const QRectF& box : boxes)
-                        QVERIFY2(!box.contains(cards[at].box.center()), qPrintable(item.text));
+                        QVERIFY2(!box.contains(cards[at].center()), qPrintable(item.text));
                 }
-                std::vector<QRectF> filled;
-                for (const ActivityItem& item : definition.items) {
-                    const auto found = std::find_if(printer.ops.begin(), printer.ops.end(), [&](const PrintOp& op) {
-                        return op.page == keyPage && op.kind == PrintOp::TextBox && op.text == item.text;
-                    });
-                    QVERIFY2(found != printer.ops.end(), qPrintable(each.formName + ": " + item.text));
-                    filled.push_back(found->box);
-                }
-                for (int i = 0; i < int(filled.size()); ++i) {
-                    for (int j = 0; j < int(filled.size()); ++j) {
+                for (const ActivityItem& a : definition.items) {
+                    for (const ActivityItem& b : definition.items) {
                         // Apart by more than a number's width: the same order on paper.
-                        const QPoint a = definition.items[i].target, b = definition.items[j].target;
-                        if (b.x() - a.x() > 300)
-                            QVERIFY2(filled[i].center().x() < filled[j].center().x(), qPrintable(form));
-                        if (b.y() - a.y() > 300)
-                            QVERIFY2(filled[i].center().y() < filled[j].center().y(), qPrintable(form));
+                        if (b.target.x() - a.target.x() > 300)
+                            QVERIFY2(filled[a.text].center().x() < filled[b.text].center().x(), qPrintable(form));
+                        if (b.target.y() - a.target.y() > 300)
+                            QVERIFY2(filled[a.text].center().y() < filled[b.text].center().y(), qPrintable(form));
                     }
                 }
             }
