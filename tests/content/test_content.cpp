@@ -50,15 +50,6 @@ std::vector<Topic> everyTopic()
     return topics;
 }
 
-// The text of a key facts page beside its generator: "key x1" in texts/pages, "cy key x1" in
-// texts/cy/pages.
-QString pageSource(const QString& key)
-{
-    const QString folder = QStringLiteral(BS_SOURCE_DIR "/tools/content/texts/");
-    return key.startsWith(QStringLiteral("cy ")) ? folder + QStringLiteral("cy/pages/") + key.mid(3)
-                                                 : folder + QStringLiteral("pages/") + key;
-}
-
 // The words of a text, lower case, a number's digits without their thousands commas.
 QStringList wordsOf(QString text)
 {
@@ -75,7 +66,11 @@ QSet<QString> keyFactsWords(const QString& worksheetPath)
         if (topic.worksheet != worksheetPath)
             continue;
         for (const char* page : {"a", "b"}) {
-            QFile file(pageSource(topic.keyFactsKey) + QLatin1String(page) + QStringLiteral(".txt"));
+            // "key x1" in texts/pages, "cy key x1" in texts/cy/pages
+            const QString& key = topic.keyFactsKey;
+            QFile file(QStringLiteral(BS_SOURCE_DIR "/tools/content/texts/") +
+                       (key.startsWith(QStringLiteral("cy ")) ? QStringLiteral("cy/pages/") + key.mid(3) : QStringLiteral("pages/") + key) +
+                       QLatin1String(page) + QStringLiteral(".txt"));
             if (file.open(QIODevice::ReadOnly))
                 for (const QString& word : wordsOf(QString::fromUtf8(file.readAll())))
                     words.insert(word);

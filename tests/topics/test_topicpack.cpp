@@ -3,7 +3,6 @@
 #include "base/Names.h"
 #include "platform/Dialogs.h"
 #include "platform/PdfText.h"
-#include "platform/QtPrinter.h"
 #include "support/TestProgram.h"
 #include "topicdata/TopicLibrary.h"
 #include "topics/DrawingPages.h"
@@ -12,7 +11,6 @@
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
-#include "worksheetdata/Worksheet.h"
 
 #include <QApplication>
 #include <QCheckBox>
