@@ -11,10 +11,10 @@
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"
 #include "support/TestProgram.h"
+#include "topics/TopicPage.h"
 #include "ui/Controls.h"
 #include "ui/Language.h"
 #include "ui/LabelButton.h"
-#include "topics/TopicPage.h"
 #include "ui/Screens.h"
 
 #include <QApplication>
