@@ -9,6 +9,17 @@
 
 namespace bs {
 
+// The bytes of a topic file, refused (as `shown`) when unreadable or larger than one can be.
+static QByteArray topicFileBytes(const QString& path, const QString& shown)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TopicFileError(shown, QString(), QStringLiteral("cannot be read"));
+    if (file.size() > MaxTopicFileBytes)
+        throw TopicFileError(shown, QString(), QStringLiteral("is larger than a topic file can be"));
+    return file.readAll();
+}
+
 TopicLibrary::TopicLibrary(QString folder) : m_folder(std::move(folder)) {}
 
 void TopicLibrary::setLanguage(const QString& code)
@@ -29,12 +40,7 @@ const std::vector<Topic>& TopicLibrary::variants(const QString& code)
     for (const QString& name : files) {
         const QString shown = code + u'/' + name;
         try {
-            QFile file(languageFolder.filePath(name));
-            if (!file.open(QIODevice::ReadOnly))
-                throw TopicFileError(shown, QString(), QStringLiteral("cannot be read"));
-            if (file.size() > MaxTopicFileBytes)
-                throw TopicFileError(shown, QString(), QStringLiteral("is larger than a topic file can be"));
-            Topic variant = readTopicVariant(file.readAll(), shown, m_topics);
+            Topic variant = readTopicVariant(topicFileBytes(languageFolder.filePath(name), shown), shown, m_topics);
             if (variant.formName + QStringLiteral(".json") != name)
                 throw TopicFileError(shown, QStringLiteral("form"), QStringLiteral("must match the file's name"));
             for (Topic& topic : topics) {
@@ -58,12 +64,7 @@ void TopicLibrary::load()
     const QStringList files = folder.entryList({QStringLiteral("*.json")}, QDir::Files | QDir::Readable, QDir::Name);
     for (const QString& name : files) {
         try {
-            QFile file(folder.filePath(name));
-            if (!file.open(QIODevice::ReadOnly))
-                throw TopicFileError(name, QString(), QStringLiteral("cannot be read"));
-            if (file.size() > MaxTopicFileBytes)
-                throw TopicFileError(name, QString(), QStringLiteral("is larger than a topic file can be"));
-            Topic topic = readTopicFile(file.readAll(), name);
+            Topic topic = readTopicFile(topicFileBytes(folder.filePath(name), name), name);
             if (topic.formName + QStringLiteral(".json") != name)
                 throw TopicFileError(name, QStringLiteral("form"), QStringLiteral("must match the file's name"));
             // Form names are one namespace with the activities; a place and topic has one page.
