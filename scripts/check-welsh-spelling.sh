@@ -49,7 +49,7 @@ for text in sorted(glob.glob("tools/content/texts/cy/**/*.txt", recursive=True))
     for line in open(text, encoding="utf-8"):
         if line.startswith("#"):
             continue  # a note on the file's format, in English
-        out(text, re.sub(r"^(title|subtitle|answer|[A-D]):", "", line))
+        out(text, re.sub(r"^(title|subtitle|width|footer|answer|[A-D]):", "", line))
 PY
 texts="${TMPDIR:-/tmp}/welsh-texts.$$"
 trap 'rm -f "$texts"' EXIT
