@@ -15,6 +15,42 @@
         <source>Check Score</source>
         <translation>Gwirio&apos;r Sgôr</translation>
     </message>
+    <message>
+        <source>Press Space to pick it up, then choose a box with Tab and press Space to put it there.</source>
+        <translation>Pwysa&apos;r Bylchwr i&apos;w godi, yna dewis flwch gyda Tab a phwysa&apos;r Bylchwr i&apos;w roi yno.</translation>
+    </message>
+    <message>
+        <source>Box %1 of %2</source>
+        <translation>Blwch %1 o %2</translation>
+    </message>
+    <message>
+        <source>Starting place %1 of %2</source>
+        <translation>Man cychwyn %1 o %2</translation>
+    </message>
+    <message>
+        <source>in the box for %1</source>
+        <translation>yn y blwch ar gyfer %1</translation>
+    </message>
+    <message>
+        <source>placed in the box for %1</source>
+        <translation>wedi&apos;i osod yn y blwch ar gyfer %1</translation>
+    </message>
+    <message>
+        <source>in box %1 of %2</source>
+        <translation>ym mlwch %1 o %2</translation>
+    </message>
+    <message>
+        <source>placed in box %1 of %2</source>
+        <translation>wedi&apos;i osod ym mlwch %1 o %2</translation>
+    </message>
+    <message>
+        <source>not placed</source>
+        <translation>heb ei osod</translation>
+    </message>
+    <message>
+        <source>picked up</source>
+        <translation>wedi&apos;i godi</translation>
+    </message>
 </context>
 <context>
     <name>bs::Catalogue</name>
@@ -152,6 +188,10 @@
         <source>The topic “%1” could not be opened.</source>
         <translation>Nid oedd modd agor y pwnc “%1”.</translation>
     </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Llun y teitl</translation>
+    </message>
 </context>
 <context>
     <name>bs::Multiple</name>
@@ -195,6 +235,14 @@
         <source>Your worksheet is now printing.</source>
         <translation>Mae&apos;r daflen waith yn argraffu nawr.</translation>
     </message>
+    <message>
+        <source>No answer</source>
+        <translation>Dim ateb</translation>
+    </message>
+    <message>
+        <source>Quiz picture</source>
+        <translation>Llun y cwis</translation>
+    </message>
 </context>
 <context>
     <name>bs::NotesViewer</name>
@@ -213,6 +261,61 @@
     <message>
         <source>Page 1 of 3</source>
         <translation>Tud. 1 o 3</translation>
+    </message>
+    <message>
+        <source>Print Topic Pack</source>
+        <translation>Argraffu Pecyn Pwnc</translation>
+    </message>
+    <message>
+        <source>Animated logo</source>
+        <translation>Logo symudol</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>Logo&apos;r cyhoeddwr</translation>
+    </message>
+</context>
+<context>
+    <name>bs::QtDialogs</name>
+    <message>
+        <source>Print Topic Pack</source>
+        <translation>Argraffu Pecyn Pwnc</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Cynnwys</translation>
+    </message>
+    <message>
+        <source>&amp;Copies of the pupil sheets:</source>
+        <translation>&amp;Copïau o daflenni&apos;r disgyblion:</translation>
+    </message>
+    <message>
+        <source>Copies of the pupil sheets</source>
+        <translation>Copïau o daflenni&apos;r disgyblion</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Argraffu</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF</source>
+        <translation>Ca&amp;dw fel PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Canslo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Argraffu</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Cadw fel PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Ffeiliau PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -292,6 +395,93 @@
         <source>Cancel</source>
         <translation>Canslo</translation>
     </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Llun y teitl</translation>
+    </message>
+</context>
+<context>
+    <name>bs::TopicPack</name>
+    <message>
+        <source>Name: </source>
+        <translation>Enw: </translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Dyddiad: </translation>
+    </message>
+    <message>
+        <source>Your topic pack is now printing.</source>
+        <translation>Mae eich pecyn pwnc yn argraffu nawr.</translation>
+    </message>
+    <message>
+        <source>Your topic pack has been saved.</source>
+        <translation>Mae eich pecyn pwnc wedi&apos;i gadw.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be saved there. Please choose another folder.</source>
+        <translation>Nid oedd modd cadw&apos;r ffeil PDF yno. Dewiswch ffolder arall.</translation>
+    </message>
+    <message>
+        <source>ANSWER KEY: FOR THE TEACHER ONLY</source>
+        <translation>ATEBION: AR GYFER ATHRAWON YN UNIG</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Banc geiriau</translation>
+    </message>
+    <message>
+        <source>Write each label in its box, or cut the labels out and stick them in the right boxes.</source>
+        <translation>Ysgrifenna bob label yn ei flwch, neu torra&apos;r labeli allan a&apos;u gludo yn y blychau cywir.</translation>
+    </message>
+    <message>
+        <source>Answer key: labelling sheet</source>
+        <translation>Atebion: taflen labelu</translation>
+    </message>
+    <message>
+        <source>Answer key: ordering sheet</source>
+        <translation>Atebion: taflen drefnu</translation>
+    </message>
+    <message>
+        <source>This page could not be found: </source>
+        <translation>Nid oedd modd dod o hyd i&apos;r dudalen hon: </translation>
+    </message>
+    <message>
+        <source>Answer key: worksheet</source>
+        <translation>Atebion: taflen waith</translation>
+    </message>
+    <message>
+        <source>(no right answer in the worksheet file)</source>
+        <translation>(dim ateb cywir yn ffeil y daflen waith)</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s notes</source>
+        <translation>Nodiadau i athrawon</translation>
+    </message>
+    <message>
+        <source>Key facts</source>
+        <translation>Prif ffeithiau</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Taflen waith</translation>
+    </message>
+    <message>
+        <source>Labelling sheet</source>
+        <translation>Taflen labelu</translation>
+    </message>
+    <message>
+        <source>Ordering sheet</source>
+        <translation>Taflen drefnu</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Atebion</translation>
+    </message>
+    <message>
+        <source> - topic pack.pdf</source>
+        <translation> - pecyn pwnc.pdf</translation>
+    </message>
 </context>
 <context>
     <name>bs::TopicPage</name>
@@ -322,6 +512,14 @@
     <message>
         <source>Teacher&apos;s Notes</source>
         <translation>Nodiadau i Athrawon</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Llun panoramig</translation>
+    </message>
+    <message>
+        <source>Pan the picture</source>
+        <translation>Symud ar draws y llun</translation>
     </message>
 </context>
 <context>
@@ -394,6 +592,14 @@
         <source>Printing has been cancelled.</source>
         <translation>Mae&apos;r argraffu wedi&apos;i ganslo.</translation>
     </message>
+    <message>
+        <source>Brellinshore picture</source>
+        <translation>Llun Brellinshore</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dy enw</translation>
+    </message>
 </context>
 <context>
     <name>bs::Wizard</name>
@@ -440,6 +646,14 @@
     <message>
         <source>Your worksheet has been saved.</source>
         <translation>Mae eich taflen waith wedi&apos;i chadw.</translation>
+    </message>
+    <message>
+        <source>%1 answer %2 is correct</source>
+        <translation>%1, ateb %2 yw&apos;r un cywir</translation>
+    </message>
+    <message>
+        <source>%1 answer %2</source>
+        <translation>%1, ateb %2</translation>
     </message>
 </context>
 <context>

@@ -145,7 +145,7 @@ ActivityScreen::ActivityScreen(Program& program, const QString& formName)
         setLabelColors(label, yellow, black, true);
         label->setFocusPolicy(Qt::TabFocus);
         label->setAccessibleDescription(
-            QStringLiteral("Press Space to pick it up, then choose a box with Tab and press Space to put it there."));
+            tr("Press Space to pick it up, then choose a box with Tab and press Space to put it there."));
         Label2.add(i, label);
         addControl(label->objectName(), label);
         for (ActivityPart* part : {target, home, label}) {
@@ -157,8 +157,8 @@ ActivityScreen::ActivityScreen(Program& program, const QString& formName)
     m_slotNumber = readingNumbers(n, [this](int j) -> const TwipsRect& { return m_engine.home(j); });
     for (int j = 0; j < n; ++j) {
         const QString& name = m_definition.items[j].boxName;
-        Label1(j)->setAccessibleName(name.isEmpty() ? QStringLiteral("Box %1 of %2").arg(m_boxNumber[j]).arg(n) : name);
-        Label4(j)->setAccessibleName(QStringLiteral("Starting place %1 of %2").arg(m_slotNumber[j]).arg(n));
+        Label1(j)->setAccessibleName(name.isEmpty() ? tr("Box %1 of %2").arg(m_boxNumber[j]).arg(n) : name);
+        Label4(j)->setAccessibleName(tr("Starting place %1 of %2").arg(m_slotNumber[j]).arg(n));
     }
 
     for (const LabelSpec& spec : m_definition.labels) {
@@ -498,12 +498,23 @@ void ActivityScreen::placeAt(QWidget* part)
         Label2(i)->setFocus(Qt::OtherFocusReason);
 }
 
-QString ActivityScreen::boxPhrase(int j) const
+QString ActivityScreen::boxPhrase(int j, BoxWords words) const
 {
+    // Whole phrases, so a language can join "in" and "placed" to the box as its grammar needs.
     const QString& name = m_definition.items[j].boxName;
-    if (!name.isEmpty())
-        return QStringLiteral("the box for ") + name;
-    return QStringLiteral("box %1 of %2").arg(m_boxNumber[j]).arg(m_engine.count());
+    if (!name.isEmpty()) {
+        switch (words) {
+        case BoxWords::In: return tr("in the box for %1").arg(name);
+        case BoxWords::PlacedIn: return tr("placed in the box for %1").arg(name);
+        }
+    }
+    const int number = m_boxNumber[j];
+    const int count = m_engine.count();
+    switch (words) {
+    case BoxWords::In: return tr("in box %1 of %2").arg(number).arg(count);
+    case BoxWords::PlacedIn: return tr("placed in box %1 of %2").arg(number).arg(count);
+    }
+    return {};
 }
 
 namespace {
@@ -528,21 +539,24 @@ void ActivityScreen::nameParts(int moved)
     const int n = m_engine.count();
     for (int i = 0; i < n; ++i) {
         const TwipsRect& item = m_engine.item(i);
-        QString where = QStringLiteral("not placed");
+        QString where = tr("not placed");
+        int box = -1;
         for (int j = 0; j < n; ++j) {
             if (item.left == m_engine.target(j).left && item.top == m_engine.target(j).top)
-                where = QStringLiteral("in ") + boxPhrase(j);
+                box = j;
         }
-        if (i == m_held)
-            where = QStringLiteral("picked up");
+        if (box >= 0)
+            where = boxPhrase(box, BoxWords::In);
+        if (i == m_held) {
+            where = tr("picked up");
+            box = -1;
+        }
         const QString name = itemPhrase(Label2(i)->text(), where);
         if (Label2(i)->accessibleName() != name)
             Label2(i)->setAccessibleName(name);
         // The item just picked up or put somewhere is said at once, wherever the focus is.
         if (i == moved) {
-            const QString heard = where.startsWith(QStringLiteral("in "))
-                                      ? itemPhrase(Label2(i)->text(), QStringLiteral("placed ") + where)
-                                      : name;
+            const QString heard = box >= 0 ? itemPhrase(Label2(i)->text(), boxPhrase(box, BoxWords::PlacedIn)) : name;
             announce(heard);
             Q_EMIT announced(heard);
         }

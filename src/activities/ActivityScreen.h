@@ -89,7 +89,8 @@ private:
     QList<QWidget*> placesInOrder() const;
     // Names every item by where it is; the item `moved` is also announced.
     void nameParts(int moved = -1);
-    QString boxPhrase(int j) const;
+    enum class BoxWords { In, PlacedIn };
+    QString boxPhrase(int j, BoxWords words) const;
 
     const ActivityDefinition& m_definition;
     DragEngine m_engine;

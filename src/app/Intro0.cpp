@@ -120,7 +120,7 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
                   uiFont(tahoma, 32.25, true), yellow, Qt::AlignHCenter | Qt::AlignTop);
     Image1 = new ImageBox(this, true);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Title picture"));
+    Image1->setAccessibleName(tr("Title picture"));
     placeTwips(Image1, QRect(3600, 840, 4800, 3600));
     Image1->setLeftTwips(3600);
     Image1->setTopTwips(840);
@@ -297,6 +297,7 @@ void Intro0::chooseLanguage(int language)
 
 void Intro0::retranslate()
 {
+    Image1->setAccessibleName(tr("Title picture"));
     Option1->setText(tr("Sound On"));
     Option2->setText(tr("Sound Off"));
     for (int i = 0; i < 3; ++i)

@@ -42,7 +42,7 @@ Titlefrm::Titlefrm(Program& program, const QString& formName) : Screen(program, 
                        Qt::AlignHCenter | Qt::AlignTop);
     Picture1 = new PictureBox(Frame1);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("Title picture"));
+    Picture1->setAccessibleName(tr("Title picture"));
     placeTwips(Picture1, inFrame(300, 1200, 4800, 3600));
     Label1 =
         makeLabel(Frame1, QStringLiteral("Label1"), tr("Written by the Quenlow geography team"),

@@ -95,14 +95,14 @@ Wizard::Wizard(Program& program, const QString& formName)
 
             auto* tick = new QCheckBox(this);
             tick->setObjectName(QStringLiteral("Check1"));
-            tick->setAccessibleName(QStringLiteral("%1 answer %2 is correct").arg(questionCaption, letters[a].left(1)));
+            tick->setAccessibleName(tr("%1 answer %2 is correct").arg(questionCaption, letters[a].left(1)));
             placeTwips(tick, QRect(onRight(a) ? x0 + 3090 : x0 + 240, row, 255, 315));
             Check1.add(j, tick);
 
             QLineEdit* answer = makeTextBox(this, QStringLiteral("Text3"),
                                             QRect(onRight(a) ? x0 + 3360 : x0 + 480, row, 2295, 330), 9.75,
                                             AnswerLength);
-            answer->setAccessibleName(QStringLiteral("%1 answer %2").arg(questionCaption, letters[a].left(1)));
+            answer->setAccessibleName(tr("%1 answer %2").arg(questionCaption, letters[a].left(1)));
             Text3.add(j, answer);
         }
     }

@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -12,6 +13,9 @@
 #include <QVBoxLayout>
 
 namespace bs {
+
+// The program's own words in these dialogs are translated in the context "bs::QtDialogs";
+// Qt's words (its file dialog's) are in qt_cy.ts.
 
 void QtDialogs::message(const QString& text)
 {
@@ -29,8 +33,8 @@ bool QtDialogs::confirm(const QString& text)
 PackChoice QtDialogs::choosePack(const QString& title, const QStringList& pieces)
 {
     QDialog dialog;
-    dialog.setWindowTitle(QStringLiteral("Print Topic Pack"));
-    dialog.setAccessibleName(QStringLiteral("Print Topic Pack: ") + title);
+    dialog.setWindowTitle(QCoreApplication::translate("bs::QtDialogs", "Print Topic Pack"));
+    dialog.setAccessibleName(QCoreApplication::translate("bs::QtDialogs", "Print Topic Pack") + QStringLiteral(": ") + title);
     auto* layout = new QVBoxLayout(&dialog);
     auto* heading = new QLabel(title, &dialog);
     QFont bold = heading->font();
@@ -38,7 +42,7 @@ PackChoice QtDialogs::choosePack(const QString& title, const QStringList& pieces
     heading->setFont(bold);
     layout->addWidget(heading);
 
-    auto* include = new QGroupBox(QStringLiteral("Include"), &dialog);
+    auto* include = new QGroupBox(QCoreApplication::translate("bs::QtDialogs", "Include"), &dialog);
     auto* includeLayout = new QVBoxLayout(include);
     QList<QCheckBox*> ticks;
     for (const QString& piece : pieces) {
@@ -51,10 +55,10 @@ PackChoice QtDialogs::choosePack(const QString& title, const QStringList& pieces
     layout->addWidget(include);
 
     auto* copiesRow = new QHBoxLayout;
-    auto* copiesLabel = new QLabel(QStringLiteral("&Copies of the pupil sheets:"), &dialog);
+    auto* copiesLabel = new QLabel(QCoreApplication::translate("bs::QtDialogs", "&Copies of the pupil sheets:"), &dialog);
     auto* copies = new QSpinBox(&dialog);
     copies->setRange(1, 60);
-    copies->setAccessibleName(QStringLiteral("Copies of the pupil sheets"));
+    copies->setAccessibleName(QCoreApplication::translate("bs::QtDialogs", "Copies of the pupil sheets"));
     copiesLabel->setBuddy(copies);
     copiesRow->addWidget(copiesLabel);
     copiesRow->addWidget(copies);
@@ -62,12 +66,12 @@ PackChoice QtDialogs::choosePack(const QString& title, const QStringList& pieces
     layout->addLayout(copiesRow);
 
     auto* buttons = new QHBoxLayout;
-    auto* print = new QPushButton(QStringLiteral("&Print"), &dialog);
-    auto* save = new QPushButton(QStringLiteral("&Save as PDF"), &dialog);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
-    print->setAccessibleName(QStringLiteral("Print"));
-    save->setAccessibleName(QStringLiteral("Save as PDF"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    auto* print = new QPushButton(QCoreApplication::translate("bs::QtDialogs", "&Print"), &dialog);
+    auto* save = new QPushButton(QCoreApplication::translate("bs::QtDialogs", "&Save as PDF"), &dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("bs::QtDialogs", "Cancel"), &dialog);
+    print->setAccessibleName(QCoreApplication::translate("bs::QtDialogs", "Print"));
+    save->setAccessibleName(QCoreApplication::translate("bs::QtDialogs", "Save as PDF"));
+    cancel->setAccessibleName(QCoreApplication::translate("bs::QtDialogs", "Cancel"));
     print->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(print);
@@ -107,8 +111,7 @@ PackChoice QtDialogs::choosePack(const QString& title, const QStringList& pieces
 
 QString QtDialogs::pdfFileName(const QString& suggestedPath)
 {
-    QString path = QFileDialog::getSaveFileName(nullptr, QStringLiteral("Save as PDF"), suggestedPath,
-                                                QStringLiteral("PDF files (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(nullptr, QCoreApplication::translate("bs::QtDialogs", "Save as PDF"), suggestedPath, QCoreApplication::translate("bs::QtDialogs", "PDF files (*.pdf)"));
     if (!path.isEmpty() && !path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     return path;

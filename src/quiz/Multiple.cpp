@@ -60,7 +60,7 @@ Multiple::Multiple(Program& program, const QString& formName)
     }
     auto* hidden = new QRadioButton(this);
     hidden->setObjectName(QStringLiteral("Option1_5"));
-    hidden->setAccessibleName(QStringLiteral("No answer"));
+    hidden->setAccessibleName(tr("No answer"));
     // Inside the picture box's rectangle, where a toolkit that showed it would still hide it.
     placeTwips(hidden, QRect(6840 + 240, 240 + 240, 495, 375));
     hidden->hide();
@@ -73,7 +73,7 @@ Multiple::Multiple(Program& program, const QString& formName)
 
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("Quiz picture"));
+    Picture1->setAccessibleName(tr("Quiz picture"));
     placeTwips(Picture1, QRect(6840, 240, 855, 615));
 
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),

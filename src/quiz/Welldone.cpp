@@ -42,7 +42,7 @@ Welldone::Welldone(Program& program, const QString& formName)
                        uiFont(QStringLiteral("Tahoma"), 36, true), yellow, centred);
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("Brellinshore picture"));
+    Picture1->setAccessibleName(tr("Brellinshore picture"));
     placeTwips(Picture1, QRect(5880, 1440, 4800, 3600));
 
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
@@ -62,7 +62,7 @@ Welldone::Welldone(Program& program, const QString& formName)
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Your name"));
+    Text1->setAccessibleName(tr("Your name"));
     Text1->setFont(uiFont(times, 24));
     Text1->setMaxLength(25);
     placeTwips(Text1, QRect(3120, 6600, 5760, 615));

@@ -45,7 +45,8 @@ void writeWorksheet(PrintJob& page, const QString& heading, const QString& title
     page.print(QStringLiteral(" "), true);
     if (paper.nameAndDate) {
         page.setCurrentX(W / 16);
-        page.print(QStringLiteral("Name: ") + QString(30, u'_') + QStringLiteral("      Date: ") + QString(15, u'_'),
+        page.print(QCoreApplication::translate("bs::TopicPack", "Name: ") + QString(30, u'_') + QStringLiteral("      ") +
+                       QCoreApplication::translate("bs::TopicPack", "Date: ") + QString(15, u'_'),
                    true);
     } else {
         page.print(QStringLiteral(" "), true);

@@ -2,7 +2,9 @@
 
 #include "platform/Printer.h"
 #include "ui/Controls.h"
+#include "platform/Content.h"
 #include "ui/LabelButton.h"
+#include "ui/Language.h"
 #include "ui/Program.h"
 #include "ui/Text.h"
 
@@ -74,6 +76,17 @@ void loadDrawingPair(Program& program, ImageBox& shown, ImageBox& forPrint, cons
     }
     shown.setPicture(program.pictures().load(QStringLiteral("wmf\\") + fileName));
     forPrint.setPicture(program.pictures().load(QStringLiteral("wmf2\\") + fileName));
+}
+
+QString pageInLanguage(const Program& program, const QString& fileName)
+{
+    if (currentLanguage() == Language::English)
+        return fileName;
+    const QString translated = languageCode(currentLanguage()) + u' ' + fileName;
+    const Content& content = program.content();
+    return content.exists(QStringLiteral("wmf\\") + translated) && content.exists(QStringLiteral("wmf2\\") + translated)
+               ? translated
+               : fileName;
 }
 
 void printDrawingPage(Program& program, const Picture& drawing)

@@ -17,6 +17,11 @@ class Program;
 // shown, the print version from "wmf2\" into forPrint. An empty file name clears both.
 void loadDrawingPair(Program& program, ImageBox& shown, ImageBox& forPrint, const QString& fileName);
 
+// A fixed page of the program (the guide, the acknowledgments) in the language chosen: its
+// drawing with the language's code before the name ("cy guide1.wmf") when the content has
+// one, else the English drawing. A language's pages are content alone.
+QString pageInLanguage(const Program& program, const QString& fileName);
+
 // Prints one page: the drawing at its own size, 1000 twips from the top-left corner of the
 // printable area. A printer failure is reported with the program's printing message.
 void printDrawingPage(Program& program, const Picture& drawing);

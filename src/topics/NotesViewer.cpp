@@ -28,18 +28,18 @@ NotesViewer::NotesViewer(Program& program, const QString& formName) : Screen(pro
         return;
     // In the bottom row that a single page leaves empty, clear of the drawing and of "Exit".
     makeLabelButtonRow(this, Label3, QStringLiteral("Label3"),
-                       {{4, QStringLiteral("Print Topic Pack"), QRect(6840, 7920, 3600, 495)}},
+                       {{4, tr("Print Topic Pack"), QRect(6840, 7920, 3600, 495)}},
                        [this](int index) { Label3_Click(index); }, Hover::LeavesAlone);
     Label3(4)->hide();
 
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("Animated logo"));
+    Picture1->setAccessibleName(tr("Animated logo"));
     placeTwips(Picture1, QRect(8520, 4320, 1800, 1800));
     Picture1->hide();
     Picture2 = new PictureBox(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setAccessibleName(QStringLiteral("Publisher's logo"));
+    Picture2->setAccessibleName(tr("Publisher's logo"));
     Picture2->setBackColor(QColor(128, 128, 255));
     placeTwips(Picture2, QRect(8550, 6240, 1800, 1335));
     Picture2->hide();
@@ -159,7 +159,8 @@ void NotesViewer::updatePage()
         Label3(2)->setEnabled(false);
     if (page == 1)
         Label3(3)->setEnabled(false);
-    const QString file = isGuide() ? pageFileName(page) : pageFileName(program().state.notekey, page);
+    const QString file =
+        isGuide() ? pageInLanguage(program(), pageFileName(page)) : pageFileName(program().state.notekey, page);
     loadDrawingPair(program(), *Image1, *Image2, file);
     Label1->setText(pageLabel(page, pageCount()));
     setAccessibleDescription(Label1->text());
@@ -222,9 +223,10 @@ void openAcknowledgments(Program& program)
     viewer.setAccessibleDescription(QString());
     viewer.Label3(2)->hide();
     viewer.Label3(3)->hide();
-    viewer.Image1->setPicture(program.pictures().load(QStringLiteral("wmf\\acknowledgments.wmf")));
+    const QString page = pageInLanguage(program, QStringLiteral("acknowledgments.wmf"));
+    viewer.Image1->setPicture(program.pictures().load(QStringLiteral("wmf\\") + page));
     viewer.Picture2->setPicture(program.pictures().load(QStringLiteral("logo\\quenlow2.bmp")));
-    viewer.Image2->setPicture(program.pictures().load(QStringLiteral("wmf2\\acknowledgments.wmf")));
+    viewer.Image2->setPicture(program.pictures().load(QStringLiteral("wmf2\\") + page));
     viewer.setBackColor(QColor(49, 130, 212));
     viewer.Timer1->start();
     screens.show(screenName::notes);
@@ -234,7 +236,7 @@ void openGuide(Program& program)
 {
     Screens& screens = program.screens();
     auto& viewer = screens.get<NotesViewer>(screenName::guide);
-    loadDrawingPair(program, *viewer.Image1, *viewer.Image2, NotesViewer::pageFileName(1));
+    loadDrawingPair(program, *viewer.Image1, *viewer.Image2, pageInLanguage(program, NotesViewer::pageFileName(1)));
     program.state.notepage = 1;
     screens.show(screenName::guide);
 }

@@ -12,6 +12,7 @@
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QStandardPaths>
@@ -23,6 +24,13 @@
 
 namespace bs {
 
+// The pack's own messages, for the translations.
+[[maybe_unused]] static const char* const packMessageWords[] = {
+    QT_TRANSLATE_NOOP("bs::TopicPack", "Your topic pack is now printing."),
+    QT_TRANSLATE_NOOP("bs::TopicPack", "Your topic pack has been saved."),
+    QT_TRANSLATE_NOOP("bs::TopicPack", "The PDF file could not be saved there. Please choose another folder."),
+};
+
 namespace {
 
 const QColor black(0, 0, 0);
@@ -32,6 +40,11 @@ const QString sans = QStringLiteral("Arial");
 constexpr double BoxOutline = 20;  // one point: clear on any printer, colour or not
 constexpr double Gap = 200;        // between blocks of a sheet, and between word-bank cards
 const QRectF form(0, 0, 12000, 9000);
+
+QString translated(const char* context, const QString& english)
+{
+    return QCoreApplication::translate(context, english.toUtf8().constData());
+}
 
 enum class Audience { Pupil, Teacher };
 
@@ -83,12 +96,12 @@ double writeHeading(PrintJob& job, const Topic& topic, const QString& sheet, Aud
     y = block(job, y, sheet, Qt::AlignHCenter) + Gap / 2;
     if (audience == Audience::Pupil) {
         setFont(job, serif, 12, false);
-        y = block(job, y, QStringLiteral("Name: ") + QString(40, u'_') + QStringLiteral("      Date: ") +
+        y = block(job, y, QCoreApplication::translate("bs::TopicPack", "Name: ") + QString(40, u'_') + QStringLiteral("      ") + QCoreApplication::translate("bs::TopicPack", "Date: ") +
                               QString(20, u'_'),
                   Qt::AlignLeft);
     } else {
         setFont(job, sans, 12, true);
-        const QString mark = QStringLiteral("ANSWER KEY: FOR THE TEACHER ONLY");
+        const QString mark = QCoreApplication::translate("bs::TopicPack", "ANSWER KEY: FOR THE TEACHER ONLY");
         const double width = job.textWidth(mark) + 400;
         const QRectF box((job.scaleWidth() - width) / 2, y, width, job.textHeight() + 120);
         job.rectangle(box, black, QColor(), BoxOutline);
@@ -280,10 +293,10 @@ void drawWordBank(PrintJob& job, const ActivitySheet& sheet, double y, double sc
 {
     const ActivityDefinition& activity = sheet.activity;
     setFont(job, serif, 14, true);
-    y = block(job, y, QStringLiteral("Word bank"), Qt::AlignLeft);
+    y = block(job, y, QCoreApplication::translate("bs::TopicPack", "Word bank"), Qt::AlignLeft);
     setFont(job, serif, 11, false);
     y = block(job, y,
-              QStringLiteral("Write each label in its box, or cut the labels out and stick them in the right boxes."),
+              QCoreApplication::translate("bs::TopicPack", "Write each label in its box, or cut the labels out and stick them in the right boxes."),
               Qt::AlignLeft) + Gap / 2;
     const double W = job.scaleWidth();
     const QSizeF card = QSizeF(activity.itemSize) * scale;
@@ -303,9 +316,11 @@ void drawWordBank(PrintJob& job, const ActivitySheet& sheet, double y, double sc
 // teacher with every box filled.
 void writeActivitySheet(PrintJob& job, const Topic& topic, const ActivitySheet& sheet, Audience audience)
 {
-    const QString name = sheet.labelling ? QStringLiteral("Labelling sheet") : QStringLiteral("Ordering sheet");
-    double y = writeHeading(job, topic, audience == Audience::Pupil ? name : QStringLiteral("Answer key: ") + name.toLower(),
-                            audience);
+    const QString name = audience == Audience::Pupil
+                             ? packPieceName(sheet.labelling ? PackPiece::Labelling : PackPiece::Ordering)
+                         : sheet.labelling ? QCoreApplication::translate("bs::TopicPack", "Answer key: labelling sheet")
+                                           : QCoreApplication::translate("bs::TopicPack", "Answer key: ordering sheet");
+    double y = writeHeading(job, topic, name, audience);
     setFont(job, serif, 14, false);
     y = block(job, y, sheet.instruction(), Qt::AlignHCenter) + Gap;
 
@@ -330,7 +345,7 @@ void writeDrawing(PrintJob& job, const Picture& drawing, const QString& file)
 {
     if (drawing.isNull()) {
         setFont(job, serif, 14, false);
-        block(job, 0, QStringLiteral("This page could not be found: ") + file, Qt::AlignLeft);
+        block(job, 0, QCoreApplication::translate("bs::TopicPack", "This page could not be found: ") + file, Qt::AlignLeft);
         return;
     }
     const QSizeF size = drawing.sizeTwips();
@@ -341,19 +356,19 @@ void writeDrawing(PrintJob& job, const Picture& drawing, const QString& file)
 
 void writeWorksheetAnswers(PrintJob& job, const Topic& topic, const QuestionBank& bank)
 {
-    double y = writeHeading(job, topic, QStringLiteral("Answer key: worksheet"), Audience::Teacher);
+    double y = writeHeading(job, topic, QCoreApplication::translate("bs::TopicPack", "Answer key: worksheet"), Audience::Teacher);
     setFont(job, serif, 14, true);
     y = block(job, y, bank.worktitle, Qt::AlignHCenter) + Gap;
     for (int n = 1; n <= QuestionBank::QuestionCount; ++n) {
         const QString* answers[] = {&bank.answera[n], &bank.answerb[n], &bank.answerc[n], &bank.answerd[n]};
         const int right = bank.correct[n].toInt();
         setFont(job, serif, 12, false);
-        y = block(job, y, QStringLiteral("Question ") + QString::number(n) + QStringLiteral("    ") + bank.question[n],
+        y = block(job, y, QCoreApplication::translate("bs::Multiple", "Question ") + QString::number(n) + QStringLiteral("    ") + bank.question[n],
                   Qt::AlignLeft);
         setFont(job, serif, 12, true);
         const QString answer = right >= 1 && right <= 4
                                    ? QString(QChar(u'A' + right - 1)) + QStringLiteral(". ") + *answers[right - 1]
-                                   : QStringLiteral("(no right answer in the worksheet file)");
+                                   : QCoreApplication::translate("bs::TopicPack", "(no right answer in the worksheet file)");
         y = block(job, y, answer, Qt::AlignLeft, job.scaleWidth() / 16) + Gap / 2;
     }
 }
@@ -387,12 +402,12 @@ std::vector<PackPiece> packPieces(const Topic& topic)
 QString packPieceName(PackPiece piece)
 {
     switch (piece) {
-    case PackPiece::Notes: return QStringLiteral("Teacher's notes");
-    case PackPiece::KeyFacts: return QStringLiteral("Key facts");
-    case PackPiece::Worksheet: return QStringLiteral("Worksheet");
-    case PackPiece::Labelling: return QStringLiteral("Labelling sheet");
-    case PackPiece::Ordering: return QStringLiteral("Ordering sheet");
-    case PackPiece::AnswerKey: return QStringLiteral("Answer key");
+    case PackPiece::Notes: return QCoreApplication::translate("bs::TopicPack", "Teacher's notes");
+    case PackPiece::KeyFacts: return QCoreApplication::translate("bs::TopicPack", "Key facts");
+    case PackPiece::Worksheet: return QCoreApplication::translate("bs::TopicPack", "Worksheet");
+    case PackPiece::Labelling: return QCoreApplication::translate("bs::TopicPack", "Labelling sheet");
+    case PackPiece::Ordering: return QCoreApplication::translate("bs::TopicPack", "Ordering sheet");
+    case PackPiece::AnswerKey: return QCoreApplication::translate("bs::TopicPack", "Answer key");
     }
     return {};
 }
@@ -469,7 +484,10 @@ void writeTopicPack(PrintJob& job, const Topic& topic, const Content& content, c
 
 QString packFileName(const Topic& topic)
 {
-    return topic.place + QStringLiteral(" - ") + topic.topic + QStringLiteral(" - topic pack.pdf");
+    // The menu's words for the place and topic, in the language chosen.
+    return QCoreApplication::translate("bs::Intro0", topic.place.toUtf8().constData()) + QStringLiteral(" - ") +
+           QCoreApplication::translate("bs::Intro0", topic.topic.toUtf8().constData()) +
+           QCoreApplication::translate("bs::TopicPack", " - topic pack.pdf");
 }
 
 void printTopicPack(Program& program, const Topic& topic)
@@ -512,14 +530,14 @@ void printTopicPack(Program& program, const Topic& topic)
         writeTopicPack(*job, topic, program.content(), program.pictures(), pieces, choice.copies);
         job->endDoc();
     } catch (const PrintError&) {
-        problem = path.isEmpty() ? PrintProblemMessage : PackSaveProblemMessage;
+        problem = path.isEmpty() ? translated("bs::DrawingPages", PrintProblemMessage)
+                                 : translated("bs::TopicPack", PackSaveProblemMessage);
     } catch (const DataError&) {
-        problem = TopicPage::CorruptWorksheetMessage;
+        problem = translated("bs::TopicPage", TopicPage::CorruptWorksheetMessage);
     }
-    if (!problem.isEmpty())
-        program.dialogs().message(problem);
-    else
-        program.dialogs().message(path.isEmpty() ? PackPrintingMessage : PackSavedMessage);
+    if (problem.isEmpty())
+        problem = translated("bs::TopicPack", path.isEmpty() ? PackPrintingMessage : PackSavedMessage);
+    program.dialogs().message(problem);
 }
 
 } // namespace bs

@@ -48,7 +48,7 @@ TopicPage::TopicPage(Program& program, const QString& formName)
     // Made first, so it lies under everything else when panned across the page.
     Image1 = new ImageBox(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Panorama"));
+    Image1->setAccessibleName(tr("Panorama"));
     Image1->setTopTwips(m_topic.imageTop);
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), m_topic.title, m_topic.titleTwips,
@@ -63,7 +63,7 @@ TopicPage::TopicPage(Program& program, const QString& formName)
 
     HScroll1 = new FocusScrollBar(this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setAccessibleName(QStringLiteral("Pan the picture"));
+    HScroll1->setAccessibleName(tr("Pan the picture"));
     HScroll1->setRange(0, 100);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(10);

@@ -11,6 +11,7 @@
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"
 #include "support/TestProgram.h"
+#include "topics/NotesViewer.h"
 #include "topics/TopicPage.h"
 #include "ui/Controls.h"
 #include "ui/Language.h"
@@ -19,6 +20,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -28,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
@@ -295,6 +299,15 @@ private Q_SLOTS:
             QCOMPARE(qobject_cast<QLabel*>(activity.control("Label6"))->text(), title);
             for (const auto& [i, item] : activity.Label2)
                 QCOMPARE(item->text(), definition.items[std::size_t(i)].text);
+            // What the screen reader says of an item picked up by keyboard and put in a box.
+            QSignalSpy heard(&activity, &ActivityScreen::announced);
+            activity.Label2(0)->setFocus();
+            QTest::keyClick(activity.Label2(0), Qt::Key_Space);
+            activity.placeAt(activity.Label1(0));
+            QCOMPARE(heard.size(), 2);
+            QVERIFY2(heard[0][0].toString().endsWith(u", wedi'i godi"), qPrintable(heard[0][0].toString()));
+            QVERIFY2(heard[1][0].toString().contains(u", wedi'i osod y"), qPrintable(heard[1][0].toString()));
+            QVERIFY(activity.Label4(0)->accessibleName().startsWith(u"Man cychwyn "));
             screens.unload(name);
         }
         // Back in English, the same page is the English one.
@@ -307,6 +320,42 @@ private Q_SLOTS:
         screens.show(QStringLiteral("scilly1"));
         QCOMPARE(screens.get<TopicPage>(QStringLiteral("scilly1")).Label1->text(), QStringLiteral("Isles of Scilly: History"));
         QCOMPARE(screens.get<TopicPage>(QStringLiteral("scilly1")).Label3(2)->caption(), QStringLiteral("Gadael"));
+    }
+
+    // The teachers' own pages in a language are content alone: the guide and the
+    // acknowledgments show a page's Welsh drawing ("cy guide1.wmf") where there is one, else
+    // the English. Here each Welsh drawing is another page, told apart by its size.
+    void teachersPagesInWelsh()
+    {
+        TestProgram& test = *m_test;
+        const QString content = QStringLiteral(BS_CONTENT_DIR "/");
+        for (const char* folder : {"wmf/", "wmf2/"}) {
+            for (const char* page : {"guide1.wmf", "guide2.wmf", "acknowledgments.wmf"})
+                QVERIFY(test.copyContent(folder + QLatin1String(page)));
+            test.writeContent(folder + QStringLiteral("cy guide1.wmf"), test::readBytes(content + folder + "acknowledgments.wmf"));
+            test.writeContent(folder + QStringLiteral("cy acknowledgments.wmf"), test::readBytes(content + folder + "guide1.wmf"));
+        }
+        const auto drawn = [&](ImageBox* image) { return image->picture().sizeTwips(); };
+        const auto sizeOf = [&](const char* path) { return test.program().pictures().load(QLatin1String(path)).sizeTwips(); };
+        QVERIFY(sizeOf("wmf\\guide1.wmf") != sizeOf("wmf\\acknowledgments.wmf"));
+        Screens& screens = test.screens();
+        screens.show(screenName::menu);
+        auto& menu = screens.get<Intro0>(screenName::menu);
+        QTest::mouseClick(menu.Option4, Qt::LeftButton, {}, QPoint(6, menu.Option4->height() / 2));
+
+        QTest::mouseClick(menu.Label2(20), Qt::LeftButton);
+        auto& guide = screens.get<NotesViewer>(screenName::guide);
+        QCOMPARE(drawn(guide.Image1), sizeOf("wmf\\acknowledgments.wmf"));
+        QCOMPARE(drawn(guide.Image2), sizeOf("wmf2\\acknowledgments.wmf"));
+        QTest::mouseClick(guide.Label3(2), Qt::LeftButton);
+        QCOMPARE(drawn(guide.Image1), sizeOf("wmf\\guide2.wmf"));
+        QTest::mouseClick(guide.Label3(3), Qt::LeftButton);
+        QCOMPARE(drawn(guide.Image1), sizeOf("wmf\\acknowledgments.wmf"));
+
+        QTest::mouseClick(menu.Label2(19), Qt::LeftButton);
+        auto& thanks = screens.get<NotesViewer>(screenName::notes);
+        QCOMPARE(drawn(thanks.Image1), sizeOf("wmf\\guide1.wmf"));
+        QCOMPARE(drawn(thanks.Image2), sizeOf("wmf2\\guide1.wmf"));
     }
 
     // The screens not driven above, shown in Welsh (Llandudno's topics in their own Welsh):
@@ -367,13 +416,21 @@ private Q_SLOTS:
         QCOMPARE(cutOff(screens.touch(form)).join(u'\n'), QString());
     }
 
-    // Qt's own buttons in the program's message boxes, which Qt has no Welsh for.
+    // Qt's own words in the program's message boxes and in the file dialog of "Save as PDF",
+    // which Qt has no Welsh for.
     void toolkitButtons()
     {
-        for (const auto& [language, captions] : {std::pair{Language::Welsh, "Iawn|Canslo"}, {Language::English, "OK|Cancel"}}) {
+        for (const auto& [language, captions] : {std::pair{Language::Welsh, "Iawn|Canslo|&Enw ffeil:|&Cadw"},
+                                                 {Language::English, "OK|Cancel|File &name:|&Save"}}) {
             setLanguage(language);
             QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("?"), QMessageBox::Ok | QMessageBox::Cancel);
-            QCOMPARE(box.button(QMessageBox::Ok)->text() + u'|' + box.button(QMessageBox::Cancel)->text(), QLatin1String(captions));
+            QFileDialog files;
+            files.setOption(QFileDialog::DontUseNativeDialog);
+            files.setAcceptMode(QFileDialog::AcceptSave);
+            const auto* save = files.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+            QCOMPARE(box.button(QMessageBox::Ok)->text() + u'|' + box.button(QMessageBox::Cancel)->text() + u'|' +
+                         files.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text() + u'|' + save->text(),
+                     QLatin1String(captions));
         }
     }
 

@@ -306,15 +306,18 @@ private Q_SLOTS:
         // of the Print button at 10680; the acknowledgments also leave the logos at 8520 clear.
         // On paper a page is printed 1000 twips in from the corner of the printable area.
         const QSize screen(10560, 7920), paper(9500, 14000);
-        QStringList pages = {QStringLiteral("guide1"), QStringLiteral("guide2"), QStringLiteral("guide3")};
+        QStringList pages = {QStringLiteral("guide1"), QStringLiteral("guide2"), QStringLiteral("guide3"),
+                             QStringLiteral("cy guide1"), QStringLiteral("cy guide2"), QStringLiteral("cy guide3")};
         for (const Topic& topic : everyTopic())
             pages << topic.keyFactsKey + u'a' << topic.keyFactsKey + u'b' << topic.notesKey;
         for (const QString& page : std::as_const(pages)) {
             QTest::addRow("wmf %s", qPrintable(page)) << QStringLiteral("wmf\\%1.wmf").arg(page) << screen;
             QTest::addRow("wmf2 %s", qPrintable(page)) << QStringLiteral("wmf2\\%1.wmf").arg(page) << paper;
         }
-        QTest::newRow("wmf acknowledgments") << "wmf\\acknowledgments.wmf" << QSize(8400, 7920);
-        QTest::newRow("wmf2 acknowledgments") << "wmf2\\acknowledgments.wmf" << paper;
+        for (const char* page : {"acknowledgments", "cy acknowledgments"}) {
+            QTest::addRow("wmf %s", page) << QStringLiteral("wmf\\%1.wmf").arg(QLatin1String(page)) << QSize(8400, 7920);
+            QTest::addRow("wmf2 %s", page) << QStringLiteral("wmf2\\%1.wmf").arg(QLatin1String(page)) << paper;
+        }
     }
     void drawings()
     {

@@ -10,6 +10,7 @@
 #include "topics/TopicPack.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
+#include "ui/Language.h"
 #include "ui/Screens.h"
 
 #include <QApplication>
@@ -60,7 +61,11 @@ class TestTopicPack : public QObject
 
 private Q_SLOTS:
     void init() { m_test = std::make_unique<TestProgram>(); }
-    void cleanup() { m_test.reset(); }
+    void cleanup()
+    {
+        m_test.reset();
+        setLanguage(Language::English);
+    }
 
     // The button sits in the notes' empty bottom row, over nothing specified, and only there;
     // Tab reaches it and Enter opens the dialog; Cancel prints nothing.
@@ -196,20 +201,37 @@ private Q_SLOTS:
         QCOMPARE(test::readBytes(dir.filePath("pack.pdf")), QByteArray("earlier"));
     }
 
-    // One topic of each kind of ordering sheet (timeline, descriptions, pictures), saved whole
-    // and read back: pages in order, headings, word banks, the key, and no answer for pupils.
+    // One topic of each kind of ordering sheet (timeline, descriptions, pictures), and
+    // Llandudno's in Welsh, saved whole and read back: pages in order, headings, word banks,
+    // the key, and no answer for pupils.
     void savedPackReadsBack_data()
     {
         QTest::addColumn<QString>("form");
-        QTest::newRow("timeline, Llandudno") << "llandudno1";
-        QTest::newRow("descriptions, St Lucia") << "stlucia3";
-        QTest::newRow("pictures, Isles of Scilly") << "scilly5";
+        QTest::addColumn<bool>("welsh");
+        // The name and date line, the sheets' headings, the word bank, the key's mark and
+        // headings, the file first offered and the message.
+        QTest::addColumn<QStringList>("words");
+        const QStringList english{"Name:", "Labelling sheet", "Ordering sheet", "Word bank",
+                                  "ANSWER KEY: FOR THE TEACHER ONLY", "Answer key: worksheet",
+                                  "Answer key: labelling sheet", "Answer key: ordering sheet"};
+        QTest::newRow("timeline, Llandudno") << "llandudno1" << false << english + QStringList{"Llandudno - History - topic pack.pdf", PackSavedMessage};
+        QTest::newRow("descriptions, St Lucia") << "stlucia3" << false << english + QStringList{"St Lucia - Human Geography - topic pack.pdf", PackSavedMessage};
+        QTest::newRow("pictures, Isles of Scilly") << "scilly5" << false << english + QStringList{"Isles of Scilly - Living by the sea - topic pack.pdf", PackSavedMessage};
+        QTest::newRow("Llandudno in Welsh") << "llandudno1" << true
+                                            << QStringList{"Enw:", "Taflen labelu", "Taflen drefnu", "Banc geiriau",
+                                                           "ATEBION: AR GYFER ATHRAWON YN UNIG", "Atebion: taflen waith",
+                                                           "Atebion: taflen labelu", "Atebion: taflen drefnu",
+                                                           "Llandudno - Hanes - pecyn pwnc.pdf",
+                                                           "Mae eich pecyn pwnc wedi'i gadw."};
     }
     void savedPackReadsBack()
     {
         QFETCH(QString, form);
+        QFETCH(bool, welsh);
+        QFETCH(QStringList, words);
         if (!test::havePdfTools())
             QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+        setLanguage(welsh ? Language::Welsh : Language::English);
         QTemporaryDir dir;
         const QString pdf = dir.filePath("pack.pdf");
         const Topic& page = topic(form);
@@ -217,17 +239,18 @@ private Q_SLOTS:
         m_test->dialogs().setNextPackChoice(choice(PackChoice::SaveAsPdf));
         m_test->dialogs().setNextFileName(pdf);
         clickButton(viewer.Label3(4));
-        QCOMPARE(m_test->dialogs().messages, QStringList{PackSavedMessage});
+        QVERIFY(m_test->dialogs().suggestedFiles.value(0).endsWith(u'/' + words[8]));
+        QCOMPARE(m_test->dialogs().messages, QStringList{words[9]});
         QCOMPARE(test::pdfPages(pdf), 9);
 
         const QuestionBank bank = test::loadedWorksheet(test::readBytes(m_test->program().content().resolve(page.worksheet)));
         const QString worksheet = test::pdfPageText(pdf, 4);
-        QVERIFY(worksheet.contains("Name:") && worksheet.contains(bank.worktitle));
+        QVERIFY(worksheet.contains(words[0]) && worksheet.contains(bank.worktitle));
         for (int n = 1; n <= 10; ++n)
             QVERIFY2(worksheet.contains(bank.question[n].simplified().left(20)), qPrintable(bank.question[n]));
 
         const QString key = test::pdfPageText(pdf, 7);
-        QVERIFY(key.contains("ANSWER KEY: FOR THE TEACHER ONLY") && key.contains("Answer key: worksheet"));
+        QVERIFY(key.contains(words[4]) && key.contains(words[5]));
         for (int n = 1; n <= 10; ++n) {
             const QString* answers[] = {&bank.answera[n], &bank.answerb[n], &bank.answerc[n], &bank.answerd[n]};
             const int right = bank.correct[n].toInt();
@@ -235,33 +258,40 @@ private Q_SLOTS:
             QVERIFY2(key.contains(line), qPrintable(line));
         }
 
-        const struct { int pupil; int answers; QString form; QString heading; } sheets[] = {
-            {5, 8, page.labelling, "Labelling sheet"}, {6, 9, page.ordering, "Ordering sheet"}};
+        const struct { int pupil; int answers; QString form; QString heading; QString keyHeading; } sheets[] = {
+            {5, 8, page.labelling, words[1], words[6]}, {6, 9, page.ordering, words[2], words[7]}};
         for (const auto& sheet : sheets) {
             const QString pupil = test::pdfPageText(pdf, sheet.pupil);
             const QString filled = test::pdfPageText(pdf, sheet.answers);
-            QVERIFY2(pupil.contains(page.title) && pupil.contains(sheet.heading) && pupil.contains("Word bank"),
+            QVERIFY2(pupil.contains(page.title) && pupil.contains(sheet.heading) && pupil.contains(words[3]),
                      qPrintable(pupil));
-            QVERIFY(filled.contains("Answer key: " + sheet.heading.toLower()));
+            QVERIFY(filled.contains(sheet.keyHeading));
             for (const ActivityItem& item : m_test->program().topicLibrary().activityNamed(sheet.form)->items) {
                 QVERIFY2(pupil.contains(item.text.simplified()), qPrintable(item.text));
                 QVERIFY2(filled.contains(item.text.simplified()), qPrintable(item.text));
             }
         }
         for (int pupilPage = 1; pupilPage <= 6; ++pupilPage)
-            QVERIFY(!test::pdfPageText(pdf, pupilPage).contains("ANSWER KEY"));
+            QVERIFY(!test::pdfPageText(pdf, pupilPage).contains(words[4].left(7)));
     }
 
-    // Every topic file's pack builds; the pupils' sheets show each item once, on a card of the
-    // word bank and in no box; the key puts every item in the box it belongs in: the filled
-    // boxes lie in the same order, across and down, as the items' targets.
+    // Every topic file's pack builds, and each Welsh variant's; the pupils' sheets show each
+    // item once, on a card of the word bank and in no box; the key puts every item in the box
+    // it belongs in: the filled boxes lie in the same order, across and down, as the items'
+    // targets.
     void everyTopicBuildsItsPack()
     {
         TopicLibrary library(QStringLiteral(BS_CONTENT_DIR "/topics"));
         Content content(QStringLiteral(BS_CONTENT_DIR));
         Pictures pictures(content);
-        QCOMPARE(int(library.topics().size()), 15);
-        for (const Topic& each : library.topics()) {
+        std::vector<Topic> topics = library.topics();
+        library.setLanguage(QStringLiteral("cy"));
+        for (const Topic& welsh : library.topics()) {
+            if (welsh.keyFactsKey.startsWith(u"cy "))
+                topics.push_back(welsh);
+        }
+        QCOMPARE(int(topics.size()), 20);
+        for (const Topic& each : topics) {
             FakePrinter printer;
             auto job = printer.startJob();
             writeTopicPack(*job, each, content, pictures, packPieces(each), 1);
@@ -275,7 +305,9 @@ private Q_SLOTS:
                     QVERIFY2(page.contains(drawn), qPrintable(each.formName + ": " + op.text));
             }
             for (const QString& form : {each.labelling, each.ordering}) {
-                const ActivityDefinition& definition = *library.activityNamed(form);
+                const ActivityDefinition& definition =
+                    *std::find_if(each.activities.begin(), each.activities.end(),
+                                  [&](const ActivityDefinition& activity) { return activity.formName == form; });
                 const int pupilPage = form == each.labelling ? 4 : 5;
                 const int keyPage = pupilPage + 3;
                 QList<QRectF> boxes; // the white target boxes of the pupil's sheet
