@@ -420,7 +420,8 @@ void applyActivityVariant(const Reader& in, const QJsonObject& object, const QSt
 {
     auto at = [&](const QString& key) { return Reader::join(path, key); };
     in.onlyKnownKeys(object, path,
-                     {QStringLiteral("form"), QStringLiteral("itemFont"), QStringLiteral("items"), QStringLiteral("labels")});
+                     {QStringLiteral("form"), QStringLiteral("itemFont"), QStringLiteral("items"), QStringLiteral("pictures"),
+                      QStringLiteral("labels")});
     const QJsonValue font = in.field(object, path, QStringLiteral("itemFont"), false);
     if (!font.isUndefined())
         activity.itemFont = in.font(font, at(QStringLiteral("itemFont")));
@@ -438,6 +439,19 @@ void applyActivityVariant(const Reader& in, const QJsonObject& object, const QSt
             const QJsonValue boxName = in.field(item, itemPath, QStringLiteral("box"), false);
             if (!boxName.isUndefined())
                 activity.items[i].boxName = in.text(boxName, Reader::join(itemPath, QStringLiteral("box")), 300);
+        }
+    }
+    // A map whose key has words: the language's own drawing, in the English one's place.
+    const QJsonValue pictures = in.field(object, path, QStringLiteral("pictures"), false);
+    if (!pictures.isUndefined()) {
+        const int count = int(activity.pictures.size());
+        const QJsonArray list = in.array(pictures, at(QStringLiteral("pictures")), count, count);
+        for (int i = 0; i < count; ++i) {
+            const QString picturePath = at(QStringLiteral("pictures[%1]").arg(i));
+            const QJsonObject picture = in.object(list[i], picturePath);
+            in.onlyKnownKeys(picture, picturePath, {QStringLiteral("path")});
+            activity.pictures[i].path = in.contentPath(in.field(picture, picturePath, QStringLiteral("path")),
+                                                       Reader::join(picturePath, QStringLiteral("path")), QStringLiteral("Images"));
         }
     }
     const QJsonValue labels = in.field(object, path, QStringLiteral("labels"), false);

@@ -29,7 +29,8 @@ QByteArray variant()
 "titleAlign": "centre", "worksheet": "multiple/Ynysoedd Syllan - Hanes.txt", "keyFacts": "cy key scilly1",
 "notes": "cy scilly1", "activities": [{"form": "scilly1ord", "itemFont": {"family": "Tahoma", "points": 10, "bold": true},
 "items": [{"text": "un"}, {"text": "dau", "box": "ail"}, {}, {"text": "pedwar"}],
-"labels": [{"name": "Label8", "caption": "Rhowch mewn trefn."}, {"name": "Label9", "font": {"family": "Arial", "points": 9, "bold": false}}]}]})";
+"labels": [{"name": "Label8", "caption": "Rhowch mewn trefn."}, {"name": "Label9", "font": {"family": "Arial", "points": 9, "bold": false}}]},
+{"form": "scilly1lab", "pictures": [{"path": "Images/cy south coast.jpg"}]}]})";
 }
 
 } // namespace
@@ -110,6 +111,8 @@ private Q_SLOTS:
         QTest::newRow("label given twice") << variant().replace("\"Label9\"", "\"Label8\"") << "activities[0].labels[1].name";
         QTest::newRow("label's box") << variant().replace("\"caption\": \"Rhowch", "\"box\": [0, 0, 10, 10], \"caption\": \"Rhowch") << "activities[0].labels[0].box";
         QTest::newRow("worksheet outside its folder") << variant().replace("multiple/Ynys", "../Ynys") << "worksheet";
+        QTest::newRow("a picture too many") << variant().replace("}]}]}", "}, {\"path\": \"Images/x.jpg\"}]}]}") << "activities[1].pictures";
+        QTest::newRow("a picture's place") << variant().replace("coast.jpg\"", "coast.jpg\", \"at\": [0, 0]") << "activities[1].pictures[0].at";
         QTest::newRow("title too long") << variant().replace("Ynysoedd Syllan: Hanes", QByteArray(61, 'x')) << "title";
     }
     void variants()
@@ -135,6 +138,8 @@ private Q_SLOTS:
             QCOMPARE(topic.worksheet, QStringLiteral("multiple/Ynysoedd Syllan - Hanes.txt"));
             QCOMPARE(topic.keyFactsKey + '|' + topic.notesKey, QStringLiteral("cy key scilly1|cy scilly1"));
             QCOMPARE(topic.activities[0].items[0].text, base.activities[0].items[0].text);
+            QCOMPARE(topic.activities[0].pictures[0].path, QStringLiteral("Images/cy south coast.jpg"));
+            QCOMPARE(topic.activities[0].pictures[0].topLeft, base.activities[0].pictures[0].topLeft);
             const ActivityDefinition& ordering = topic.activities[1];
             QCOMPARE(ordering.itemFont.points, 10.0);
             QCOMPARE(ordering.items[1].text + '|' + ordering.items[1].boxName, QStringLiteral("dau|ail"));

@@ -8,6 +8,8 @@ no place names printed.
     and the cable car (History, Human Geography).
 "north wales.jpg": North Wales and north-west England, where Llandudno's visitors come from
     (Economy).
+The town map and the North Wales map have a key with words: each is also drawn with a Welsh
+key, "cy llandudno town.jpg" and "cy north wales.jpg", for the Welsh topics.
 
 Each map is placed by its activities at (0, 0) twips, so map pixel (x, y) is screen pixel
 (x, y); the boxes come from the topic files.
@@ -169,9 +171,11 @@ def cable_car_line(draw, a, b, dashes=10):
 
 def map_key(draw, x, y, entries, font):
     """A key in a dark box: each entry a sample drawn by sample(draw, x0, y_middle, x1) and its
-    name, side by side in one row."""
+    name, side by side in one row. A key too wide for the map from x ends at its right edge."""
     widths = [34 + 8 + draw.textlength(name, font=font) for name, _ in entries]
     width = sum(widths) + 16 * (len(entries) - 1) + 20
+    if x + width > draw.im.size[0] - 4:
+        x = draw.im.size[0] - 8 - width
     draw.rounded_rectangle([x, y, x + width, y + 26], 5, fill=(20, 40, 80, 210), outline=(250, 250, 250, 200))
     cx = x + 10
     for (name, sample), w in zip(entries, widths):
@@ -258,12 +262,15 @@ def town_map():
     font = ImageFont.truetype(BOLD, 13)
     north_arrow(draw, 770, 420, font)
     scale_bar(draw, spec, 30, 486, 1, font)
-    # The key names kinds of line, never the places the pupils label.
-    map_key(draw, 200, 484, [('Railway', lambda d, x0, y, x1: railway_line(d, [(x0, y), (x1, y)])),
-                             ('Tramway', lambda d, x0, y, x1: tramway_line(d, [(x0, y), (x1, y)])),
-                             ('Cable car', lambda d, x0, y, x1: cable_car_line(d, (x0 + 3, y), (x1 - 3, y), 3))],
-            font)
-    return image
+
+    def key(image, words):
+        # The key names kinds of line, never the places the pupils label.
+        map_key(ImageDraw.Draw(image, 'RGBA'), 200, 484,
+                [(words['Railway'], lambda d, x0, y, x1: railway_line(d, [(x0, y), (x1, y)])),
+                 (words['Tramway'], lambda d, x0, y, x1: tramway_line(d, [(x0, y), (x1, y)])),
+                 (words['Cable car'], lambda d, x0, y, x1: cable_car_line(d, (x0 + 3, y), (x1 - 3, y), 3))],
+                font)
+    return image, key
 
 
 def region_map():
@@ -289,10 +296,12 @@ def region_map():
     def town(d, x0, y, x1):
         d.ellipse([x0 + 12, y - 5, x0 + 22, y + 5], fill=(250, 250, 250), outline=(30, 30, 30), width=2)
 
-    map_key(draw, 536, 434, [('Town or city', town),
-                             ('Main road', lambda d, x0, y, x1: d.line([(x0, y), (x1, y)], fill=(200, 60, 50), width=3))],
-            font)
-    return image
+    def key(image, words):
+        map_key(ImageDraw.Draw(image, 'RGBA'), 536, 434,
+                [(words['Town or city'], town),
+                 (words['Main road'], lambda d, x0, y, x1: d.line([(x0, y), (x1, y)], fill=(200, 60, 50), width=3))],
+                font)
+    return image, key
 
 
 def places_in_twips(spec, places):
@@ -301,16 +310,33 @@ def places_in_twips(spec, places):
     return {name: tuple(int(v * 15) for v in small(*p)) for name, p in places.items()}
 
 
+# The words of the maps' keys in each language: English, and Welsh for the Welsh topics'
+# copies of the maps ("cy llandudno town.jpg"), named by their topic variants.
+KEY_WORDS = {
+    '': {w: w for w in ('Railway', 'Tramway', 'Cable car', 'Town or city', 'Main road')},
+    'cy ': {'Railway': 'Rheilffordd', 'Tramway': 'Tramffordd', 'Cable car': 'Car cebl',
+            'Town or city': 'Tref neu ddinas', 'Main road': 'Prif ffordd'},
+}
+
+
 def main(out_dir, check_dir=None):
     os.makedirs(out_dir, exist_ok=True)
     for spec, make in ((COAST, coast_map), (TOWN, town_map), (REGION, region_map)):
-        image = make()
-        assert image.size == spec['size']
-        image.save(os.path.join(out_dir, spec['file']), quality=88, optimize=True)
-        if check_dir:
-            os.makedirs(check_dir, exist_ok=True)
-            for form in spec['forms']:
-                screen_check(image, form, spec['file']).save(os.path.join(check_dir, 'check ' + form + '.png'))
+        made = make()
+        base, key = made if isinstance(made, tuple) else (made, None)
+        for prefix, words in KEY_WORDS.items():
+            if prefix and not key:
+                continue  # a map without words needs no copy
+            image = base.copy()
+            if key:
+                key(image, words)
+            assert image.size == spec['size']
+            image.save(os.path.join(out_dir, prefix + spec['file']), quality=88, optimize=True)
+            if check_dir:
+                os.makedirs(check_dir, exist_ok=True)
+                for form in spec['forms']:
+                    screen_check(image, form, spec['file']).save(
+                        os.path.join(check_dir, 'check ' + prefix + form + '.png'))
 
 
 if __name__ == '__main__':

@@ -1,7 +1,7 @@
 """Writes a language's variants of topic files (docs/topic-files.md, "Language variants") from
 the translated captions and items in texts/<code>/activities/<form>.json and the English topic
-files: the title, the worksheet of the language, the drawings' stems after the code, and every
-label and item, in the English order. A target box's name for the screen reader is the
+files: the title, the worksheet of the language, the drawings' stems after the code, every
+label and item, in the English order, and the language's copies of maps with words. A target box's name for the screen reader is the
 translated label it stands beside.
 
 Usage: topic_variants.py <code> <texts/<code>> <content/topics>
@@ -43,11 +43,14 @@ def variant(code, english, texts, worksheets):
             if 'box' in item:
                 entry['box'] = box_name(activity['labels'], labels, item['box'])
             items.append(entry)
-        out['activities'].append({
-            'form': activity['form'],
-            'items': items,
-            'labels': [{'name': label['name'], 'caption': labels[label['name']]} for label in activity['labels']],
-        })
+        entry = {'form': activity['form'], 'items': items}
+        # A map with words in its key has a copy in the language, in the English one's place.
+        if 'pictures' in given:
+            if len(given['pictures']) != len(activity.get('pictures', [])):
+                sys.exit(f'{activity["form"]}: the pictures differ from the English')
+            entry['pictures'] = [{'path': path} for path in given['pictures']]
+        entry['labels'] = [{'name': label['name'], 'caption': labels[label['name']]} for label in activity['labels']]
+        out['activities'].append(entry)
     return out
 
 
