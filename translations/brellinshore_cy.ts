@@ -364,6 +364,10 @@
         <source> — ordering activity</source>
         <translation> — gweithgaredd trefnu</translation>
     </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
 </context>
 <context>
     <name>bs::Titlefrm</name>

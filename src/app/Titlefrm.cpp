@@ -122,7 +122,7 @@ void Titlefrm::showBackdrop()
 
 QAbstractButton* Titlefrm::escapeButton() const
 {
-    return Command1->text() == QLatin1String("Cancel") ? Command1 : nullptr;
+    return Command1->text() == tr("Cancel") ? Command1 : nullptr; // the leaving screen's, in its language
 }
 
 void Titlefrm::Command1_Click()

@@ -213,8 +213,11 @@ void Screen::focusFirstControl()
 
 QAbstractButton* Screen::escapeButton() const
 {
+    // "Exit" in the language shown: every screen's Exit button has the same Welsh.
+    const QString exit = tr("Exit");
     for (LabelButton* button : findChildren<LabelButton*>()) {
-        if (button->caption() == QLatin1String("Exit") && button->isVisibleTo(this) && button->isEnabled())
+        if ((button->caption() == QLatin1String("Exit") || button->caption() == exit) && button->isVisibleTo(this) &&
+            button->isEnabled())
             return button;
     }
     return nullptr;

@@ -291,6 +291,9 @@ private Q_SLOTS:
         auto& page = screens.get<TopicPage>(form);
         QCOMPARE(page.Label1->text(), title);
         QCOMPARE(page.Label3(4)->caption(), QStringLiteral("Prif Ffeithiau"));
+        QTest::mouseClick(page.Label3(5), Qt::LeftButton); // the teacher's notes, with the pack's button
+        QCOMPARE(cutOff(screens.touch(screenName::notes)).join(u'\n'), QString());
+        screens.unload(screenName::notes);
         for (const int button : {1, 3}) {
             const QString name = button == 1 ? topic.labelling : topic.ordering;
             const ActivityDefinition& definition = *test.program().topicLibrary().activityNamed(name);
@@ -308,7 +311,8 @@ private Q_SLOTS:
             QVERIFY2(heard[0][0].toString().endsWith(u", wedi'i godi"), qPrintable(heard[0][0].toString()));
             QVERIFY2(heard[1][0].toString().contains(u", wedi'i osod y"), qPrintable(heard[1][0].toString()));
             QVERIFY(activity.Label4(0)->accessibleName().startsWith(u"Man cychwyn "));
-            screens.unload(name);
+            QTest::keyClick(&activity, Qt::Key_Escape); // its "Gadael"
+            QVERIFY(!screens.loaded(name));
         }
         // Back in English, the same page is the English one.
         const QString welshItem = test.program().topicLibrary().activityNamed(topic.ordering)->items.front().text;
@@ -320,6 +324,12 @@ private Q_SLOTS:
         screens.show(QStringLiteral("scilly1"));
         QCOMPARE(screens.get<TopicPage>(QStringLiteral("scilly1")).Label1->text(), QStringLiteral("Isles of Scilly: History"));
         QCOMPARE(screens.get<TopicPage>(QStringLiteral("scilly1")).Label3(2)->caption(), QStringLiteral("Gadael"));
+        // Escape is a screen's "Gadael", and the leaving screen's "Canslo".
+        QTest::keyClick(screens.loaded(QStringLiteral("scilly1")), Qt::Key_Escape);
+        QVERIFY(!screens.loaded(QStringLiteral("scilly1")));
+        QTest::mouseClick(menu.Label2(16), Qt::LeftButton);
+        QTest::keyClick(screens.loaded(screenName::title), Qt::Key_Escape);
+        QVERIFY(!screens.loaded(screenName::title) && menu.isVisible());
     }
 
     // The teachers' own pages in a language are content alone: the guide and the
