@@ -14,8 +14,9 @@ ctest --test-dir build --output-on-failure -j2
 echo "== Fuzz targets"
 scripts/run-fuzzers.sh 60
 
-echo "== A real window under Xvfb"
+echo "== A real window under Xvfb, in English and on a Welsh desktop"
 scripts/window-check.sh build
+LC_ALL=cy_GB.UTF-8 LANG=cy_GB.UTF-8 SHOTS=build/screenshots-cy scripts/window-check.sh build 2> >(grep -v "setlocale" >&2)
 
 echo "== The screen reader: what Orca says on every screen"
 scripts/screen-reader-check.sh build

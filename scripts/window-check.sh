@@ -5,13 +5,14 @@
 # last, its labelling activity, closing each with Escape. Any screen that does not come up, a
 # message box in its place (a topic that could not be opened) or a topic page without its
 # pictures fails the check. Screenshots land in <build-folder>/screenshots/: title.png,
-# menu.png, topic-1.png to topic-3.png, activity.png.
+# menu.png, topic-1.png to topic-3.png, activity.png (or in the folder SHOTS names). The
+# program's language is the desktop's: run it with LANG=cy_GB.UTF-8 for Welsh.
 # Usage: scripts/window-check.sh [build-folder [program]]   (program: build-folder/bin/brellinshore)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 program="${2:-$build/bin/brellinshore}"
-shots="$build/screenshots"
+shots="${SHOTS:-$build/screenshots}"
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
