@@ -171,17 +171,27 @@ def cable_car_line(draw, a, b, dashes=10):
 
 def map_key(draw, x, y, entries, font):
     """A key in a dark box: each entry a sample drawn by sample(draw, x0, y_middle, x1) and its
-    name, side by side in one row. A key too wide for the map from x ends at its right edge."""
+    name, side by side in one row from (x, y). A row too wide for the map from x becomes a
+    column ending at the row's bottom and the map's right, clear of what lies left of x."""
     widths = [34 + 8 + draw.textlength(name, font=font) for name, _ in entries]
     width = sum(widths) + 16 * (len(entries) - 1) + 20
-    if x + width > draw.im.size[0] - 4:
-        x = draw.im.size[0] - 8 - width
-    draw.rounded_rectangle([x, y, x + width, y + 26], 5, fill=(20, 40, 80, 210), outline=(250, 250, 250, 200))
-    cx = x + 10
-    for (name, sample), w in zip(entries, widths):
-        sample(draw, cx, y + 13, cx + 34)
-        draw.text((cx + 42, y + 5), name, fill=(255, 255, 255), font=font)
-        cx += w + 16
+    if x + width <= draw.im.size[0] - 4:
+        places = []
+        cx = x + 10
+        for w in widths:
+            places.append((cx, y))
+            cx += w + 16
+        box = [x, y, x + width, y + 26]
+    else:
+        width = max(widths) + 20
+        height = 26 + 22 * (len(entries) - 1)
+        x, top = draw.im.size[0] - 8 - width, y + 26 - height
+        places = [(x + 10, top + 22 * i) for i in range(len(entries))]
+        box = [x, top, x + width, top + height]
+    draw.rounded_rectangle(box, 5, fill=(20, 40, 80, 210), outline=(250, 250, 250, 200))
+    for (name, sample), (cx, cy) in zip(entries, places):
+        sample(draw, cx, cy + 13, cx + 34)
+        draw.text((cx + 42, cy + 5), name, fill=(255, 255, 255), font=font)
     return width
 
 
