@@ -165,35 +165,6 @@ QByteArray emptyMetafile(int widthTwips, int heightTwips)
     return bytes;
 }
 
-bool catalogueReaderWorks()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("probe.txt"));
-    CatalogueList list;
-    try {
-        writeBytes(path, "1\r\nA title\r\n");
-        readCatalogue(path, list);
-    } catch (const DataError&) {
-        return false;
-    }
-    return list.workcount == 1;
-}
-
-bool worksheetLoaderWorks()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("probe.txt"));
-    QuestionBank bank;
-    try {
-        writeBytes(path, worksheetFile(numberedWorksheet(QStringLiteral("Probe"))));
-        FieldReader reader = FieldReader::fromFile(path);
-        loadworksheet(reader, bank);
-    } catch (const DataError&) {
-        return false;
-    }
-    return bank.worktitle == QStringLiteral("Probe");
-}
-
 // Adds title to the catalogue while its lock files are kept fresh, as when the next save
 // follows a crash at once: a lock left behind must then be taken over at once, since waiting
 // for it to grow stale would end in "being changed on another computer". Returns the failure.

@@ -65,9 +65,4 @@ QByteArray emptyMetafile(int widthTwips, int heightTwips);
 // failure, empty when the title was added.
 QString saveWithFreshLocks(const QString& cataloguePath, const QString& title);
 
-// Whether the catalogue reader and the worksheet loader read a good file: the tests of
-// what they read run only where they are built.
-bool catalogueReaderWorks();
-bool worksheetLoaderWorks();
-
 } // namespace bs::test

@@ -82,10 +82,6 @@ void clickOption(QWidget* option);
 void clickButton(QWidget* button);
 // Types as a keyboard does: a key press carrying each letter's text (keyClicks does ASCII only).
 void typeText(QWidget* box, const QString& text);
-inline bool shownOn(const QWidget* control)
-{
-    return !control->isHidden();
-}
 
 namespace test {
 
