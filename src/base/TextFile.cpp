@@ -2,6 +2,8 @@
 
 #include "base/Cp1252.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <array>
 
@@ -40,7 +42,13 @@ QByteArray encode(QStringView text, bool utf8)
 
 QString decode(QByteArrayView bytes, bool utf8)
 {
-    return utf8 ? QString::fromUtf8(bytes) : cp1252::decode(bytes);
+    if (!utf8)
+        return cp1252::decode(bytes);
+    // Every character as written: a byte-order mark that starts a field inside the file is
+    // part of the field (fromUtf8 would drop it, and the title written back would differ).
+    QStringDecoder toUtf16(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return toUtf16(bytes);
 }
 
 } // namespace bs::textfile
