@@ -11,7 +11,6 @@
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"
 #include "support/TestProgram.h"
-#include "topics/NotesViewer.h"
 #include "topics/TopicPage.h"
 #include "ui/Controls.h"
 #include "ui/Language.h"
@@ -330,42 +329,6 @@ private Q_SLOTS:
         QTest::mouseClick(menu.Label2(16), Qt::LeftButton);
         QTest::keyClick(screens.loaded(screenName::title), Qt::Key_Escape);
         QVERIFY(!screens.loaded(screenName::title) && menu.isVisible());
-    }
-
-    // The teachers' own pages in a language are content alone: the guide and the
-    // acknowledgments show a page's Welsh drawing ("cy guide1.wmf") where there is one, else
-    // the English. Here each Welsh drawing is another page, told apart by its size.
-    void teachersPagesInWelsh()
-    {
-        TestProgram& test = *m_test;
-        const QString content = QStringLiteral(BS_CONTENT_DIR "/");
-        for (const char* folder : {"wmf/", "wmf2/"}) {
-            for (const char* page : {"guide1.wmf", "guide2.wmf", "acknowledgments.wmf"})
-                QVERIFY(test.copyContent(folder + QLatin1String(page)));
-            test.writeContent(folder + QStringLiteral("cy guide1.wmf"), test::readBytes(content + folder + "acknowledgments.wmf"));
-            test.writeContent(folder + QStringLiteral("cy acknowledgments.wmf"), test::readBytes(content + folder + "guide1.wmf"));
-        }
-        const auto drawn = [&](ImageBox* image) { return image->picture().sizeTwips(); };
-        const auto sizeOf = [&](const char* path) { return test.program().pictures().load(QLatin1String(path)).sizeTwips(); };
-        QVERIFY(sizeOf("wmf\\guide1.wmf") != sizeOf("wmf\\acknowledgments.wmf"));
-        Screens& screens = test.screens();
-        screens.show(screenName::menu);
-        auto& menu = screens.get<Intro0>(screenName::menu);
-        QTest::mouseClick(menu.Option4, Qt::LeftButton, {}, QPoint(6, menu.Option4->height() / 2));
-
-        QTest::mouseClick(menu.Label2(20), Qt::LeftButton);
-        auto& guide = screens.get<NotesViewer>(screenName::guide);
-        QCOMPARE(drawn(guide.Image1), sizeOf("wmf\\acknowledgments.wmf"));
-        QCOMPARE(drawn(guide.Image2), sizeOf("wmf2\\acknowledgments.wmf"));
-        QTest::mouseClick(guide.Label3(2), Qt::LeftButton);
-        QCOMPARE(drawn(guide.Image1), sizeOf("wmf\\guide2.wmf"));
-        QTest::mouseClick(guide.Label3(3), Qt::LeftButton);
-        QCOMPARE(drawn(guide.Image1), sizeOf("wmf\\acknowledgments.wmf"));
-
-        QTest::mouseClick(menu.Label2(19), Qt::LeftButton);
-        auto& thanks = screens.get<NotesViewer>(screenName::notes);
-        QCOMPARE(drawn(thanks.Image1), sizeOf("wmf\\guide1.wmf"));
-        QCOMPARE(drawn(thanks.Image2), sizeOf("wmf2\\guide1.wmf"));
     }
 
     // The screens not driven above, shown in Welsh (Llandudno's topics in their own Welsh):
