@@ -2,7 +2,7 @@
 // placed and the score, on the engine alone.
 #include "activities/DragEngine.h"
 #include "topicdata/ActivityDefinition.h"
-#include "topicdata/TopicLibrary.h"
+#include "support/ShippedTopics.h"
 
 #include <QTest>
 
@@ -10,15 +10,9 @@ using namespace bs;
 
 namespace {
 
-TopicLibrary& shippedTopics()
-{
-    static TopicLibrary library(QStringLiteral(BS_CONTENT_DIR "/topics"));
-    return library;
-}
-
 DragEngine engineFor(const QString& formName)
 {
-    const ActivityDefinition& definition = *shippedTopics().activityNamed(formName);
+    const ActivityDefinition& definition = *test::shippedTopics().activityNamed(formName);
     std::vector<TwipsRect> starts, targets;
     const float w = definition.itemSize.width(), h = definition.itemSize.height();
     auto rect = [&](QPoint at) { return TwipsRect{float(at.x()), float(at.y()), w, h}; };
@@ -46,7 +40,7 @@ class TestDragEngine : public QObject
     void everyActivity()
     {
         QTest::addColumn<QString>("formName");
-        for (const Topic& topic : shippedTopics().topics()) {
+        for (const Topic& topic : test::shippedTopics().topics()) {
             for (const ActivityDefinition& definition : topic.activities)
                 QTest::newRow(qPrintable(definition.formName)) << definition.formName;
         }

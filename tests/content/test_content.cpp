@@ -3,7 +3,7 @@
 // sounds are short PCM files at their loudness targets.
 #include "platform/Content.h"
 #include "platform/Pictures.h"
-#include "topicdata/TopicLibrary.h"
+#include "support/ShippedTopics.h"
 
 #include <QDirIterator>
 #include <QMap>
@@ -24,29 +24,11 @@ namespace {
 
 const QString ContentRoot = QStringLiteral(BS_CONTENT_DIR);
 
-TopicLibrary& shippedTopics()
-{
-    static TopicLibrary library(ContentRoot + QStringLiteral("/topics"));
-    return library;
-}
-
-// The topics in Welsh: the English ones where no Welsh is written.
-TopicLibrary& welshTopics()
-{
-    static TopicLibrary library = [] {
-        TopicLibrary welsh(ContentRoot + QStringLiteral("/topics"));
-        welsh.setLanguage(QStringLiteral("cy"));
-        return welsh;
-    }();
-    return library;
-}
-
-// Every topic page as shipped: the English, then each Welsh variant.
+// Every topic page as shipped: the English, then each Welsh one.
 std::vector<Topic> everyTopic()
 {
-    std::vector<Topic> topics = shippedTopics().topics();
-    std::ranges::copy_if(welshTopics().topics(), std::back_inserter(topics),
-                         [](const Topic& topic) { return topic.keyFactsKey.startsWith(QStringLiteral("cy ")); });
+    std::vector<Topic> topics = test::shippedTopics().topics();
+    std::ranges::move(test::welshTopicPages(), std::back_inserter(topics));
     return topics;
 }
 
@@ -264,7 +246,7 @@ private Q_SLOTS:
             const QString name = QStringLiteral("logo\\quen%1.gif").arg(n, 4, 10, QLatin1Char('0'));
             QTest::newRow(qPrintable(name)) << name << frame << frame;
         }
-        for (const Topic& topic : shippedTopics().topics()) {
+        for (const Topic& topic : test::shippedTopics().topics()) {
             // Panoramas pan across the 800-pixel page and fit between title and scroll bar.
             QTest::newRow(qPrintable(topic.panorama))
                 << topic.panorama << QSize(2400, 300) << QSize(3600, 350);
@@ -467,13 +449,13 @@ private Q_SLOTS:
     // ships empty and the whole content stays small.
     void topicsCatalogueAndSize()
     {
-        QVERIFY2(shippedTopics().problems().isEmpty(), qPrintable(shippedTopics().problems().join(u'\n')));
-        QVERIFY2(welshTopics().problems().isEmpty(), qPrintable(welshTopics().problems().join(u'\n')));
-        QCOMPARE(qsizetype(shippedTopics().topics().size()),
+        QVERIFY2(test::shippedTopics().problems().isEmpty(), qPrintable(test::shippedTopics().problems().join(u'\n')));
+        QVERIFY2(test::shippedTopicsInWelsh().problems().isEmpty(), qPrintable(test::shippedTopicsInWelsh().problems().join(u'\n')));
+        QCOMPARE(qsizetype(test::shippedTopics().topics().size()),
                  QDir(ContentRoot + QStringLiteral("/topics")).entryList({QStringLiteral("*.json")}).size());
         for (const QString& place : menuPlaces())
             for (const QString& topic : menuTopics())
-                QVERIFY2(shippedTopics().topicAt(place, topic),
+                QVERIFY2(test::shippedTopics().topicAt(place, topic),
                          qPrintable(place + QStringLiteral(": ") + topic));
         QCOMPARE(readAll(QStringLiteral("multiple\\track.txt")), QByteArray(" 0\r\n"));
         qint64 total = 0;

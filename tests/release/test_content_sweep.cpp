@@ -18,6 +18,7 @@
 #include "quiz/Multiple.h"
 #include "quiz/Welldone.h"
 #include "quiz/Wrong.h"
+#include "support/ShippedTopics.h"
 #include "support/TestProgram.h"
 #include "topics/NotesViewer.h"
 #include "topics/TopicPage.h"
@@ -52,33 +53,9 @@ constexpr int Intact = 0, Deleted = 1, Truncated = 2, Garbage = 3; // kinds of d
 const char* const damageNames[] = {"intact", "deleted", "truncated", "garbage"};
 const QString menuPicture = QStringLiteral("Images\\brellinshoresm.jpg");
 
-TopicLibrary& shippedTopics()
-{
-    static TopicLibrary library(QStringLiteral(BS_CONTENT_DIR "/topics"));
-    return library;
-}
-
-// The topics written in Welsh, toured with the program in Welsh; their parts are named
+// The topics written in Welsh are toured with the program in Welsh; their parts are named
 // "cy llandudno1 page" and so on.
 const QString welshFolder = QStringLiteral("topics/cy/");
-bool hasWelsh(const Topic& topic)
-{
-    return QFile::exists(QStringLiteral(BS_CONTENT_DIR "/") + welshFolder + topic.formName + QStringLiteral(".json"));
-}
-std::vector<Topic> welshTopics()
-{
-    static TopicLibrary library = [] {
-        TopicLibrary welsh(QStringLiteral(BS_CONTENT_DIR "/topics"));
-        welsh.setLanguage(QStringLiteral("cy"));
-        return welsh;
-    }();
-    std::vector<Topic> topics;
-    for (const Topic& topic : library.topics())
-        if (hasWelsh(topic))
-            topics.push_back(topic);
-    return topics;
-}
-
 const QRegularExpression pictureFile(QStringLiteral("\\.(jpg|gif|bmp|wmf)$"),
                                      QRegularExpression::CaseInsensitiveOption);
 
@@ -117,11 +94,11 @@ QSet<QString> filesOf(const Topic& topic, int parts)
 QStringList partsUsing(const QString& file)
 {
     QStringList parts;
-    for (const Topic& topic : shippedTopics().topics())
+    for (const Topic& topic : test::shippedTopics().topics())
         for (const auto& [part, name] : topicParts)
             if (filesOf(topic, part).contains(file))
                 parts << topic.formName + QLatin1String(name);
-    for (const Topic& topic : welshTopics())
+    for (const Topic& topic : test::welshTopicPages())
         for (const auto& [part, name] : topicParts)
             if (filesOf(topic, part).contains(file))
                 parts << QStringLiteral("cy ") + topic.formName + QLatin1String(name);
@@ -350,7 +327,7 @@ void topicTour(Tour& tour, const Topic& given, int parts)
     // A Welsh page whose variant is missing or refused is the English page.
     const Topic& topic = currentLanguage() == Language::Welsh
                                  && tour.damageOf(welshFolder + given.formName + QStringLiteral(".json")) != Intact
-                             ? *shippedTopics().topicNamed(given.formName)
+                             ? *test::shippedTopics().topicNamed(given.formName)
                              : given;
     auto& page = tour.get<TopicPage>(topic.formName);
     QVERIFY(tour.shown(topic.formName));
@@ -476,12 +453,12 @@ Parts tourParts()
             part(tour);
             setLanguage(Language::English);
         };
-    for (const Topic& topic : shippedTopics().topics())
+    for (const Topic& topic : test::shippedTopics().topics())
         for (const auto& [part, name] : topicParts)
             parts[topic.formName + QLatin1String(name)] = [&topic, part](Tour& tour) {
                 topicTour(tour, topic, part);
             };
-    for (const Topic& topic : welshTopics())
+    for (const Topic& topic : test::welshTopicPages())
         for (const auto& [part, name] : topicParts)
             parts[QStringLiteral("cy ") + topic.formName + QLatin1String(name)] = [topic, part](Tour& tour) {
                 setLanguage(Language::Welsh);
@@ -559,8 +536,8 @@ private Q_SLOTS:
         QSet<QString> skipped;
 #ifdef BS_SWEEP_ONE_TOPIC_A_PLACE
         QSet<QString> places, sampled;
-        std::vector<Topic> topics = shippedTopics().topics();
-        for (Topic topic : welshTopics()) {
+        std::vector<Topic> topics = test::shippedTopics().topics();
+        for (Topic topic : test::welshTopicPages()) {
             topic.place.prepend(QStringLiteral("cy "));
             topics.push_back(topic);
         }
