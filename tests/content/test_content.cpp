@@ -24,14 +24,6 @@ namespace {
 
 const QString ContentRoot = QStringLiteral(BS_CONTENT_DIR);
 
-// Every topic page as shipped: the English, then each Welsh one.
-std::vector<Topic> everyTopic()
-{
-    std::vector<Topic> topics = test::shippedTopics().topics();
-    std::ranges::move(test::welshTopicPages(), std::back_inserter(topics));
-    return topics;
-}
-
 // The words of a text, lower case, a number's digits without their thousands commas.
 QStringList wordsOf(QString text)
 {
@@ -44,7 +36,7 @@ QStringList wordsOf(QString text)
 QSet<QString> keyFactsWords(const QString& worksheetPath)
 {
     QSet<QString> words;
-    for (const Topic& topic : everyTopic()) {
+    for (const Topic& topic : test::everyTopicPage()) {
         if (topic.worksheet != worksheetPath)
             continue;
         for (const char* page : {"a", "b"}) {
@@ -290,7 +282,7 @@ private Q_SLOTS:
         const QSize screen(10560, 7920), paper(9500, 14000);
         QStringList pages = {QStringLiteral("guide1"), QStringLiteral("guide2"), QStringLiteral("guide3"),
                              QStringLiteral("cy guide1"), QStringLiteral("cy guide2"), QStringLiteral("cy guide3")};
-        for (const Topic& topic : everyTopic())
+        for (const Topic& topic : test::everyTopicPage())
             pages << topic.keyFactsKey + u'a' << topic.keyFactsKey + u'b' << topic.notesKey;
         for (const QString& page : std::as_const(pages)) {
             QTest::addRow("wmf %s", qPrintable(page)) << QStringLiteral("wmf\\%1.wmf").arg(page) << screen;
@@ -344,7 +336,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
         // A Welsh worksheet is titled with the Welsh topic, the page's title after the place.
-        for (const Topic& topic : everyTopic()) {
+        for (const Topic& topic : test::everyTopicPage()) {
             const bool welsh = topic.keyFactsKey.startsWith(QStringLiteral("cy "));
             QTest::addRow("%s%s", welsh ? "cy " : "", qPrintable(topic.formName))
                 << topic.worksheet << topic.place + QStringLiteral(" - ") + (welsh ? topic.title.section(QStringLiteral(": "), 1) : topic.topic);

@@ -28,4 +28,11 @@ std::vector<Topic> welshTopicPages()
     return topics;
 }
 
+std::vector<Topic> everyTopicPage()
+{
+    std::vector<Topic> topics = shippedTopics().topics();
+    std::ranges::move(welshTopicPages(), std::back_inserter(topics));
+    return topics;
+}
+
 } // namespace bs::test

@@ -12,5 +12,7 @@ TopicLibrary& shippedTopics();
 TopicLibrary& shippedTopicsInWelsh();
 // The topic pages written in Welsh.
 std::vector<Topic> welshTopicPages();
+// Every topic page as shipped: the English, then each Welsh one.
+std::vector<Topic> everyTopicPage();
 
 } // namespace bs::test

@@ -439,21 +439,18 @@ private slots:
     // The catalogue turns UTF-8 when a Welsh title joins it and back when the last one leaves.
     void catalogueFollowsItsTitles()
     {
-        QTemporaryDir dir;
-        const QString track = dir.filePath(QStringLiteral("track.txt"));
-        QVERIFY(test::writeBytes(track, test::catalogueFile({"Tides"})));
-        CatalogueList list;
-        trackworksheets(track, QStringLiteral("Rivers, Seas"), list);
-        QCOMPARE(test::readBytes(track), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
+        QVERIFY(test::writeBytes(m_path, test::catalogueFile({"Tides"})));
+        trackworksheets(m_path, QStringLiteral("Rivers, Seas"), *m_list);
+        QCOMPARE(test::readBytes(m_path), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
 
         const QString welsh = QStringLiteral("Y Tyw\u0177dd, a'r D\u0175r");
-        trackworksheets(track, welsh, list);
-        QCOMPARE(test::readBytes(track), QByteArray(mark + " 3\r\nTides\r\n\"Rivers, Seas\"\r\n\"Y Tyw\xC5\xB7"
-                                            "dd, a'r D\xC5\xB5r\"\r\n"));
+        trackworksheets(m_path, welsh, *m_list);
+        QCOMPARE(test::readBytes(m_path), QByteArray(mark + " 3\r\nTides\r\n\"Rivers, Seas\"\r\n\"Y Tyw\xC5\xB7"
+                                             "dd, a'r D\xC5\xB5r\"\r\n"));
         // Read back by the catalogue screen in the Welsh program test.
 
-        delworksheet(track, welsh, list);
-        QCOMPARE(test::readBytes(track), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
+        delworksheet(m_path, welsh, *m_list);
+        QCOMPARE(test::readBytes(m_path), QByteArray(" 2\r\nTides\r\n\"Rivers, Seas\"\r\n"));
     }
 
     void abandonedLocksAreTakenOver_data()
