@@ -53,10 +53,70 @@ QSet<QString> keyFactsWords(const QString& worksheetPath)
     return words;
 }
 
+// Words too common to tell one answer or question from another, in English and Welsh.
+bool isPlainWord(const QString& word)
+{
+    static const QStringList plainWords = QStringLiteral(
+        "about after before just only more most than with from into over that this there their they were what "
+        "when where which very many much some also have them these those been along beside near round "
+        "beth pryd faint sydd gyda mewn wedi roedd oedd ydych ydyn").split(u' ');
+    static const QSet<QString> plain(plainWords.begin(), plainWords.end());
+    return plain.contains(word);
+}
+
+// Another ending of the word will do ("bubbling" for "bubbles", "season" for "seasonal").
+bool sameStem(const QString& a, const QString& b)
+{
+    const auto stem = [](const QString& word) { return word.left(std::max<qsizetype>(4, word.size() - 3)); };
+    return a.startsWith(stem(b)) || b.startsWith(stem(a));
+}
+
+// The words of a question or answer a pupil could match with the other unread: four letters
+// or more, not plain, and not part of a name (capitalised after the first word, or a text that
+// is a name throughout, like "Mount Gimie").
+QStringList matchableWords(const QString& text)
+{
+    const QStringList words = text.split(QRegularExpression(QStringLiteral("[^\\p{L}\\p{N}]+")), Qt::SkipEmptyParts);
+    if (std::all_of(words.begin(), words.end(), [](const QString& word) { return word.front().isUpper() || word.front().isDigit(); }))
+        return {};
+    QStringList matchable;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        if (words[i].size() >= 4 && (i == 0 || !words[i].front().isUpper()) && !isPlainWord(words[i].toLower()))
+            matchable << words[i].toLower();
+    return matchable;
+}
+
+bool repeatsTheQuestion(const QString& answer, const QString& question)
+{
+    const QStringList asked = matchableWords(question);
+    const QStringList answered = matchableWords(answer);
+    return std::any_of(answered.begin(), answered.end(), [&](const QString& word) {
+        return std::any_of(asked.begin(), asked.end(), [&](const QString& other) { return sameStem(word, other); });
+    });
+}
+
+// A full sentence rather than a phrase: it ends as a sentence does, or holds a finite verb
+// (Welsh puts its verb first).
+bool isSentence(const QString& answer)
+{
+    static const QRegularExpression finite(QStringLiteral(
+        "[.!?]$|(^|\\s)(is|are|was|were|has|have|had|can|may|will|does|do|did|mae|maen|roedd|oedd|bydd|yw|ydy|sydd)(\\s|$)|"
+        "^(Mae|Maen|Roedd|Bydd|Nid|Dydy|Doedd)\\b"));
+    return finite.match(answer).hasMatch();
+}
+
+bool startsWithArticle(const QString& answer)
+{
+    static const QRegularExpression article(QStringLiteral("^(a|an|the|y|yr)\\s|^y'"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return article.match(answer).hasMatch();
+}
+
 // What makes a question test nothing: two answers alike but for case and spaces; a number
 // among answers that are not numbers, or numbers in other units (the word after the number),
-// which a pupil can rule out unread; a right answer whose words the key facts never use.
-QString quizProblem(const QStringList& answers, int right, const QSet<QString>& keyFacts)
+// which a pupil can rule out unread; a right answer whose words the key facts never use; a
+// right answer that stands out by its form alone.
+QString quizProblem(const QString& question, const QStringList& answers, int right, const QSet<QString>& keyFacts)
 {
     const QRegularExpression number(QStringLiteral("\\d[\\d,.]*\\s*(\\p{L}*)"));
     QSet<QString> seen;
@@ -73,20 +133,39 @@ QString quizProblem(const QStringList& answers, int right, const QSet<QString>& 
         if (inRight.hasMatch() && inRight.captured(1).toLower() != inAnswer.captured(1).toLower())
             return QStringLiteral("a number in another unit: ") + answer;
     }
-    static const QStringList plainWords = QStringLiteral(
-        "about after before just only more most than with from into over that this there their they were what "
-        "when where which very many much some also have them these those been along beside near round").split(u' ');
-    static const QSet<QString> plain(plainWords.begin(), plainWords.end());
     for (const QString& word : wordsOf(answers[right])) {
-        const bool telling = (word.size() >= 4 && !plain.contains(word)) || word.front().isDigit();
-        // Another ending of the word will do ("bubbling" for "bubbles").
+        const bool telling = (word.size() >= 4 && !isPlainWord(word)) || word.front().isDigit();
         const QString stem = word.left(std::max<qsizetype>(4, word.size() - 3));
         if (telling && std::none_of(keyFacts.begin(), keyFacts.end(), [&](const QString& fact) {
                 return fact == word || (!word.front().isDigit() && fact.startsWith(stem));
             }))
             return QStringLiteral("the right answer's \u201C%1\u201D is not on the key facts pages").arg(word);
     }
+    QStringList wrong = answers;
+    wrong.removeAt(right);
+    const auto onlyTheRightOne = [&](auto&& has) {
+        return has(answers[right]) && std::none_of(wrong.begin(), wrong.end(), has);
+    };
+    if (onlyTheRightOne(isSentence))
+        return QStringLiteral("the right answer is the only full sentence");
+    if (onlyTheRightOne([](const QString& answer) { return !startsWithArticle(answer); }))
+        return QStringLiteral("the right answer is the only one without an article");
+    if (onlyTheRightOne([&](const QString& answer) { return repeatsTheQuestion(answer, question); }))
+        return QStringLiteral("the right answer is the only one that repeats a word of the question");
     return {};
+}
+
+// A shipped worksheet's 72 lines, or none when it does not keep the format's line ends.
+QStringList worksheetLines(const QByteArray& bytes)
+{
+    if (!bytes.endsWith("\r\n") || bytes.count('\n') != bytes.count("\r\n"))
+        return {};
+    const bool utf8 = bytes.startsWith("\xEF\xBB\xBF");
+    QStringList lines = QString(utf8 ? QStringDecoder(QStringDecoder::Utf8)(bytes.mid(3))
+                                     : QStringDecoder("windows-1252")(bytes))
+                            .split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    return lines;
 }
 
 QByteArray readAll(const QString& contentPath)
@@ -335,11 +414,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
-        // A Welsh worksheet is titled with the Welsh topic, the page's title after the place.
+        // A Welsh worksheet is titled as its page, "Ynysoedd Syllan: Hanes" as "Ynysoedd Syllan - Hanes".
         for (const Topic& topic : test::everyTopicPage()) {
             const bool welsh = topic.keyFactsKey.startsWith(QStringLiteral("cy "));
             QTest::addRow("%s%s", welsh ? "cy " : "", qPrintable(topic.formName))
-                << topic.worksheet << topic.place + QStringLiteral(" - ") + (welsh ? topic.title.section(QStringLiteral(": "), 1) : topic.topic);
+                << topic.worksheet
+                << (welsh ? QString(topic.title).replace(QStringLiteral(": "), QStringLiteral(" - "))
+                          : topic.place + QStringLiteral(" - ") + topic.topic);
         }
     }
     void worksheets()
@@ -347,19 +428,15 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(QString, title);
         const QByteArray bytes = readAll(path);
-        QVERIFY2(bytes.endsWith("\r\n") && bytes.count('\n') == bytes.count("\r\n"),
-                 "every line ends with CR LF");
+        const QStringList lines = worksheetLines(bytes);
+        QVERIFY2(!lines.isEmpty(), "every line ends with CR LF");
         // UTF-8 after a byte-order mark only when a text needs a Welsh letter Windows-1252 lacks.
-        const bool utf8 = bytes.startsWith("\xEF\xBB\xBF");
-        QVERIFY2(utf8 || std::none_of(bytes.begin(), bytes.end(),
-                              [](char c) { return QByteArray("\x81\x8D\x8F\x90\x9D").contains(c); }),
-                 "a byte that Windows-1252 does not define");
-        QStringList lines = QString(utf8 ? QStringDecoder(QStringDecoder::Utf8)(bytes.mid(3))
-                                         : QStringDecoder("windows-1252")(bytes))
-                                .split(QStringLiteral("\r\n"));
-        if (utf8)
+        if (bytes.startsWith("\xEF\xBB\xBF"))
             QVERIFY(QString(lines.join(QString())).contains(QRegularExpression(QStringLiteral("[\u0174-\u0177\u1E80-\u1E85\u1EF2\u1EF3]"))));
-        lines.removeLast();
+        else
+            QVERIFY2(std::none_of(bytes.begin(), bytes.end(),
+                                  [](char c) { return QByteArray("\x81\x8D\x8F\x90\x9D").contains(c); }),
+                     "a byte that Windows-1252 does not define");
         QCOMPARE(lines.size(), 72);
         QCOMPARE(lines[0], title);
         QCOMPARE(lines[1], QStringLiteral(" "));
@@ -382,13 +459,47 @@ private Q_SLOTS:
                      qPrintable(where));
             QCOMPARE(lines[7 * n + 1], QStringLiteral(" "));
             ++rightAnswers[lines[7 * n]];
-            const QString problem = quizProblem(texts.mid(1), lines[7 * n].toInt() - 1, keyFacts);
+            const QString problem = quizProblem(texts[0], texts.mid(1), lines[7 * n].toInt() - 1, keyFacts);
             QVERIFY2(problem.isEmpty(), qPrintable(where + QStringLiteral(": ") + problem));
         }
         // The right answers do not sit in one place, nor mostly in one.
         QCOMPARE(rightAnswers.size(), 4);
         for (int count : rightAnswers)
             QVERIFY(count <= 4);
+    }
+
+    // A class that does a place's five quizzes meets each question once: two questions ask the
+    // same thing when most of their telling words are shared, or some are and so is the answer.
+    void noTwoQuizzesOfAPlaceAskTheSameThing()
+    {
+        struct Asked {
+            QString worksheet;
+            int number;
+            QSet<QString> words;
+            QString answer;
+        };
+        QMap<QString, std::vector<Asked>> byPlaceAndLanguage;
+        for (const Topic& topic : test::everyTopicPage()) {
+            const QStringList lines = worksheetLines(readAll(topic.worksheet));
+            QCOMPARE(lines.size(), 72);
+            auto& asked = byPlaceAndLanguage[topic.place + topic.keyFactsKey.left(3)];
+            for (int n = 1; n <= 10; ++n) {
+                const QStringList words = matchableWords(lines[7 * n - 5]);
+                asked.push_back({lines[0], n, QSet<QString>(words.begin(), words.end()),
+                                 lines[7 * n - 5 + lines[7 * n].toInt()].toLower()});
+            }
+        }
+        for (const auto& asked : byPlaceAndLanguage)
+            for (size_t i = 0; i < asked.size(); ++i)
+                for (size_t j = i + 1; j < asked.size(); ++j) {
+                    const Asked &a = asked[i], &b = asked[j];
+                    if (a.worksheet == b.worksheet)
+                        continue;
+                    const double shared = double((a.words & b.words).size()) / std::max<qsizetype>(1, (a.words | b.words).size());
+                    QVERIFY2(shared < 0.5 && !(shared >= 0.25 && a.answer == b.answer),
+                             qPrintable(QStringLiteral("%1 question %2 and %3 question %4")
+                                            .arg(a.worksheet).arg(a.number).arg(b.worksheet).arg(b.number)));
+                }
     }
 
     // The celebrations share one loudness, so none is a shock after another, and the cues that
