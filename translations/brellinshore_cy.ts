@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Press Space to pick it up, then choose a box with Tab and press Space to put it there.</source>
-        <translation>Pwysa&apos;r Bylchwr i&apos;w godi, yna dewis flwch gyda Tab a phwysa&apos;r Bylchwr i&apos;w roi yno.</translation>
+        <translation>Pwysa&apos;r Bylchwr i&apos;w godi, yna dewisa flwch gyda Tab a phwysa&apos;r Bylchwr i&apos;w roi yno.</translation>
     </message>
     <message>
         <source>Box %1 of %2</source>
@@ -95,7 +95,7 @@
     <name>bs::DrawingPages</name>
     <message>
         <source>There was a problem printing to your printer.</source>
-        <translation>Roedd problem wrth argraffu ar eich argraffydd.</translation>
+        <translation>Roedd problem wrth argraffu ar dy argraffydd.</translation>
     </message>
     <message>
         <source>Page</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Multiple Choice Wizard</source>
-        <translation>Dewin Dewis Lluosog</translation>
+        <translation>Dewin Amlddewis</translation>
     </message>
     <message>
         <source>Worksheet Catalogue</source>
@@ -197,7 +197,7 @@
     <name>bs::Multiple</name>
     <message>
         <source>Multiple Choice</source>
-        <translation>Dewis Lluosog</translation>
+        <translation>Amlddewis</translation>
     </message>
     <message>
         <source>&lt;&lt; Previous Question</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Your worksheet is now printing.</source>
-        <translation>Mae&apos;r daflen waith yn argraffu nawr.</translation>
+        <translation>Mae dy daflen waith yn cael ei hargraffu nawr.</translation>
     </message>
     <message>
         <source>No answer</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Include</source>
-        <translation>Cynnwys</translation>
+        <translation>I&apos;w gynnwys</translation>
     </message>
     <message>
         <source>&amp;Copies of the pupil sheets:</source>
@@ -342,7 +342,7 @@
     </message>
     <message>
         <source>Multiple choice wizard</source>
-        <translation>Dewin dewis lluosog</translation>
+        <translation>Dewin amlddewis</translation>
     </message>
     <message>
         <source>Worksheet catalogue</source>
@@ -377,11 +377,11 @@
     </message>
     <message>
         <source>Programmed by Quenlow Software</source>
-        <translation>Rhaglen gan Quenlow Software</translation>
+        <translation>Rhaglennwyd gan Quenlow Software</translation>
     </message>
     <message>
         <source>Series edited for Quenlow Publishing Ltd</source>
-        <translation>Golygwyd ar gyfer Quenlow Publishing Ltd</translation>
+        <translation>Golygwyd y gyfres ar gyfer Quenlow Publishing Ltd</translation>
     </message>
     <message>
         <source>OK</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Your topic pack is now printing.</source>
-        <translation>Mae eich pecyn pwnc yn argraffu nawr.</translation>
+        <translation>Mae eich pecyn pwnc yn cael ei argraffu nawr.</translation>
     </message>
     <message>
         <source>Your topic pack has been saved.</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Write each label in its box, or cut the labels out and stick them in the right boxes.</source>
-        <translation>Ysgrifenna bob label yn ei flwch, neu torra&apos;r labeli allan a&apos;u gludo yn y blychau cywir.</translation>
+        <translation>Ysgrifenna bob label yn ei flwch, neu dorra&apos;r labeli allan a&apos;u gludo yn y blychau cywir.</translation>
     </message>
     <message>
         <source>Answer key: labelling sheet</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Multiple Choice</source>
-        <translation>Dewis Lluosog</translation>
+        <translation>Amlddewis</translation>
     </message>
     <message>
         <source>Labelling Activity</source>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>You have scored</source>
-        <translation>Cefaist</translation>
+        <translation>Cest ti</translation>
     </message>
     <message>
         <source> out of</source>
@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>Your certificate is now printing.</source>
-        <translation>Mae dy dystysgrif yn argraffu nawr.</translation>
+        <translation>Mae dy dystysgrif yn cael ei hargraffu nawr.</translation>
     </message>
     <message>
         <source>Well Done!</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>Excellent work you have completed this task successfully</source>
-        <translation>Gwaith ardderchog, fe gwblheaist y dasg hon yn llwyddiannus</translation>
+        <translation>Gwaith ardderchog, fe wnest ti gwblhau&apos;r dasg hon yn llwyddiannus</translation>
     </message>
     <message>
         <source>Read the Key Facts and try again.</source>
@@ -609,7 +609,7 @@
     <name>bs::Wizard</name>
     <message>
         <source>Multiple Choice Wizard</source>
-        <translation>Dewin Dewis Lluosog</translation>
+        <translation>Dewin Amlddewis</translation>
     </message>
     <message>
         <source>Worksheet Title</source>

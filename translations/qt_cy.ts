@@ -163,7 +163,7 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation>Mae %1 yn bod yn barod.
+        <translation>Mae %1 yn bodoli eisoes.
 Ydych chi am roi un newydd yn ei le?</translation>
     </message>
     <message>

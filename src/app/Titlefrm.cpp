@@ -50,9 +50,10 @@ Titlefrm::Titlefrm(Program& program, const QString& formName) : Screen(program, 
     Label5 =
         makeLabel(Frame1, QStringLiteral("Label5"), tr("Programmed by Quenlow Software"),
                   inFrame(480, 5310, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
+    // Centred across the whole frame, as the title is: the Welsh credit is the longest line.
     Label3 = makeLabel(
         Frame1, QStringLiteral("Label3"), tr("Series edited for Quenlow Publishing Ltd"),
-        inFrame(480, 5640, 4455, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
+        inFrame(60, 5640, 5355, 375), uiFont(times, 12), blue, Qt::AlignHCenter | Qt::AlignTop);
 
     auto makeCommand = [&](const QString& name, const QString& caption, int left) {
         auto* button = new QPushButton(caption, Frame1);

@@ -184,9 +184,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("button");
-        QTest::newRow("full marks") << 10 << "Gwaith ardderchog. Cefaist 10 allan o 10." << "Argraffu Tystysgrif";
-        QTest::newRow("nine") << 9 << "Gwaith da. Cefaist 9 allan o 10." << QStringLiteral("Gwirio'r Atebion Anghywir");
-        QTest::newRow("three") << 3 << "Cefaist 3 allan o 10." << QStringLiteral("Gwirio'r Atebion Anghywir");
+        QTest::newRow("full marks") << 10 << "Gwaith ardderchog. Cest ti 10 allan o 10." << "Argraffu Tystysgrif";
+        QTest::newRow("nine") << 9 << "Gwaith da. Cest ti 9 allan o 10." << QStringLiteral("Gwirio'r Atebion Anghywir");
+        QTest::newRow("three") << 3 << "Cest ti 3 allan o 10." << QStringLiteral("Gwirio'r Atebion Anghywir");
     }
     void resultsAndCertificate()
     {
@@ -212,9 +212,9 @@ private Q_SLOTS:
                 printed << op.text.trimmed();
         }
         QVERIFY2(printed.contains(QStringLiteral("Gwaith Ardderchog")), qPrintable(printed.join(u'|')));
-        QVERIFY(printed.contains(QStringLiteral("Cefaist 10 allan o 10.")));
+        QVERIFY(printed.contains(QStringLiteral("Cest ti 10 allan o 10.")));
         QVERIFY(printed.value(0).startsWith(QStringLiteral("Da Iawn      Da Iawn")));
-        QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Mae dy dystysgrif yn argraffu nawr.")});
+        QCOMPARE(m_test->dialogs().messages, QStringList{QStringLiteral("Mae dy dystysgrif yn cael ei hargraffu nawr.")});
         if (const QString folder = qEnvironmentVariable("BS_SCREENSHOTS"); !folder.isEmpty())
             m_test->printer().writePdf(folder + QStringLiteral("/certificate-cy.pdf"));
     }
@@ -290,6 +290,7 @@ private Q_SLOTS:
         auto& page = screens.get<TopicPage>(form);
         QCOMPARE(page.Label1->text(), title);
         QCOMPARE(page.Label3(4)->caption(), QStringLiteral("Prif Ffeithiau"));
+        QCOMPARE(page.Label3(0)->caption(), QStringLiteral("Amlddewis")); // the education term
         QTest::mouseClick(page.Label3(5), Qt::LeftButton); // the teacher's notes, with the pack's button
         QCOMPARE(cutOff(screens.touch(screenName::notes)).join(u'\n'), QString());
         screens.unload(screenName::notes);
