@@ -192,7 +192,7 @@ def south_coast():
     draw.text((x0, y0 + 8), '0', fill=(255, 255, 255), font=font)
     draw.text((x1 - 30, y0 + 8), '50 km', fill=(255, 255, 255), font=font)
     # The key to the one line a pupil must tell from the coast: the dashed county border.
-    kx, ky = 160, 606
+    kx, ky = 160, 628  # below the activity's Start Again button (screen y 528-561)
     draw.rectangle([kx - 6, ky - 8, kx + 142, ky + 10], fill=(236, 230, 206), outline=(20, 40, 80))
     for k in range(3):
         draw.line([(kx + k * 10, ky + 1), (kx + k * 10 + 6, ky + 1)], fill=(110, 60, 70), width=2)
