@@ -149,6 +149,23 @@ def scale_bar(draw, spec, x0, y0, km, font):
     draw.text((x1 - draw.textlength(label, font=font) / 2, y0 + 8), label, fill=(255, 255, 255), font=font)
 
 
+def shopping_street(draw, points, step=11, offset=7):
+    """The main shopping street: a wide street with a dark edge and a row of shop roofs along
+    each side, so that a pupil can tell it from the plain streets around it."""
+    for (x0, y0), (x1, y1) in zip(points, points[1:]):
+        length = float(np.hypot(x1 - x0, y1 - y0))
+        ux, uy = (x1 - x0) / length, (y1 - y0) / length
+        for k in range(int(length // step) + 1):
+            cx, cy = x0 + ux * (k * step + step / 2), y0 + uy * (k * step + step / 2)
+            if k * step + step / 2 > length:
+                break
+            for side in (-1, 1):
+                sx, sy = cx - uy * offset * side, cy + ux * offset * side
+                draw.rectangle([sx - 3, sy - 3, sx + 3, sy + 3], fill=(168, 74, 58), outline=(110, 48, 40))
+    draw.line(points, fill=(110, 100, 90), width=7)
+    draw.line(points, fill=(250, 246, 236), width=5)
+
+
 def railway_line(draw, points):
     draw.line(points, fill=(40, 40, 40), width=4)
     draw.line(points, fill=(250, 250, 250), width=2)
@@ -249,8 +266,8 @@ def town_map():
     shore_band(mask, spec, (-3.870, -3.832, 53.300, 53.324), (238, 220, 164), 5, draw)
     # At this scale the coastline data runs about 200 m south of the real promenade: draw the
     # two streets that start at the promenade as far south, so they keep their place behind it.
-    for line in (MOSTYN_STREET, GLODDAETH_AVENUE):
-        draw.line([small(lon, lat - STREET_SHIFT) for lon, lat in line], fill=(250, 246, 236), width=4)
+    draw.line([small(lon, lat - STREET_SHIFT) for lon, lat in GLODDAETH_AVENUE], fill=(250, 246, 236), width=3)
+    shopping_street(draw, [small(lon, lat - STREET_SHIFT) for lon, lat in MOSTYN_STREET])
     # The pier from its foot on the shore; the railway; the tramway; the cable car; the
     # church; the mines.
     foot = nearest_coast(mask, spec, PIER[0])
