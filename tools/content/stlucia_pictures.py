@@ -3,7 +3,8 @@ a close-up of one landmark drawn at ten times the size), from shapes and seeded 
 pictures.py, so every run gives the same files.
 
 stlucia1.jpg  History: Pigeon Island across Rodney Bay - Fort Rodney's walls and cannons on the
-              lower hill, Signal Peak, the causeway to Gros Islet, Martinique on the horizon.
+              lower hill, Signal Peak, the causeway to Gros Islet, and Martinique on the
+              horizon to the north, beyond the causeway.
               Quiz picture: a cannon of Fort Rodney.
 stlucia2.jpg  Physical Geography: Soufriere in its bay, steam from the sulphur springs, and
               the two Pitons rising from the sea, covered in rainforest. Quiz picture: the Pitons.
@@ -279,13 +280,18 @@ def fort_walls(p, x, top):
 
 
 def history():
-    """Pigeon Island seen across Rodney Bay: Fort Rodney's walls and cannons on the lower, left
-    hill, Signal Peak higher on the right, the saddle between, stone ruins by the shore, the
-    flat causeway to the mainland at Gros Islet, and Martinique faint on the horizon."""
+    """Pigeon Island seen across Rodney Bay, looking north: Fort Rodney's walls and cannons on
+    the lower, left hill, Signal Peak higher on the right, the saddle between, stone ruins by the
+    shore, the flat causeway to the mainland at Gros Islet, and Martinique faint on the horizon
+    beyond the causeway."""
     rng = np.random.default_rng(1101)
     horizon = 196
     canvas = tropical_base(11, horizon)
-    canvas = hills(canvas, [0, 150, 300, 550, 760, 900, 3000], [400, 194, 184, 180, 188, 400, 400], 12,
+    # Martinique, about 40 km to the north: its low blue-grey hills on the horizon beyond the
+    # causeway, between Pigeon Island and the mainland (west of Pigeon Island, on the left, is
+    # open sea).
+    canvas = hills(canvas, [1820, 1900, 1990, 2080, 2170, 2260, 2360, 2440, 2520],
+                   [400, 186, 178, 184, 180, 176, 182, 186, 400], 12,
                    horizon + 1, ((150, 170, 186), (160, 178, 192)), 2)
     island_x = [880, 960, 1060, 1180, 1260, 1340, 1430, 1520, 1600, 1700, 1780, 1860, 1930]
     island_y = [400, 190, 146, 110, 104, 128, 140, 100, 76, 70, 118, 176, 192]
