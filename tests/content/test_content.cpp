@@ -335,11 +335,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
-        // A Welsh worksheet is titled with the Welsh topic, the page's title after the place.
+        // A Welsh worksheet is titled as its page is, place and topic in Welsh (": " as " - ").
         for (const Topic& topic : test::everyTopicPage()) {
             const bool welsh = topic.keyFactsKey.startsWith(QStringLiteral("cy "));
             QTest::addRow("%s%s", welsh ? "cy " : "", qPrintable(topic.formName))
-                << topic.worksheet << topic.place + QStringLiteral(" - ") + (welsh ? topic.title.section(QStringLiteral(": "), 1) : topic.topic);
+                << topic.worksheet << (welsh ? QString(topic.title).replace(QStringLiteral(": "), QStringLiteral(" - ")) : topic.place + QStringLiteral(" - ") + topic.topic);
         }
     }
     void worksheets()

@@ -23,8 +23,9 @@ def box_name(english_labels, translated, name):
 def variant(code, english, texts, worksheets):
     form = english['form']
     title = texts['title']
-    topic_words = title.split(':', 1)[1].strip()
-    worksheet = f'{english["place"]} - {topic_words}'
+    # The worksheet's title is the page title's, place and topic both in the language.
+    place_words, topic_words = (part.strip() for part in title.split(':', 1))
+    worksheet = f'{place_words} - {topic_words}'
     if worksheet not in worksheets:
         sys.exit(f'{form}: no worksheet titled "{worksheet}"')
     out = {'form': form, 'title': title, 'worksheet': f'multiple/{worksheet}.txt',
