@@ -1,7 +1,8 @@
 """Writes a language's variants of topic files (docs/topic-files.md, "Language variants") from
 the translated captions and items in texts/<code>/activities/<form>.json and the English topic
 files: the title, the worksheet of the language, the drawings' stems after the code, every
-label and item, in the English order, and the language's copies of maps with words. A target box's name for the screen reader is the
+label and item, in the English order, the language's copies of maps with words, and an item
+font where the language needs a smaller one. A target box's name for the screen reader is the
 translated label it stands beside.
 
 Usage: topic_variants.py <code> <texts/<code>> <content/topics>
@@ -45,6 +46,9 @@ def variant(code, english, texts, worksheets):
                 entry['box'] = box_name(activity['labels'], labels, item['box'])
             items.append(entry)
         entry = {'form': activity['form'], 'items': items}
+        # Items in a smaller face where the language's words need it to stay on one line.
+        if 'itemFont' in given:
+            entry['itemFont'] = given['itemFont']
         # A map with words in its key has a copy in the language, in the English one's place.
         if 'pictures' in given:
             if len(given['pictures']) != len(activity.get('pictures', [])):
