@@ -205,7 +205,7 @@ def south_coast_key(image, words):
     """The key to the one line a pupil must tell from the coast: the dashed county border."""
     draw = ImageDraw.Draw(image)
     font = ImageFont.truetype('/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf', 13)
-    kx, ky = 160, 606
+    kx, ky = 160, 628  # below the activity's Start Again button, which would hide half of it
     draw.rectangle([kx - 6, ky - 8, kx + 142, ky + 10], fill=(236, 230, 206), outline=(20, 40, 80))
     for k in range(3):
         draw.line([(kx + k * 10, ky + 1), (kx + k * 10 + 6, ky + 1)], fill=(110, 60, 70), width=2)
