@@ -37,7 +37,7 @@ def strings(value):
             yield from strings(v)
     elif isinstance(value, dict):
         for k, v in value.items():
-            if k in ("form", "kind", "name", "family", "align", "color", "stacking", "keyFacts", "notes"):
+            if k in ("form", "kind", "name", "family", "align", "titleAlign", "color", "stacking", "keyFacts", "notes"):
                 continue
             if isinstance(v, str) and re.search(r"[\\/]|\.(jpg|wmf|txt|bmp|gif)$", v):
                 continue  # a file of the content

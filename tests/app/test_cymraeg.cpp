@@ -1,7 +1,8 @@
 // The program in Welsh: choosing the language (the desktop's locale, a machine's setting file,
 // the main menu's pair of buttons), the menu, results and certificate in Welsh, a worksheet
-// with ŵ in its title saved by the wizard and opened from the catalogue, Llandudno's topics in
-// their own Welsh, Qt's own buttons, and every Welsh caption of those screens fitting its control.
+// with ŵ in its title saved by the wizard and opened from the catalogue, Llandudno's and the
+// Isles of Scilly's topics in their own Welsh, Qt's own buttons, and every Welsh caption of those
+// screens fitting its control.
 #include "activities/ActivityScreen.h"
 #include "app/Intro0.h"
 #include "authoring/Wizard.h"
@@ -257,19 +258,25 @@ private Q_SLOTS:
         QCOMPARE(cutOff(quiz).join(u'\n'), QString());
     }
 
-    // Llandudno's topics in Welsh as a pupil meets them: Cymraeg chosen on the main menu, a
-    // topic opened from it, its heading, buttons and both activities in Welsh (the content
-    // sweep takes each Welsh topic's notes, quiz and activities to full marks).
+    // Llandudno's and the Isles of Scilly's topics in Welsh as a pupil meets them: Cymraeg
+    // chosen on the main menu, a topic opened from it, its heading, buttons and both activities
+    // in Welsh (the content sweep takes each Welsh topic's notes, quiz and activities to full
+    // marks).
     void openedFromTheMenu_data()
     {
-        QTest::addColumn<int>("entry"); // the menu's entry under Llandudno
+        QTest::addColumn<int>("entry"); // the menu's entry of the topic
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Hanes") << 15 << "llandudno1" << "Llandudno: Hanes";
-        QTest::newRow("Daearyddiaeth Ffisegol") << 0 << "llandudno2" << "Llandudno: Daearyddiaeth Ffisegol";
-        QTest::newRow("Daearyddiaeth Ddynol") << 1 << "llandudno3" << "Llandudno: Daearyddiaeth Ddynol";
-        QTest::newRow("Economi") << 2 << "llandudno4" << "Llandudno: Economi";
-        QTest::newRow("Byw ger y m\u00F4r") << 3 << "llandudno5" << QStringLiteral("Llandudno: Byw ger y m\u00F4r");
+        QTest::newRow("Llandudno: Hanes") << 15 << "llandudno1" << "Llandudno: Hanes";
+        QTest::newRow("Llandudno: Daearyddiaeth Ffisegol") << 0 << "llandudno2" << "Llandudno: Daearyddiaeth Ffisegol";
+        QTest::newRow("Llandudno: Daearyddiaeth Ddynol") << 1 << "llandudno3" << "Llandudno: Daearyddiaeth Ddynol";
+        QTest::newRow("Llandudno: Economi") << 2 << "llandudno4" << "Llandudno: Economi";
+        QTest::newRow("Llandudno: Byw ger y m\u00F4r") << 3 << "llandudno5" << QStringLiteral("Llandudno: Byw ger y m\u00F4r");
+        QTest::newRow("Ynysoedd Syllan: Hanes") << 4 << "scilly1" << "Ynysoedd Syllan: Hanes";
+        QTest::newRow("Ynysoedd Syllan: Daearyddiaeth Ffisegol") << 5 << "scilly2" << "Ynysoedd Syllan: Daearyddiaeth Ffisegol";
+        QTest::newRow("Ynysoedd Syllan: Daearyddiaeth Ddynol") << 6 << "scilly3" << "Ynysoedd Syllan: Daearyddiaeth Ddynol";
+        QTest::newRow("Ynysoedd Syllan: Economi") << 7 << "scilly4" << "Ynysoedd Syllan: Economi";
+        QTest::newRow("Ynysoedd Syllan: Byw ger y m\u00F4r") << 8 << "scilly5" << QStringLiteral("Ynysoedd Syllan: Byw ger y m\u00F4r");
     }
     void openedFromTheMenu()
     {
@@ -314,13 +321,30 @@ private Q_SLOTS:
             QTest::keyClick(&activity, Qt::Key_Escape); // its "Gadael"
             QVERIFY(!screens.loaded(name));
         }
-        // Back in English, the same page is the English one.
-        const QString welshItem = test.program().topicLibrary().activityNamed(topic.ordering)->items.front().text;
+        // Back in English, the same page is the English one (an island's name is the same in
+        // both, so the ordering's instruction tells them apart).
+        const auto instruction = [&test, &topic] {
+            for (const LabelSpec& label : test.program().topicLibrary().activityNamed(topic.ordering)->labels)
+                if (label.name == QLatin1String("Label8"))
+                    return label.caption;
+            return QString();
+        };
+        const QString welshInstruction = instruction();
         setLanguage(Language::English);
-        QVERIFY(test.program().topicLibrary().activityNamed(topic.ordering)->items.front().text != welshItem);
+        QVERIFY(!welshInstruction.isEmpty() && instruction() != welshInstruction);
         QCOMPARE(test.program().topicLibrary().topicNamed(form)->keyFactsKey, "key " + form);
-        // A place without Welsh keeps its English under the Welsh buttons.
-        setLanguage(Language::Welsh);
+    }
+
+    // A topic without a Welsh variant keeps its English under the Welsh buttons.
+    void topicWithoutWelsh()
+    {
+        TestProgram& test = *m_test;
+        Screens& screens = test.screens();
+        test.removeContent(QStringLiteral("topics/cy/scilly1.json"));
+        screens.show(screenName::menu);
+        auto& menu = screens.get<Intro0>(screenName::menu);
+        QTest::mouseClick(menu.Option4, Qt::LeftButton, {}, QPoint(6, menu.Option4->height() / 2));
+        QCOMPARE(currentLanguage(), Language::Welsh);
         screens.show(QStringLiteral("scilly1"));
         QCOMPARE(screens.get<TopicPage>(QStringLiteral("scilly1")).Label1->text(), QStringLiteral("Isles of Scilly: History"));
         QCOMPARE(screens.get<TopicPage>(QStringLiteral("scilly1")).Label3(2)->caption(), QStringLiteral("Gadael"));
@@ -332,15 +356,17 @@ private Q_SLOTS:
         QVERIFY(!screens.loaded(screenName::title) && menu.isVisible());
     }
 
-    // The screens not driven above, shown in Welsh (Llandudno's topics in their own Welsh):
-    // every caption whole.
+    // The screens not driven above, shown in Welsh (Llandudno's and the Isles of Scilly's topics
+    // in their own Welsh): every caption whole.
     void otherScreensFit_data()
     {
         QTest::addColumn<QString>("form");
         for (const char* form : {"Titlefrm", "scilly1", "scilly1lab", "scilly1ord", "guide", "teacher", "Wrong",
                                  "llandudno1", "llandudno2", "llandudno3", "llandudno4", "llandudno5",
                                  "llandudno1lab", "llandudno1ord", "llandudno2lab", "llandudno2ord", "llandudno3lab",
-                                 "llandudno3ord", "llandudno4lab", "llandudno4ord", "llandudno5lab", "llandudno5ord"})
+                                 "llandudno3ord", "llandudno4lab", "llandudno4ord", "llandudno5lab", "llandudno5ord",
+                                 "scilly2", "scilly3", "scilly4", "scilly5", "scilly2lab", "scilly2ord", "scilly3lab",
+                                 "scilly3ord", "scilly4lab", "scilly4ord", "scilly5lab", "groupingord"})
             QTest::newRow(form) << QString::fromLatin1(form);
     }
     void otherScreensFit()

@@ -10,7 +10,8 @@ cd "$here"
 mkdir -p "$content"
 "$python" pages.py texts/pages "$content/wmf" "$content/wmf2"
 "$python" make_worksheets.py texts/worksheets "$content/multiple"
-# Llandudno in Welsh: its pages ("cy key llandudno1a.wmf"), worksheets and topic variants.
+# The Welsh topics (Llandudno, the Isles of Scilly): pages ("cy key scilly1a.wmf"), worksheets and
+# topic variants.
 "$python" pages.py texts/cy/pages "$content/wmf" "$content/wmf2" "cy "
 "$python" make_worksheets.py texts/cy/worksheets "$content/multiple"
 "$python" topic_variants.py cy texts/cy "$content/topics"

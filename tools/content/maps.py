@@ -7,6 +7,8 @@ Isles of Scilly, Cornwall, Devon, Somerset, Dorset and the Atlantic lie under th
 boxes, and the corner where the labels wait (bottom right) is open sea.
 "scilly.jpg" (824 x 608 px): the Isles of Scilly, placed at (-360, -120) twips, so map pixel
 (x, y) is screen pixel (x - 24, y - 8).
+The South West map has a key with words: it is also drawn with a Welsh key, "cy south
+coast.jpg", for the Welsh topic.
 
 The frames are plain longitude/latitude boxes drawn with the east-west scale of their middle
 latitude, which is true to shape at these sizes. County borders are approximated from the
@@ -191,13 +193,24 @@ def south_coast():
     font = ImageFont.truetype('/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf', 13)
     draw.text((x0, y0 + 8), '0', fill=(255, 255, 255), font=font)
     draw.text((x1 - 30, y0 + 8), '50 km', fill=(255, 255, 255), font=font)
-    # The key to the one line a pupil must tell from the coast: the dashed county border.
-    kx, ky = 160, 628  # below the activity's Start Again button (screen y 528-561)
+    return image
+
+
+# The words of the South West map's key in each language: English, and Welsh for the Welsh
+# topic's copy ("cy south coast.jpg"), named by its topic variant.
+KEY_WORDS = {'': 'county border', 'cy ': 'ffin sir'}
+
+
+def south_coast_key(image, words):
+    """The key to the one line a pupil must tell from the coast: the dashed county border."""
+    draw = ImageDraw.Draw(image)
+    font = ImageFont.truetype('/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf', 13)
+    kx, ky = 160, 628  # below the activity's Start Again button, which would hide half of it
     draw.rectangle([kx - 6, ky - 8, kx + 142, ky + 10], fill=(236, 230, 206), outline=(20, 40, 80))
     for k in range(3):
         draw.line([(kx + k * 10, ky + 1), (kx + k * 10 + 6, ky + 1)], fill=(110, 60, 70), width=2)
-    draw.text((kx + 34, ky - 7), 'county border', fill=(20, 40, 80), font=font)
-    return image
+    assert kx + 34 + draw.textlength(words, font=font) <= kx + 138, words
+    draw.text((kx + 34, ky - 7), words, fill=(20, 40, 80), font=font)
 
 
 def scilly():
@@ -281,13 +294,19 @@ def screen_check(image, form, file):
 
 def main(out_dir, check_dir=None):
     os.makedirs(out_dir, exist_ok=True)
-    for spec, make in ((SOUTH_COAST, south_coast), (SCILLY, scilly)):
-        image = make()
-        assert image.size == spec['size']
-        image.save(os.path.join(out_dir, spec['file']), quality=88, optimize=True)
-        if check_dir:
-            os.makedirs(check_dir, exist_ok=True)
-            screen_check(image, MAP_ACTIVITIES[spec['file']], spec['file']).save(os.path.join(check_dir, 'check ' + spec['file'][:-4] + '.png'))
+    for spec, make, key in ((SOUTH_COAST, south_coast, south_coast_key), (SCILLY, scilly, None)):
+        base = make()
+        # A map with words in its key is drawn once for each language; one without, once.
+        for prefix, words in (KEY_WORDS.items() if key else [('', None)]):
+            image = base.copy()
+            if key:
+                key(image, words)
+            assert image.size == spec['size']
+            image.save(os.path.join(out_dir, prefix + spec['file']), quality=88, optimize=True)
+            if check_dir:
+                os.makedirs(check_dir, exist_ok=True)
+                screen_check(image, MAP_ACTIVITIES[spec['file']], spec['file']).save(
+                    os.path.join(check_dir, 'check ' + prefix + spec['file'][:-4] + '.png'))
 
 
 if __name__ == '__main__':

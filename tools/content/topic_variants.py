@@ -1,8 +1,9 @@
 """Writes a language's variants of topic files (docs/topic-files.md, "Language variants") from
 the translated captions and items in texts/<code>/activities/<form>.json and the English topic
 files: the title, the worksheet of the language, the drawings' stems after the code, every
-label and item, in the English order, and the language's copies of maps with words. A target box's name for the screen reader is the
-translated label it stands beside.
+label and item, in the English order, the language's copies of maps with words, and, where the
+language's words need more room, the title's box and alignment, an item font and label fonts.
+A target box's name for the screen reader is the translated label it stands beside.
 
 Usage: topic_variants.py <code> <texts/<code>> <content/topics>
 """
@@ -23,13 +24,19 @@ def box_name(english_labels, translated, name):
 def variant(code, english, texts, worksheets):
     form = english['form']
     title = texts['title']
-    topic_words = title.split(':', 1)[1].strip()
-    worksheet = f'{english["place"]} - {topic_words}'
+    # The worksheet's title is the page title's, place and topic both in the language.
+    place_words, topic_words = (part.strip() for part in title.split(':', 1))
+    worksheet = f'{place_words} - {topic_words}'
     if worksheet not in worksheets:
         sys.exit(f'{form}: no worksheet titled "{worksheet}"')
-    out = {'form': form, 'title': title, 'worksheet': f'multiple/{worksheet}.txt',
-           'keyFacts': f'{code} {english["keyFacts"]}', 'notes': f'{code} {english["notes"]}',
-           'activities': []}
+    out = {'form': form, 'title': title}
+    # The heading's place where the language's title needs more room than the English one.
+    for field in ('titleBox', 'titleAlign'):
+        if field in texts:
+            out[field] = texts[field]
+    out.update({'worksheet': f'multiple/{worksheet}.txt',
+                'keyFacts': f'{code} {english["keyFacts"]}', 'notes': f'{code} {english["notes"]}',
+                'activities': []})
     for activity in english['activities']:
         given = texts['activities'][activity['form']]
         labels = given['labels']
@@ -44,12 +51,21 @@ def variant(code, english, texts, worksheets):
                 entry['box'] = box_name(activity['labels'], labels, item['box'])
             items.append(entry)
         entry = {'form': activity['form'], 'items': items}
+        # Items in a smaller face where the language's words need it to stay on one line.
+        if 'itemFont' in given:
+            entry['itemFont'] = given['itemFont']
         # A map with words in its key has a copy in the language, in the English one's place.
         if 'pictures' in given:
             if len(given['pictures']) != len(activity.get('pictures', [])):
                 sys.exit(f'{activity["form"]}: the pictures differ from the English')
             entry['pictures'] = [{'path': path} for path in given['pictures']]
-        entry['labels'] = [{'name': label['name'], 'caption': labels[label['name']]} for label in activity['labels']]
+        # A label's font where the language's caption needs a smaller one in its box.
+        fonts = given.get('fonts', {})
+        if not set(fonts) <= set(labels):
+            sys.exit(f'{activity["form"]}: a font for a label the English does not have')
+        entry['labels'] = [dict({'name': label['name'], 'caption': labels[label['name']]},
+                                **({'font': fonts[label['name']]} if label['name'] in fonts else {}))
+                           for label in activity['labels']]
         out['activities'].append(entry)
     return out
 
