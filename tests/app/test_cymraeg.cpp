@@ -262,7 +262,7 @@ private Q_SLOTS:
     // sweep takes each Welsh topic's notes, quiz and activities to full marks).
     void openedFromTheMenu_data()
     {
-        QTest::addColumn<int>("entry"); // the menu's entry under Llandudno
+        QTest::addColumn<int>("entry"); // the menu's entry under its place
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("title");
         QTest::newRow("Hanes") << 15 << "llandudno1" << "Llandudno: Hanes";
@@ -270,6 +270,11 @@ private Q_SLOTS:
         QTest::newRow("Daearyddiaeth Ddynol") << 1 << "llandudno3" << "Llandudno: Daearyddiaeth Ddynol";
         QTest::newRow("Economi") << 2 << "llandudno4" << "Llandudno: Economi";
         QTest::newRow("Byw ger y m\u00F4r") << 3 << "llandudno5" << QStringLiteral("Llandudno: Byw ger y m\u00F4r");
+        QTest::newRow("St Lucia: Hanes") << 9 << "stlucia1" << "St Lucia: Hanes";
+        QTest::newRow("St Lucia: Daearyddiaeth Ffisegol") << 10 << "stlucia2" << "St Lucia: Daearyddiaeth Ffisegol";
+        QTest::newRow("St Lucia: Daearyddiaeth Ddynol") << 11 << "stlucia3" << "St Lucia: Daearyddiaeth Ddynol";
+        QTest::newRow("St Lucia: Economi") << 12 << "stlucia4" << "St Lucia: Economi";
+        QTest::newRow("St Lucia: Byw ger y m\u00F4r") << 13 << "stlucia5" << QStringLiteral("St Lucia: Byw ger y m\u00F4r");
     }
     void openedFromTheMenu()
     {
@@ -339,7 +344,10 @@ private Q_SLOTS:
         for (const char* form : {"Titlefrm", "scilly1", "scilly1lab", "scilly1ord", "guide", "teacher", "Wrong",
                                  "llandudno1", "llandudno2", "llandudno3", "llandudno4", "llandudno5",
                                  "llandudno1lab", "llandudno1ord", "llandudno2lab", "llandudno2ord", "llandudno3lab",
-                                 "llandudno3ord", "llandudno4lab", "llandudno4ord", "llandudno5lab", "llandudno5ord"})
+                                 "llandudno3ord", "llandudno4lab", "llandudno4ord", "llandudno5lab", "llandudno5ord",
+                                 "stlucia1", "stlucia2", "stlucia3", "stlucia4", "stlucia5", "stlucia1lab", "stlucia1ord",
+                                 "stlucia2lab", "stlucia2ord", "stlucia3lab", "stlucia3ord", "stlucia4lab", "stlucia4ord",
+                                 "stlucia5lab", "stlucia5ord"})
             QTest::newRow(form) << QString::fromLatin1(form);
     }
     void otherScreensFit()

@@ -202,7 +202,7 @@ private Q_SLOTS:
     }
 
     // One topic of each kind of ordering sheet (timeline, descriptions, pictures), and
-    // Llandudno's in Welsh, saved whole and read back: pages in order, headings, word banks,
+    // Llandudno's and St Lucia's in Welsh, saved whole and read back: pages in order, headings, word banks,
     // the key, and no answer for pupils.
     void savedPackReadsBack_data()
     {
@@ -217,12 +217,15 @@ private Q_SLOTS:
         QTest::newRow("timeline, Llandudno") << "llandudno1" << false << english + QStringList{"Llandudno - History - topic pack.pdf", PackSavedMessage};
         QTest::newRow("descriptions, St Lucia") << "stlucia3" << false << english + QStringList{"St Lucia - Human Geography - topic pack.pdf", PackSavedMessage};
         QTest::newRow("pictures, Isles of Scilly") << "scilly5" << false << english + QStringList{"Isles of Scilly - Living by the sea - topic pack.pdf", PackSavedMessage};
+        const QStringList welsh{"Enw:", "Taflen labelu", "Taflen drefnu", "Banc geiriau",
+                                "ATEBION: AR GYFER ATHRAWON YN UNIG", "Atebion: taflen waith",
+                                "Atebion: taflen labelu", "Atebion: taflen drefnu"};
         QTest::newRow("Llandudno in Welsh") << "llandudno1" << true
-                                            << QStringList{"Enw:", "Taflen labelu", "Taflen drefnu", "Banc geiriau",
-                                                           "ATEBION: AR GYFER ATHRAWON YN UNIG", "Atebion: taflen waith",
-                                                           "Atebion: taflen labelu", "Atebion: taflen drefnu",
-                                                           "Llandudno - Hanes - pecyn pwnc.pdf",
-                                                           "Mae eich pecyn pwnc wedi'i gadw."};
+                                            << welsh + QStringList{"Llandudno - Hanes - pecyn pwnc.pdf",
+                                                                   "Mae eich pecyn pwnc wedi'i gadw."};
+        QTest::newRow("St Lucia in Welsh") << "stlucia3" << true
+                                           << welsh + QStringList{"St Lucia - Daearyddiaeth Ddynol - pecyn pwnc.pdf",
+                                                                  "Mae eich pecyn pwnc wedi'i gadw."};
     }
     void savedPackReadsBack()
     {
@@ -284,7 +287,7 @@ private Q_SLOTS:
         Content content(QStringLiteral(BS_CONTENT_DIR));
         Pictures pictures(content);
         const std::vector<Topic> topics = test::everyTopicPage();
-        QCOMPARE(int(topics.size()), 20);
+        QCOMPARE(int(topics.size()), 25);
         for (const Topic& each : topics) {
             FakePrinter printer;
             auto job = printer.startJob();
