@@ -1,6 +1,6 @@
 """Writes a language's variants of topic files (docs/topic-files.md, "Language variants") from
 the translated captions and items in texts/<code>/activities/<form>.json and the English topic
-files: the title, the worksheet of the language, the drawings' stems after the code, every
+files: the title (and its box, where texts give one), the worksheet of the language, the drawings' stems after the code, every
 label and item, in the English order, and the language's copies of maps with words. A target box's name for the screen reader is the
 translated label it stands beside.
 
@@ -27,9 +27,14 @@ def variant(code, english, texts, worksheets):
     worksheet = f'{english["place"]} - {topic_words}'
     if worksheet not in worksheets:
         sys.exit(f'{form}: no worksheet titled "{worksheet}"')
-    out = {'form': form, 'title': title, 'worksheet': f'multiple/{worksheet}.txt',
-           'keyFacts': f'{code} {english["keyFacts"]}', 'notes': f'{code} {english["notes"]}',
-           'activities': []}
+    out = {'form': form, 'title': title}
+    # A heading longer than the English may take more room on the page, or another alignment.
+    for field in ('titleBox', 'titleAlign'):
+        if field in texts:
+            out[field] = texts[field]
+    out.update({'worksheet': f'multiple/{worksheet}.txt',
+                'keyFacts': f'{code} {english["keyFacts"]}', 'notes': f'{code} {english["notes"]}',
+                'activities': []})
     for activity in english['activities']:
         given = texts['activities'][activity['form']]
         labels = given['labels']
