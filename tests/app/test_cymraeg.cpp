@@ -277,6 +277,11 @@ private Q_SLOTS:
         QTest::newRow("Ynysoedd Syllan: Daearyddiaeth Ddynol") << 6 << "scilly3" << "Ynysoedd Syllan: Daearyddiaeth Ddynol";
         QTest::newRow("Ynysoedd Syllan: Economi") << 7 << "scilly4" << "Ynysoedd Syllan: Economi";
         QTest::newRow("Ynysoedd Syllan: Byw ger y m\u00F4r") << 8 << "scilly5" << QStringLiteral("Ynysoedd Syllan: Byw ger y m\u00F4r");
+        QTest::newRow("St Lucia: Hanes") << 9 << "stlucia1" << "St Lucia: Hanes";
+        QTest::newRow("St Lucia: Daearyddiaeth Ffisegol") << 10 << "stlucia2" << "St Lucia: Daearyddiaeth Ffisegol";
+        QTest::newRow("St Lucia: Daearyddiaeth Ddynol") << 11 << "stlucia3" << "St Lucia: Daearyddiaeth Ddynol";
+        QTest::newRow("St Lucia: Economi") << 12 << "stlucia4" << "St Lucia: Economi";
+        QTest::newRow("St Lucia: Byw ger y m\u00F4r") << 13 << "stlucia5" << QStringLiteral("St Lucia: Byw ger y m\u00F4r");
     }
     void openedFromTheMenu()
     {
@@ -332,6 +337,7 @@ private Q_SLOTS:
         const QString welshInstruction = instruction();
         setLanguage(Language::English);
         QVERIFY(!welshInstruction.isEmpty() && instruction() != welshInstruction);
+        QVERIFY(test.program().topicLibrary().topicNamed(form)->title != title);
         QCOMPARE(test.program().topicLibrary().topicNamed(form)->keyFactsKey, "key " + form);
     }
 
@@ -356,8 +362,8 @@ private Q_SLOTS:
         QVERIFY(!screens.loaded(screenName::title) && menu.isVisible());
     }
 
-    // The screens not driven above, shown in Welsh (Llandudno's and the Isles of Scilly's topics
-    // in their own Welsh): every caption whole.
+    // The screens not driven above, shown in Welsh (every place's topics in their own Welsh):
+    // every caption whole.
     void otherScreensFit_data()
     {
         QTest::addColumn<QString>("form");
@@ -366,7 +372,10 @@ private Q_SLOTS:
                                  "llandudno1lab", "llandudno1ord", "llandudno2lab", "llandudno2ord", "llandudno3lab",
                                  "llandudno3ord", "llandudno4lab", "llandudno4ord", "llandudno5lab", "llandudno5ord",
                                  "scilly2", "scilly3", "scilly4", "scilly5", "scilly2lab", "scilly2ord", "scilly3lab",
-                                 "scilly3ord", "scilly4lab", "scilly4ord", "scilly5lab", "groupingord"})
+                                 "scilly3ord", "scilly4lab", "scilly4ord", "scilly5lab", "groupingord",
+                                 "stlucia1", "stlucia2", "stlucia3", "stlucia4", "stlucia5", "stlucia1lab", "stlucia1ord",
+                                 "stlucia2lab", "stlucia2ord", "stlucia3lab", "stlucia3ord", "stlucia4lab", "stlucia4ord",
+                                 "stlucia5lab", "stlucia5ord"})
             QTest::newRow(form) << QString::fromLatin1(form);
     }
     void otherScreensFit()

@@ -202,9 +202,9 @@ private Q_SLOTS:
         QCOMPARE(test::readBytes(dir.filePath("pack.pdf")), QByteArray("earlier"));
     }
 
-    // One topic of each kind of ordering sheet (timeline, descriptions, pictures), and
-    // Llandudno's and one of the Isles of Scilly's in Welsh, saved whole and read back: pages in order, headings, word banks,
-    // the key, and no answer for pupils.
+    // One topic of each kind of ordering sheet (timeline, descriptions, pictures), and one of
+    // each place in Welsh, saved whole and read back: pages in order, headings, word banks, the
+    // key, and no answer for pupils.
     void savedPackReadsBack_data()
     {
         QTest::addColumn<QString>("form");
@@ -218,18 +218,18 @@ private Q_SLOTS:
         QTest::newRow("timeline, Llandudno") << "llandudno1" << false << english + QStringList{"Llandudno - History - topic pack.pdf", PackSavedMessage};
         QTest::newRow("descriptions, St Lucia") << "stlucia3" << false << english + QStringList{"St Lucia - Human Geography - topic pack.pdf", PackSavedMessage};
         QTest::newRow("pictures, Isles of Scilly") << "scilly5" << false << english + QStringList{"Isles of Scilly - Living by the sea - topic pack.pdf", PackSavedMessage};
+        const QStringList welsh{"Enw:", "Taflen labelu", "Taflen drefnu", "Banc geiriau",
+                                "ATEBION: AR GYFER ATHRAWON YN UNIG", "Atebion: taflen waith",
+                                "Atebion: taflen labelu", "Atebion: taflen drefnu"};
         QTest::newRow("Llandudno in Welsh") << "llandudno1" << true
-                                            << QStringList{"Enw:", "Taflen labelu", "Taflen drefnu", "Banc geiriau",
-                                                           "ATEBION: AR GYFER ATHRAWON YN UNIG", "Atebion: taflen waith",
-                                                           "Atebion: taflen labelu", "Atebion: taflen drefnu",
-                                                           "Llandudno - Hanes - pecyn pwnc.pdf",
-                                                           "Mae eich pecyn pwnc wedi'i gadw."};
+                                            << welsh + QStringList{"Llandudno - Hanes - pecyn pwnc.pdf",
+                                                                   "Mae eich pecyn pwnc wedi'i gadw."};
         QTest::newRow("Isles of Scilly in Welsh") << "scilly2" << true
-                                                  << QStringList{"Enw:", "Taflen labelu", "Taflen drefnu", "Banc geiriau",
-                                                                 "ATEBION: AR GYFER ATHRAWON YN UNIG", "Atebion: taflen waith",
-                                                                 "Atebion: taflen labelu", "Atebion: taflen drefnu",
-                                                                 "Ynysoedd Syllan - Daearyddiaeth Ffisegol - pecyn pwnc.pdf",
-                                                                 "Mae eich pecyn pwnc wedi'i gadw."};
+                                                  << welsh + QStringList{"Ynysoedd Syllan - Daearyddiaeth Ffisegol - pecyn pwnc.pdf",
+                                                                         "Mae eich pecyn pwnc wedi'i gadw."};
+        QTest::newRow("St Lucia in Welsh") << "stlucia3" << true
+                                           << welsh + QStringList{"St Lucia - Daearyddiaeth Ddynol - pecyn pwnc.pdf",
+                                                                  "Mae eich pecyn pwnc wedi'i gadw."};
     }
     void savedPackReadsBack()
     {
