@@ -68,13 +68,13 @@ PLURAL_WORDS = {
 NOT_PLURAL = {
     # -wch: nouns, "uwch" (higher), and a place
     "blwch", "buwch", "bwch", "bwlch", "cwch", "hwch", "llwch", "lluwch", "swch", "trwch",
-    "uwch", "goruwch", "Amlwch",
+    "uwch", "goruwch", "Amlwch", "anialwch",
     # -wch: nouns of a quality (heddwch, peace)
     "caledwch", "dedwyddwch", "difrifwch", "digrifwch", "diogelwch", "dirgelwch", "esmwythwch",
     "harddwch", "heddwch", "hyfrydwch", "llonyddwch", "meddalwch", "prydferthwch", "tawelwch",
     "tristwch", "tywyllwch",
     # -ech and -och
-    "brech", "llech", "sech", "trech",
+    "brech", "chwech", "llech", "sech", "trech",
     "boch", "broch", "cloch", "coch", "croch", "moch", "och", "soch",
 }
 
