@@ -70,16 +70,18 @@ constexpr int MaxParagraph = 400;
 constexpr int MaxParagraphs = 10;
 constexpr int MaxDidYouKnow = 200;
 constexpr int MaxInstruction = 200;
-constexpr int MaxLabelText = 30;
+constexpr int MaxLabelText = 18;
 constexpr int MinLabels = 2;
 constexpr int MaxLabels = 8;
 constexpr int MaxItemText = 60;
 constexpr int MinItems = 3;
 constexpr int MaxItems = 6;
 // The labelling picture fills this part of the activity's form; every label's box has the
-// one size and lies wholly on the picture.
+// one size and lies wholly on the picture. A label of 18 characters fits its box in the
+// items' font of the shipped activities (Tahoma 11.25 pt bold) but for the widest letters;
+// the maker measures each one in the program's fonts.
 constexpr QRect PictureArea{600, 1500, 7200, 6000};
-constexpr QSize LabelBox{1800, 375};
+constexpr QSize LabelBox{2400, 375};
 // A saved topic with its pictures is at most this large.
 constexpr qint64 MaxSavedBytes = 2 * 1024 * 1024;
 

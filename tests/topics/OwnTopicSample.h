@@ -27,8 +27,8 @@ inline OwnTopic sampleOwnTopic(const QString& title = QStringLiteral("Our school
         topic.labelling = OwnLabelling{owntopic::pictureName(title, suffix),
                                        QStringLiteral("Drag each label to its place on the map."),
                                        {{QStringLiteral("Pond"), {0, 0}},
-                                        {QStringLiteral("Hall"), {1800, 375}},
-                                        {QStringLiteral("Gate"), {5400, 5625}}}};
+                                        {QStringLiteral("Hall"), {2400, 375}},
+                                        {QStringLiteral("Gate"), {4800, 5625}}}};
     topic.ordering = OwnOrdering{QStringLiteral("Put the stops of our walk in order."),
                                  {QStringLiteral("Gate"), QStringLiteral("Garden"), QStringLiteral("Pond")}};
     return topic;

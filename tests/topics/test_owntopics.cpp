@@ -135,10 +135,10 @@ private slots:
             << sampleWith("notes", "heading", QString(61, u'x')) << "notes.heading" << "longer than 60";
         QTest::newRow("one label") << sampleWith("labelling", "labels", labelsAt({{0, 0}})) << "labelling.labels"
                                    << "2 to 8";
-        QTest::newRow("boxes overlapping") << sampleWith("labelling", "labels", labelsAt({{0, 0}, {1799, 374}}))
+        QTest::newRow("boxes overlapping") << sampleWith("labelling", "labels", labelsAt({{0, 0}, {2399, 374}}))
                                            << "labelling.labels[1].at" << "overlaps the box of label 1";
-        QTest::newRow("a box off the picture") << sampleWith("labelling", "labels", labelsAt({{0, 0}, {5401, 0}}))
-                                               << "labelling.labels[1].at[0]" << "must be from 0 to 5400";
+        QTest::newRow("a box off the picture") << sampleWith("labelling", "labels", labelsAt({{0, 0}, {4801, 0}}))
+                                               << "labelling.labels[1].at[0]" << "must be from 0 to 4800";
         QTest::newRow("two items") << sampleWith("ordering", "items", QJsonArray{"Gate", "Pond"}) << "ordering.items"
                                    << "3 to 6";
         QTest::newRow("an item twice") << sampleWith("ordering", "items", QJsonArray{"Gate", "Pond", "Gate"})
