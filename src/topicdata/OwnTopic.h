@@ -1,5 +1,7 @@
 #pragma once
 
+#include "topicdata/ActivityDefinition.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <QRect>
@@ -112,5 +114,16 @@ QByteArray ownTopicBytes(const OwnTopic& topic);
 
 // The files a topic's file names beside it: its pictures.
 QStringList ownTopicPictures(const OwnTopic& topic);
+
+// The drag-and-drop activities of a topic, laid out by the program as the shipped ones are:
+// the labelling activity "<stem>lab" (the picture, saved at the area's size, 480 x 400
+// pixels, filling owntopic::PictureArea; the labels' home slots in a column to its right, the
+// instruction below them) and the ordering activity "<stem>ord" (the items' home slots in a
+// column on the left, the numbered target boxes in their right order on the right, the
+// instruction and the drag hint below). folder is the content path of the topic's folder
+// ("ourtopics"); the heading Label6 is the topic's title. Either is left out when the topic
+// has no such part.
+std::vector<ActivityDefinition> ownTopicActivities(const OwnTopic& topic, const QString& stem,
+                                                   const QString& folder);
 
 } // namespace bs

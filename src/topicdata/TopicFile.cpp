@@ -253,8 +253,8 @@ QString element(const QString& array, int index)
     return QStringLiteral("%1(%2)").arg(array).arg(index);
 }
 
-// The usual front-to-back order: items in front (a dragged item passes over everything),
-// then the buttons, the labels, the line, the target boxes, the home slots and the pictures.
+} // namespace
+
 QStringList defaultStacking(const ActivityDefinition& activity)
 {
     const int n = int(activity.items.size());
@@ -275,6 +275,8 @@ QStringList defaultStacking(const ActivityDefinition& activity)
         names << element(QStringLiteral("Image1"), i);
     return names;
 }
+
+namespace {
 
 ActivityDefinition readActivity(const Reader& in, const QJsonValue& value, const QString& path, QString& kind)
 {

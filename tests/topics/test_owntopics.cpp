@@ -2,8 +2,11 @@
 // a cut-short copy or a later version brings is refused naming its field; the folder lists
 // refused files with their problem; saving writes whole files under the catalogue's lock,
 // keeps a topic under 2 MB and leaves the folder as it was on a failure; deleting removes that
-// topic's files only; two programs saving one topic at once leave it whole.
+// topic's files only; two programs saving one topic at once leave it whole. Its activities, as
+// the program lays them out, start with nothing placed and give full marks with every item in
+// its own box.
 #include "OwnTopicSample.h"
+#include "activities/DragEngine.h"
 #include "support/Fixtures.h"
 #include "topicdata/OwnTopicStore.h"
 #include "topicdata/TopicFile.h"
@@ -158,6 +161,68 @@ private slots:
             QCOMPARE(error.field, field);
             QVERIFY2(error.reason.contains(reason), qPrintable(error.reason));
         }
+    }
+
+    void activitiesAreLaidOutToBePlayed_data()
+    {
+        QTest::addColumn<OwnTopic>("topic");
+        QTest::addColumn<QStringList>("forms");
+        QTest::newRow("three labels, three items") << test::sampleOwnTopic() << QStringList{"own1lab", "own1ord"};
+        OwnTopic most = test::sampleOwnTopic();
+        most.labelling->labels.clear();
+        for (int i = 0; i < owntopic::MaxLabels; ++i)
+            most.labelling->labels.push_back({QStringLiteral("Label %1").arg(i), QPoint(i % 2 * 4800, i / 2 * 1500)});
+        most.ordering->items = QStringList{"One", "Two", "Three", "Four", "Five", "Six"};
+        QTest::newRow("eight labels, six items") << most << QStringList{"own1lab", "own1ord"};
+        QTest::newRow("no labelling") << test::sampleOwnTopic(grounds, false, true) << QStringList{"own1ord"};
+    }
+
+    void activitiesAreLaidOutToBePlayed()
+    {
+        QFETCH(OwnTopic, topic);
+        QFETCH(QStringList, forms);
+        const auto activities = ownTopicActivities(topic, QStringLiteral("own1"), QStringLiteral("ourtopics"));
+        QStringList names;
+        const QRect form(0, 0, 12000, 9000);
+        for (const ActivityDefinition& activity : activities) {
+            names << activity.formName;
+            std::vector<TwipsRect> starts, targets;
+            bool inside = true;
+            auto rect = [&](QPoint at) {
+                const QRect box(at, activity.itemSize);
+                inside = inside && form.contains(box);
+                return TwipsRect{float(at.x()), float(at.y()), float(box.width()), float(box.height())};
+            };
+            for (const ActivityItem& item : activity.items) {
+                starts.push_back(rect(item.start));
+                targets.push_back(rect(item.target));
+            }
+            QVERIFY2(inside, qPrintable(activity.formName));
+            for (const LabelSpec& label : activity.labels)
+                QVERIFY2(form.contains(label.twips), qPrintable(label.name));
+            QCOMPARE(activity.labels.front().caption, topic.title);
+            // Every control once: per item a box, the item and a slot; three buttons; the rest.
+            QCOMPARE(activity.stacking.size(),
+                     qsizetype(3 * activity.items.size() + 3 + activity.labels.size() + activity.pictures.size()));
+            for (std::size_t i = 0; i < starts.size(); ++i) {
+                for (std::size_t j = 0; j < starts.size(); ++j) {
+                    const auto box = [](const TwipsRect& r) { return QRectF(r.left, r.top, r.width, r.height); };
+                    QVERIFY(!box(starts[i]).intersects(box(targets[j])));
+                    QVERIFY(i == j || !box(targets[i]).intersects(box(targets[j])));
+                }
+            }
+            DragEngine engine(starts, targets);
+            QCOMPARE(engine.score(), 0);
+            for (int i = 0; i < engine.count(); ++i) {
+                engine.moveItem(i, engine.target(i).left, engine.target(i).top);
+                engine.drop(i);
+            }
+            QVERIFY(engine.allPlaced());
+            QCOMPARE(engine.score(), engine.count());
+        }
+        QCOMPARE(names, forms);
+        if (topic.labelling)
+            QCOMPARE(activities.front().pictures.front().path, QStringLiteral("ourtopics/") + topic.labelling->picture);
     }
 
     // The folder as a teacher's screen lists it: whole topics, and refused files with a
