@@ -22,10 +22,12 @@ echo "-- AppStream metadata"
 appstreamcli validate-tree --no-net "$check/root"
 
 echo "-- the packaged program in a real window"
-# What the postinst does on install: the worksheet folder, filled with the shipped worksheets.
+# What the postinst does on install: the worksheet folder, filled with the shipped worksheets,
+# and the empty folder of the school's own topics.
 data="$check/root/usr/share/brellinshore"
-rm "$data/multiple"
+rm "$data/multiple" "$data/ourtopics"
 cp -r "$data/default-worksheets" "$data/multiple"
+mkdir "$data/ourtopics"
 # The window check shoots after a fixed pause, which a busy machine may not have painted in:
 # a difference is looked at a second time before it counts.
 for _ in 1 2; do

@@ -1,6 +1,9 @@
 // Feeds arbitrary bytes to the topic file reader and checks what a screen relies on in
 // whatever it accepts: every box inside the form, a heading, a stacking order naming each
-// control once, and buttons that name activities of the file.
+// control once, and buttons that name activities of the file. The same bytes go to the reader
+// of the school's own topics: an accepted one has its boxes on its picture, none overlapping,
+// and writes back as itself.
+#include "topicdata/OwnTopic.h"
 #include "topicdata/TopicFile.h"
 
 #include <QRect>
@@ -17,11 +20,37 @@ void check(bool condition)
         std::abort();
 }
 
+void checkOwnTopic(const QByteArray& bytes)
+{
+    const QString name = QStringLiteral("Our school grounds.json");
+    bs::OwnTopic topic;
+    try {
+        topic = bs::readOwnTopicFile(bytes, name);
+    } catch (const bs::TopicFileError& error) {
+        check(error.file == name && !error.reason.isEmpty());
+        return;
+    }
+    check(topic.keyFacts.empty() || topic.keyFacts.size() == 2);
+    if (topic.labelling) {
+        const auto& labels = topic.labelling->labels;
+        check(labels.size() >= std::size_t(bs::owntopic::MinLabels) && labels.size() <= std::size_t(bs::owntopic::MaxLabels));
+        const QRect picture(QPoint(0, 0), bs::owntopic::PictureArea.size());
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const QRect box(labels[i].at, bs::owntopic::LabelBox);
+            check(picture.contains(box));
+            for (std::size_t j = 0; j < i; ++j)
+                check(!box.intersects(QRect(labels[j].at, bs::owntopic::LabelBox)));
+        }
+    }
+    check(bs::readOwnTopicFile(bs::ownTopicBytes(topic), name) == topic);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    checkOwnTopic(bytes);
     bs::Topic topic;
     try {
         topic = bs::readTopicFile(bytes, QStringLiteral("fuzz.json"));

@@ -1,7 +1,10 @@
 #include "topicdata/TopicFile.h"
 
 #include "base/Names.h"
+#include "topicdata/OwnTopic.h"
+#include "worksheetdata/Worksheet.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -250,8 +253,8 @@ QString element(const QString& array, int index)
     return QStringLiteral("%1(%2)").arg(array).arg(index);
 }
 
-// The usual front-to-back order: items in front (a dragged item passes over everything),
-// then the buttons, the labels, the line, the target boxes, the home slots and the pictures.
+} // namespace
+
 QStringList defaultStacking(const ActivityDefinition& activity)
 {
     const int n = int(activity.items.size());
@@ -272,6 +275,8 @@ QStringList defaultStacking(const ActivityDefinition& activity)
         names << element(QStringLiteral("Image1"), i);
     return names;
 }
+
+namespace {
 
 ActivityDefinition readActivity(const Reader& in, const QJsonValue& value, const QString& path, QString& kind)
 {
@@ -595,6 +600,144 @@ Topic readTopicFile(const QByteArray& bytes, const QString& fileName)
             in.fail(key, QStringLiteral("names an activity of another kind"));
         topic.*member = name;
     }
+    return topic;
+}
+
+} // namespace bs
+
+namespace bs {
+
+namespace {
+
+TextPage readTextPage(const Reader& in, const QJsonValue& value, const QString& path)
+{
+    const QJsonObject object = in.object(value, path);
+    in.onlyKnownKeys(object, path, {QStringLiteral("heading"), QStringLiteral("paragraphs"), QStringLiteral("didYouKnow")});
+    TextPage page;
+    page.heading = in.text(in.field(object, path, QStringLiteral("heading")), Reader::join(path, QStringLiteral("heading")),
+                           owntopic::MaxHeading);
+    const QString list = Reader::join(path, QStringLiteral("paragraphs"));
+    const QJsonArray paragraphs = in.array(in.field(object, path, QStringLiteral("paragraphs")), list, 1, owntopic::MaxParagraphs);
+    for (int i = 0; i < paragraphs.size(); ++i)
+        page.paragraphs << in.text(paragraphs[i], QStringLiteral("%1[%2]").arg(list).arg(i), owntopic::MaxParagraph);
+    const QJsonValue box = in.field(object, path, QStringLiteral("didYouKnow"), false);
+    if (!box.isUndefined())
+        page.didYouKnow = in.text(box, Reader::join(path, QStringLiteral("didYouKnow")), owntopic::MaxDidYouKnow);
+    return page;
+}
+
+// A picture beside the topic file, named after its title as the kind says.
+QString ownPicture(const Reader& in, const QJsonValue& value, const QString& path, const QString& title,
+                   QString (*nameFor)(const QString&, const QString&))
+{
+    const QString name = in.text(value, path, 200);
+    if (name != nameFor(title, QStringLiteral("jpg")) && name != nameFor(title, QStringLiteral("png")))
+        in.fail(path, QStringLiteral("must be “%1” or “%2”")
+                          .arg(nameFor(title, QStringLiteral("jpg")), nameFor(title, QStringLiteral("png"))));
+    return name;
+}
+
+OwnLabelling readOwnLabelling(const Reader& in, const QJsonValue& value, const QString& title)
+{
+    const QString path = QStringLiteral("labelling");
+    const QJsonObject object = in.object(value, path);
+    in.onlyKnownKeys(object, path, {QStringLiteral("picture"), QStringLiteral("instruction"), QStringLiteral("labels")});
+    OwnLabelling labelling;
+    labelling.picture = ownPicture(in, in.field(object, path, QStringLiteral("picture")), QStringLiteral("labelling.picture"),
+                                   title, owntopic::pictureName);
+    labelling.instruction = in.text(in.field(object, path, QStringLiteral("instruction")), QStringLiteral("labelling.instruction"),
+                                    owntopic::MaxInstruction);
+    const QJsonArray labels = in.array(in.field(object, path, QStringLiteral("labels")), QStringLiteral("labelling.labels"),
+                                       owntopic::MinLabels, owntopic::MaxLabels);
+    const QSize area = owntopic::PictureArea.size();
+    for (int i = 0; i < labels.size(); ++i) {
+        const QString at = QStringLiteral("labelling.labels[%1]").arg(i);
+        const QJsonObject label = in.object(labels[i], at);
+        in.onlyKnownKeys(label, at, {QStringLiteral("text"), QStringLiteral("at")});
+        OwnLabel own;
+        own.text = in.text(in.field(label, at, QStringLiteral("text")), Reader::join(at, QStringLiteral("text")), owntopic::MaxLabelText);
+        own.at = in.point(in.field(label, at, QStringLiteral("at")), Reader::join(at, QStringLiteral("at")), 0,
+                          area.width() - owntopic::LabelBox.width(), area.height() - owntopic::LabelBox.height());
+        const QRect box(own.at, owntopic::LabelBox);
+        for (int j = 0; j < int(labelling.labels.size()); ++j) {
+            if (box.intersects(QRect(labelling.labels[j].at, owntopic::LabelBox)))
+                in.fail(Reader::join(at, QStringLiteral("at")), QStringLiteral("overlaps the box of label %1").arg(j + 1));
+            if (labelling.labels[j].text == own.text)
+                in.fail(Reader::join(at, QStringLiteral("text")), QStringLiteral("repeats label %1").arg(j + 1));
+        }
+        labelling.labels.push_back(own);
+    }
+    return labelling;
+}
+
+OwnOrdering readOwnOrdering(const Reader& in, const QJsonValue& value)
+{
+    const QString path = QStringLiteral("ordering");
+    const QJsonObject object = in.object(value, path);
+    in.onlyKnownKeys(object, path, {QStringLiteral("instruction"), QStringLiteral("items")});
+    OwnOrdering ordering;
+    ordering.instruction = in.text(in.field(object, path, QStringLiteral("instruction")), QStringLiteral("ordering.instruction"),
+                                   owntopic::MaxInstruction);
+    const QJsonArray items = in.array(in.field(object, path, QStringLiteral("items")), QStringLiteral("ordering.items"),
+                                      owntopic::MinItems, owntopic::MaxItems);
+    for (int i = 0; i < items.size(); ++i) {
+        const QString at = QStringLiteral("ordering.items[%1]").arg(i);
+        const QString item = in.text(items[i], at, owntopic::MaxItemText);
+        if (ordering.items.contains(item))
+            in.fail(at, QStringLiteral("repeats item %1").arg(ordering.items.indexOf(item) + 1));
+        ordering.items << item;
+    }
+    return ordering;
+}
+
+} // namespace
+
+OwnTopic readOwnTopicFile(const QByteArray& bytes, const QString& fileName)
+{
+    const Reader in(fileName);
+    const QJsonObject object = fileObject(in, bytes);
+    // The format first: a later version's file is refused as such, whatever else it holds.
+    const QJsonValue format = in.field(object, QString(), QStringLiteral("format"));
+    if (format.isDouble() && format.toDouble() > owntopic::Format)
+        in.fail(QStringLiteral("format"), QStringLiteral("was written by a later version of the program"));
+    in.whole(format, QStringLiteral("format"), 1, owntopic::Format);
+    in.onlyKnownKeys(object, QString(),
+                     {QStringLiteral("format"), QStringLiteral("title"), QStringLiteral("language"), QStringLiteral("panorama"),
+                      QStringLiteral("keyFacts"), QStringLiteral("notes"), QStringLiteral("worksheet"),
+                      QStringLiteral("labelling"), QStringLiteral("ordering")});
+    auto get = [&](const QString& key, bool required = true) { return in.field(object, QString(), key, required); };
+
+    OwnTopic topic;
+    topic.title = in.text(get(QStringLiteral("title")), QStringLiteral("title"), owntopic::MaxTitle);
+    const QString titleProblem = bs::titleProblem(topic.title);
+    if (!titleProblem.isEmpty())
+        in.fail(QStringLiteral("title"), titleProblem);
+    if (QFileInfo(fileName).fileName() != owntopic::fileName(topic.title))
+        in.fail(QStringLiteral("title"), QStringLiteral("does not match the file's name (the file must be “%1”)")
+                                             .arg(owntopic::fileName(topic.title)));
+    if (const QJsonValue language = get(QStringLiteral("language"), false); !language.isUndefined()) {
+        topic.language = in.text(language, QStringLiteral("language"), 2);
+        if (topic.language != QLatin1String("en") && topic.language != QLatin1String("cy"))
+            in.fail(QStringLiteral("language"), QStringLiteral("must be \"en\" or \"cy\""));
+    }
+    topic.panorama = ownPicture(in, get(QStringLiteral("panorama")), QStringLiteral("panorama"), topic.title, owntopic::panoramaName);
+    if (const QJsonValue pages = get(QStringLiteral("keyFacts"), false); !pages.isUndefined()) {
+        const QJsonArray list = in.array(pages, QStringLiteral("keyFacts"), 2, 2);
+        for (int i = 0; i < list.size(); ++i)
+            topic.keyFacts.push_back(readTextPage(in, list[i], QStringLiteral("keyFacts[%1]").arg(i)));
+    }
+    if (const QJsonValue notes = get(QStringLiteral("notes"), false); !notes.isUndefined())
+        topic.notes = readTextPage(in, notes, QStringLiteral("notes"));
+    if (const QJsonValue worksheet = get(QStringLiteral("worksheet"), false); !worksheet.isUndefined()) {
+        topic.worksheet = in.text(worksheet, QStringLiteral("worksheet"), owntopic::MaxTitle);
+        const QString problem = bs::titleProblem(topic.worksheet);
+        if (!problem.isEmpty())
+            in.fail(QStringLiteral("worksheet"), problem);
+    }
+    if (const QJsonValue labelling = get(QStringLiteral("labelling"), false); !labelling.isUndefined())
+        topic.labelling = readOwnLabelling(in, labelling, topic.title);
+    if (const QJsonValue ordering = get(QStringLiteral("ordering"), false); !ordering.isUndefined())
+        topic.ordering = readOwnOrdering(in, ordering);
     return topic;
 }
 

@@ -24,6 +24,11 @@ public:
 // The largest topic file read; a real one is a few kilobytes.
 constexpr qint64 MaxTopicFileBytes = 1 << 20;
 
+// The usual front-to-back order of an activity's controls: items in front (a dragged item
+// passes over everything), then the buttons, the labels, the line, the target boxes, the home
+// slots and the pictures.
+QStringList defaultStacking(const ActivityDefinition& activity);
+
 // Reads one topic file, checking every field for type and range; throws TopicFileError on the
 // first fault, so a topic is either whole or refused.
 Topic readTopicFile(const QByteArray& bytes, const QString& fileName);

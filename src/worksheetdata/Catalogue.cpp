@@ -101,40 +101,31 @@ void removeAbandonedOwnerlessLocks(const QString& lockPath)
     }
 }
 
-// Held while the catalogue is re-read, changed and replaced, so that two computers saving at
-// the same moment both land in the file.
-class CatalogueLock
-{
-public:
-    explicit CatalogueLock(const QString& cataloguePath) : m_lock(catalogueLockPath(cataloguePath))
-    {
-        m_lock.setStaleLockTime(StaleLockMs);
-        if (m_lock.tryLock(0))
-            return;
-        if (m_lock.error() == QLockFile::LockFailedError)
-            removeAbandonedOwnerlessLocks(catalogueLockPath(cataloguePath));
-        if (m_lock.tryLock(LockWaitMs))
-            return;
-        switch (m_lock.error()) {
-        case QLockFile::LockFailedError:
-            fail(QCoreApplication::translate(
-                "bs::Catalogue",
-                "The list of worksheets is being changed on another computer; please try again."));
-        case QLockFile::PermissionError:
-            fail(QCoreApplication::translate(
-                "bs::Catalogue",
-                "Cannot change the list of worksheets: no permission to write in its folder."));
-        default:
-            fail(QCoreApplication::translate(
-                "bs::Catalogue", "Cannot change the list of worksheets: its lock file cannot be made."));
-        }
-    }
-
-private:
-    QLockFile m_lock;
-};
-
 } // namespace
+
+CatalogueLock::CatalogueLock(const QString& cataloguePath) : m_lock(catalogueLockPath(cataloguePath))
+{
+    m_lock.setStaleLockTime(StaleLockMs);
+    if (m_lock.tryLock(0))
+        return;
+    if (m_lock.error() == QLockFile::LockFailedError)
+        removeAbandonedOwnerlessLocks(catalogueLockPath(cataloguePath));
+    if (m_lock.tryLock(LockWaitMs))
+        return;
+    switch (m_lock.error()) {
+    case QLockFile::LockFailedError:
+        fail(QCoreApplication::translate(
+            "bs::Catalogue",
+            "The list of worksheets is being changed on another computer; please try again."));
+    case QLockFile::PermissionError:
+        fail(QCoreApplication::translate(
+            "bs::Catalogue",
+            "Cannot change the list of worksheets: no permission to write in its folder."));
+    default:
+        fail(QCoreApplication::translate(
+            "bs::Catalogue", "Cannot change the list of worksheets: its lock file cannot be made."));
+    }
+}
 
 QString catalogueLockPath(const QString& cataloguePath)
 {

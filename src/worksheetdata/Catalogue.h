@@ -3,6 +3,7 @@
 #include "worksheetdata/QuestionBank.h"
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
 #include <span>
 
@@ -35,6 +36,19 @@ QByteArray catalogueBytes(std::span<const QString> titles);
 QString catalogueLockPath(const QString& cataloguePath);
 constexpr int StaleLockMs = 10000;
 constexpr int LockWaitMs = 15000;
+
+// Held while the catalogue is re-read, changed and replaced, so that two computers saving at
+// the same moment both land in the file; the school's own topics are saved under it too.
+// Taking it throws DataError when another computer holds it for longer than LockWaitMs or
+// the lock file cannot be made.
+class CatalogueLock
+{
+public:
+    explicit CatalogueLock(const QString& cataloguePath);
+
+private:
+    QLockFile m_lock;
+};
 
 // Adds title to the catalogue unless a line equals it exactly (the file is then left byte for
 // byte as it was). Re-reads the file first, under the lock shared by every computer using the

@@ -24,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -539,6 +540,58 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY2(waited, "the lock of a living program was taken away from it");
         QCOMPARE(test::readBytes(m_path), expected);
+    }
+
+    void aChangeHoldsTheLockUntilTheCatalogueIsReplaced_data()
+    {
+        QTest::addColumn<bool>("deleting");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("deleting") << true << cat(" 2|Tides|Seas") << cat(" 1|Seas");
+        QTest::newRow("adding") << false << cat(" 1|Tides") << cat(" 2|Tides|Rivers");
+    }
+
+    // A change that let the lock go before it has re-read and replaced the catalogue would let
+    // another computer's save in between, and one of the two titles would be lost. The test
+    // holds the change inside its read (the catalogue is a pipe the test fills only when
+    // asked) and asks another program whether it could start a change at that moment.
+    void aChangeHoldsTheLockUntilTheCatalogueIsReplaced()
+    {
+        QFETCH(bool, deleting);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        const QByteArray pipePath = QFile::encodeName(m_path);
+        QCOMPARE(::mkfifo(pipePath.constData(), 0600), 0);
+        QString failure;
+        std::thread change([&] {
+            failure = failureOf([&] {
+                if (deleting)
+                    delworksheet(m_path, QStringLiteral("Tides"), *m_list);
+                else
+                    trackworksheets(m_path, QStringLiteral("Rivers"), *m_list);
+            });
+        });
+        // Opening the pipe's other end succeeds once the change has opened it to read.
+        int fd = -1;
+        const bool reading = QTest::qWaitFor(
+            [&] { return (fd = ::open(pipePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, 10000);
+        QProcess other;
+        other.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        other.start(QStringLiteral(BS_CATALOGUE_HELPER), {QStringLiteral("locked"), m_path});
+        const bool asked = other.waitForFinished(30000);
+        if (!reading) // an end for the change to read when it gets there
+            fd = ::open(pipePath.constData(), O_RDWR | O_CLOEXEC);
+        ::fcntl(fd, F_SETFL, 0);
+        const bool fed = ::write(fd, before.constData(), size_t(before.size())) == before.size();
+        ::close(fd);
+        change.join();
+        QVERIFY2(reading, "the change never read the catalogue");
+        QVERIFY(asked && fed);
+        QVERIFY2(other.exitStatus() == QProcess::NormalExit && other.exitCode() == 0,
+                 "another program could change the catalogue while a change was reading it");
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(test::readBytes(m_path), after);
+        QCOMPARE(test::entriesOf(m_dir->path()), QStringList{"track.txt"});
     }
 
     void othersAddingAtOnceLoseNothing_data()
