@@ -54,7 +54,8 @@ QStringList recordsFiles(const QString& folder)
 QString recordsFileName(QDate day, const QString& computer)
 {
     QString name;
-    for (QChar c : computer)
+    // Lower case: a shared folder may not tell "PC1" from "pc1".
+    for (QChar c : computer.toLower())
         name += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'-' || c == u'.' ? c : QChar(u'_');
     if (name != computer || name.isEmpty()) {
         quint32 tag = 2166136261u;

@@ -19,9 +19,9 @@ namespace bs {
 // The folder name beside the worksheets ("multiple") on the shared classroom folder.
 inline constexpr char16_t ResultsFolderName[] = u"results";
 
-// The records file of computer for day (the computer's name kept to letters, digits, '-' and
-// '.'; a name that had other characters gets a short tag of the whole name, so two computers
-// never share a file).
+// The records file of computer for day (the computer's name kept to small letters, digits, '-'
+// and '.'; a name that had other characters or capitals gets a short tag of the whole name, so
+// two computers never share a file, even on a folder that ignores letter case).
 QString recordsFileName(QDate day, const QString& computer);
 
 // This computer's name as records carry it.

@@ -138,7 +138,7 @@ private slots:
         appendRecord(folder, ann);
         appendRecord(folder, bob);
         const QString bobFile = recordsFileName(bob.when.date(), bob.computer);
-        QVERIFY(bobFile.startsWith(QStringLiteral("2026-03-02_Ystafell_3___PC__")));
+        QVERIFY(bobFile.startsWith(QStringLiteral("2026-03-02_ystafell_3___pc___")));
         QCOMPARE(QDir(folder).entryList(QDir::Files),
                  QStringList({QStringLiteral("2026-03-01_room2-pc4.records"), bobFile}));
 
