@@ -44,11 +44,12 @@ struct ResultRecord
 // A records file is UTF-8 text, one record a line:
 //   BSR1 <TAB> field <TAB> field ... <TAB> checksum <LF>
 // "BSR" and the format's version start the line; the fields are those of ResultRecord in order
-// (the time as yyyy-MM-ddTHH:mm:ss+hh:mm, to the second), then a number and a text for each wrong answer; a
-// backslash, tab, line feed or carriage return in a field is written \\, \t, \n, \r; the
-// checksum is eight hex digits of FNV-1a over everything before it. A line is a record only
-// when it is whole: its checksum matches and its line feed is there. A line torn by a power cut
-// and continued by the next record is read from that record's "BSR" on.
+// (the time as yyyy-MM-ddTHH:mm:ss+hh:mm, to the second), then a number and a text for each
+// wrong answer; a backslash, tab, line feed or carriage return in a field is written \\, \t,
+// \n, \r; the checksum is eight hex digits of a hash of everything before it (checksum() in
+// Records.cpp). A line is a record only when it is whole: its checksum matches and its line
+// feed is there. A line torn by a power cut and continued by the next record is read from that
+// record's "BSR" on.
 constexpr int RecordsVersion = 1;
 
 // The whole line of record, with its line feed.
