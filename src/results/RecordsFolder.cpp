@@ -1,0 +1,163 @@
+#include "results/RecordsFolder.h"
+
+#include "worksheetdata/DataError.h"
+#include "worksheetdata/WholeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace bs {
+
+namespace {
+
+const QString Suffix = QStringLiteral(".records");
+
+[[noreturn]] void fail(const QString& path, const QString& reason)
+{
+    throw DataError(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Reads up to RecordsFileLimit bytes of path; a larger file gives its first part and tooLarge.
+std::optional<QByteArray> readLimited(const QString& path, bool& tooLarge)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Asked for no more than the file holds: a read of the limit would reserve all of it.
+    QByteArray bytes = file.read(std::min(file.size(), RecordsFileLimit));
+    tooLarge = file.size() > RecordsFileLimit;
+    if (tooLarge)
+        bytes.truncate(bytes.lastIndexOf('\n') + 1);
+    return bytes;
+}
+
+QStringList recordsFiles(const QString& folder)
+{
+    // Filtered here rather than by a name pattern, which costs a pattern match per file.
+    QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
+    names.removeIf([](const QString& name) { return !name.endsWith(Suffix); });
+    return names;
+}
+
+} // namespace
+
+QString recordsFileName(QDate day, const QString& computer)
+{
+    QString name;
+    // Lower case: a shared folder may not tell "PC1" from "pc1".
+    for (QChar c : computer.toLower())
+        name += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'-' || c == u'.' ? c : QChar(u'_');
+    if (name != computer || name.isEmpty()) {
+        quint32 tag = 2166136261u;
+        for (char c : computer.toUtf8())
+            tag = (tag ^ quint8(c)) * 16777619u;
+        name += u'_' + QString::number(tag, 16);
+    }
+    return day.toString(Qt::ISODate) + u'_' + name + Suffix;
+}
+
+QString thisComputer()
+{
+    return QSysInfo::machineHostName();
+}
+
+void appendRecord(const QString& folder, const ResultRecord& record)
+{
+    if (!QDir().mkpath(folder))
+        fail(folder, QStringLiteral("the folder cannot be made"));
+    const QString path = QDir(folder).filePath(recordsFileName(record.when.date(), record.computer));
+    const QByteArray line = recordLine(record);
+    // Readable and writable by its owner and the folder's group, to be added to by everyone
+    // else: README tells how a technician keeps the records for the teachers.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0662);
+    if (fd < 0)
+        fail(path, systemError());
+    // One write of the whole line: appends never interleave inside a line.
+    const ssize_t written = ::write(fd, line.constData(), size_t(line.size()));
+    const QString writeError = written < 0 ? systemError() : QStringLiteral("the disk is full");
+    const bool synced = written == line.size() && ::fsync(fd) == 0;
+    const QString syncError = systemError();
+    ::close(fd);
+    if (written != line.size())
+        fail(path, writeError);
+    if (!synced)
+        fail(path, syncError);
+}
+
+RecordsRead readRecordsFolder(const QString& folder)
+{
+    RecordsRead read;
+    const QString prefix = folder + u'/';
+    for (const QString& name : recordsFiles(folder)) {
+        bool tooLarge = false;
+        const auto bytes = readLimited(prefix + name, tooLarge);
+        if (!bytes) {
+            read.problems.append({name, RecordsProblem::Kind::Unreadable, 0});
+            continue;
+        }
+        const LinesRead lines = readRecordLines(
+            *bytes, [&](ResultRecord&& record, QByteArrayView) { read.records.append(std::move(record)); });
+        if (tooLarge)
+            read.problems.append({name, RecordsProblem::Kind::TooLarge, 0});
+        if (lines.damaged > 0)
+            read.problems.append({name, RecordsProblem::Kind::Damaged, lines.damaged});
+        if (lines.later > 0)
+            read.problems.append({name, RecordsProblem::Kind::LaterVersion, lines.later});
+    }
+    return read;
+}
+
+int deleteRecords(const QString& folder, const std::function<bool(const ResultRecord&)>& remove)
+{
+    int removed = 0;
+    for (const QString& name : recordsFiles(folder)) {
+        const QString path = QDir(folder).filePath(name);
+        // A computer may add to the file meanwhile: written back only if it has not grown since
+        // it was read (else read again), so no record added at that moment is lost.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            bool tooLarge = false;
+            const auto bytes = readLimited(path, tooLarge);
+            if (!bytes || tooLarge)
+                break; // not read whole: never written back shorter
+            QByteArray kept;
+            int here = 0;
+            readRecordLines(
+                *bytes,
+                [&](ResultRecord&& record, QByteArrayView line) {
+                    if (remove(record))
+                        ++here;
+                    else
+                        kept += line;
+                },
+                [&](QByteArrayView line) { kept += line; });
+            if (here == 0)
+                break;
+            if (QFileInfo(path).size() != bytes->size())
+                continue;
+            if (kept.isEmpty()) {
+                if (!QFile::remove(path))
+                    fail(path, QStringLiteral("the file cannot be removed"));
+            } else {
+                replaceWholeFile(path, kept);
+            }
+            removed += here;
+            break;
+        }
+    }
+    return removed;
+}
+
+} // namespace bs
