@@ -299,15 +299,20 @@ TopicArchive readTopicArchive(const QByteArray& bytes)
         fail(error.message());
     }
     QSet<QString> expected{topicName};
+    qint64 saved = entries.at(topicName).size();
     for (const QString& picture : ownTopicPictures(result.topic)) {
         const auto entry = entries.find(topicsPrefix + picture);
         if (entry == entries.end())
             damaged(tr("the picture “%1” is missing.").arg(picture));
         if (!decodes(entry->second, picture))
             damaged(tr("the picture “%1” is damaged.").arg(picture));
+        saved += entry->second.size();
         result.pictures.emplace(picture, entry->second);
         expected.insert(entry->first);
     }
+    // Refused here rather than by the store's save, before the worksheet is written.
+    if (saved > owntopic::MaxSavedBytes)
+        damaged(tr("the topic with its pictures is larger than %1 MB.").arg(owntopic::MaxSavedBytes / (1024 * 1024)));
     if (!result.topic.worksheet.isEmpty()) {
         const QString name = worksheetPrefix + worksheetFileName(result.topic.worksheet);
         const auto entry = entries.find(name);

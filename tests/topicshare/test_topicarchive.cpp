@@ -250,6 +250,16 @@ private slots:
         QTest::newRow("picture damaged") << replaced(1, QByteArray("JFIF not really")) << "damaged";
         QTest::newRow("png named jpg") << replaced(1, picture("PNG")) << "damaged";
         QTest::newRow("worksheet short") << replaced(3, worksheetBytes(worksheet()).left(40)) << "damaged";
+        QImage noise(1000, 800, QImage::Format_RGB32);
+        quint32 seed = 1;
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, (seed = seed * 1664525u + 1013904223u) >> 8);
+        QByteArray large;
+        QBuffer buffer(&large);
+        buffer.open(QIODevice::WriteOnly);
+        noise.save(&buffer, "PNG");
+        QTest::newRow("larger than a saved topic") << replaced(2, large) << "larger than 2 MB";
         QTest::newRow("topic refused") << replaced(0, QByteArray("{\"format\": 99}")) << "Our school grounds.json";
         std::vector<Entry> many = good;
         for (int i = 0; i < topicarchive::MaxEntries; ++i)
