@@ -8,6 +8,7 @@ run_packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev
     qt6-tools-dev qt6-l10n-tools
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    libzip-dev
     fonts-liberation2 fonts-wine fontconfig
 )
 test_packages=(
