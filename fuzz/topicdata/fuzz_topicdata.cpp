@@ -8,17 +8,15 @@
 
 #include <QRect>
 
+#include "FuzzCheck.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+using bs::fuzz::check;
 
 void checkOwnTopic(const QByteArray& bytes)
 {
