@@ -3,6 +3,8 @@
 #include "activities/ActivitiesScreens.h"
 #include "app/AppScreens.h"
 #include "authoring/AuthoringScreens.h"
+#include "classresults/ClassResultsScreens.h"
+#include "owntopics/OwnTopicsScreens.h"
 #include "quiz/QuizScreens.h"
 #include "topics/TopicsScreens.h"
 
@@ -15,6 +17,8 @@ void registerAllScreens(Screens& screens)
     registerQuizScreens(screens);
     registerActivitiesScreens(screens);
     registerAuthoringScreens(screens);
+    registerOwnTopicsScreens(screens);
+    registerClassResultsScreens(screens);
 }
 
 } // namespace bs

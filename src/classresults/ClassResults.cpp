@@ -1,0 +1,7 @@
+#include "classresults/ClassResultsOpeners.h"
+
+namespace bs {
+
+void openClassResults(Program&) {}
+
+} // namespace bs

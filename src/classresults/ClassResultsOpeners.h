@@ -1,0 +1,9 @@
+#pragma once
+
+namespace bs {
+
+class Program;
+
+void openClassResults(Program& program);
+
+} // namespace bs

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace bs {
+
+class Screens;
+
+void registerClassResultsScreens(Screens& screens);
+
+} // namespace bs

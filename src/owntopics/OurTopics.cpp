@@ -1,0 +1,7 @@
+#include "owntopics/OwnTopicOpeners.h"
+
+namespace bs {
+
+void openOurTopics(Program&) {}
+
+} // namespace bs

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace bs {
+
+class Screens;
+
+void registerOwnTopicsScreens(Screens& screens);
+
+} // namespace bs
