@@ -117,4 +117,10 @@ QString QtDialogs::pdfFileName(const QString& suggestedPath)
     return path;
 }
 
+QString QtDialogs::choosePicture(const QString& caption)
+{
+    return QFileDialog::getOpenFileName(nullptr, caption, QString(),
+                                        QCoreApplication::translate("bs::QtDialogs", "Photographs (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"));
+}
+
 } // namespace bs

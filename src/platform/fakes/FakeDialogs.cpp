@@ -38,6 +38,16 @@ QString FakeDialogs::pdfFileName(const QString& suggestedPath)
     return path;
 }
 
+QString FakeDialogs::choosePicture(const QString& caption)
+{
+    pictureCaptions.append(caption);
+    if (pictures.empty())
+        return {};
+    const QString path = pictures.front();
+    pictures.pop_front();
+    return path;
+}
+
 double FakeRandom::next()
 {
     ++draws;

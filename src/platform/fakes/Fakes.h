@@ -40,6 +40,12 @@ public:
     QStringList suggestedFiles; // each save dialog's starting path
     std::deque<PackChoice> packChoices;
     std::deque<QString> fileNames;
+
+    // The picture dialog answers from setNextPicture (cancelled when it runs out).
+    QString choosePicture(const QString& caption) override;
+    void setNextPicture(const QString& path) { pictures.push_back(path); }
+    QStringList pictureCaptions; // each picture dialog's caption
+    std::deque<QString> pictures;
 };
 
 // Returns the given values in turn, then 0.
