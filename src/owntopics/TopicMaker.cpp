@@ -474,17 +474,17 @@ bool TopicMaker::start(const QString& title)
         m_boxes[i] = has ? topic.labelling->labels[i].at : defaultBox(i);
     }
     // A box of an empty line is kept clear of the saved ones.
-    for (int i = topic.labelling ? int(topic.labelling->labels.size()) : 0; i < owntopic::MaxLabels; ++i) {
-        for (int spot = 0; spot < 64; ++spot) {
-            const QPoint at(240 + (spot % 2) * 4560, 240 + (spot / 2 % 16) * 360);
-            bool clear = true;
-            for (int j = 0; j < owntopic::MaxLabels && clear; ++j)
-                clear = j == i || !pictureRect(m_boxes[j]).intersects(pictureRect(at));
-            if (clear) {
-                m_boxes[i] = at;
-                break;
+    const int typed = topic.labelling ? int(topic.labelling->labels.size()) : 0;
+    for (int i = typed; i < owntopic::MaxLabels; ++i) {
+        const auto clear = [&](QPoint at) {
+            for (int j = 0; j < i; ++j) {
+                if (pictureRect(m_boxes[j]).intersects(pictureRect(at)))
+                    return false;
             }
-        }
+            return true;
+        };
+        for (int spot = -1; spot < 24 && !clear(m_boxes[i]); ++spot)
+            m_boxes[i] = QPoint(240 + (spot + 1) % 2 * 4560, 240 + (spot + 1) / 2 * 480);
     }
     BoxChoice->setCurrentIndex(0);
     BoxStatus->clear();
