@@ -1042,7 +1042,7 @@ void TopicMaker::paintPreview(QPainter& painter, const QRectF& area)
     case SaveStep: {
         painter.fillRect(area, formBlue);
         heading(TitleBox->text(), area.top() + 10);
-        strip(area.top() + area.height() * 0.22);
+        strip(area.top() + area.height() * 0.2);
         QStringList parts;
         if (m_step == QuizStep) {
             parts << (WorksheetList->currentRow() > 0 ? tr("The quiz: “%1”").arg(WorksheetList->currentItem()->text())
@@ -1060,15 +1060,16 @@ void TopicMaker::paintPreview(QPainter& painter, const QRectF& area)
             if (UseOrdering->isChecked())
                 parts << tr("Ordering Activity");
         }
-        double top = area.top() + area.height() * 0.45;
-        for (const QString& part : parts) {
-            const QRectF box(area.left() + area.width() * 0.3, top, area.width() * 0.4, 30);
+        // The page's buttons under the panorama, three to a row.
+        for (int i = 0; i < parts.size(); ++i) {
+            const double width = area.width() / 3 - 12;
+            const QRectF box(area.left() + 6 + (i % 3) * (width + 12), area.top() + area.height() * 0.74 + (i / 3) * 38,
+                             width, 30);
             painter.fillRect(box, QColor(0, 0, 0));
             painter.setPen(yellow);
             painter.drawRect(box);
-            painter.setFont(uiFont(tahoma, 12, true));
-            painter.drawText(box, Qt::AlignCenter, part);
-            top += 40;
+            painter.setFont(uiFont(tahoma, 9.75, true));
+            painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, parts[i]);
         }
         break;
     }

@@ -62,7 +62,13 @@ class TestTopicMaker : public QObject
 
     QString folder() const { return m_test->contentRoot() + QStringLiteral("/ourtopics"); }
     TopicMaker& maker() { return m_test->screens().get<TopicMaker>(screenName::topicMaker); }
-    void next() { clickButton(maker().Label3(2)); }
+    // With BS_SCREENSHOTS set to a folder, each step is saved there as a picture to look at.
+    void next()
+    {
+        if (const QString shots = qEnvironmentVariable("BS_SCREENSHOTS"); !shots.isEmpty())
+            maker().grab().save(shots + QStringLiteral("/topicmaker%1.png").arg(maker().step() + 1));
+        clickButton(maker().Label3(2));
+    }
     // A photograph the teacher has: a JPEG of this size, taller at the bottom in red.
     QString photo(const QString& name, QSize size)
     {
