@@ -793,4 +793,362 @@
         <translation>Gadael</translation>
     </message>
 </context>
+<context>
+    <name>bs::TopicMaker</name>
+    <message>
+        <source>Did you know?</source>
+        <translation>Wyddost ti?</translation>
+    </message>
+    <message>
+        <source>Key Facts</source>
+        <translation>Prif Ffeithiau</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Notes</source>
+        <translation>Nodiadau i Athrawon</translation>
+    </message>
+    <message>
+        <source>Topic Maker</source>
+        <translation>Gwneuthurwr Pynciau</translation>
+    </message>
+    <message>
+        <source>Everything is ready. Look through the steps with Back if you wish, then click Save Topic. The topic is saved for every computer that uses this folder.</source>
+        <translation>Mae popeth yn barod. Edrychwch drwy&apos;r camau gyda Yn Ôl os dymunwch, yna cliciwch Cadw&apos;r Pwnc. Caiff y pwnc ei gadw ar gyfer pob cyfrifiadur sy&apos;n defnyddio&apos;r ffolder hon.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Canslo</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt;&lt; Yn Ôl</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Nesaf &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>The topic&apos;s title</source>
+        <translation>Teitl y pwnc</translation>
+    </message>
+    <message>
+        <source>At most 60 letters. It names the topic in the list and heads its page.</source>
+        <translation>Hyd at 60 llythyren. Mae&apos;n enwi&apos;r pwnc yn y rhestr ac yn bennawd i&apos;w dudalen.</translation>
+    </message>
+    <message>
+        <source>A wide photograph across the top of the page.</source>
+        <translation>Ffotograff llydan ar draws pen y dudalen.</translation>
+    </message>
+    <message>
+        <source>Choose Photograph...</source>
+        <translation>Dewis Ffotograff...</translation>
+    </message>
+    <message>
+        <source>The page shows a wide band of it. Move the band up or down by dragging it in the preview, or with the Up and Down keys there (Shift for bigger steps).</source>
+        <translation>Mae&apos;r dudalen yn dangos band llydan ohono. Symudwch y band i fyny neu i lawr drwy ei lusgo yn y rhagolwg, neu gyda&apos;r bysellau i fyny ac i lawr yno (Shift am gamau mwy).</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Tudalen</translation>
+    </message>
+    <message>
+        <source>Key Facts, page 1</source>
+        <translation>Prif Ffeithiau, tudalen 1</translation>
+    </message>
+    <message>
+        <source>Key Facts, page 2</source>
+        <translation>Prif Ffeithiau, tudalen 2</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Pennawd</translation>
+    </message>
+    <message>
+        <source>Text: a paragraph a line; a line starting &quot;- &quot; is a bullet point</source>
+        <translation>Testun: paragraff ar bob llinell; mae llinell sy&apos;n dechrau â &quot;- &quot; yn bwynt bwled</translation>
+    </message>
+    <message>
+        <source>Text of the page</source>
+        <translation>Testun y dudalen</translation>
+    </message>
+    <message>
+        <source>&quot;Did you know?&quot; box (may be left empty)</source>
+        <translation>Blwch &quot;Wyddost ti?&quot; (gallwch ei adael yn wag)</translation>
+    </message>
+    <message>
+        <source>Did you know? box</source>
+        <translation>Blwch Wyddost ti?</translation>
+    </message>
+    <message>
+        <source>Leave a page empty to leave it out.</source>
+        <translation>Gadewch dudalen yn wag i&apos;w hepgor.</translation>
+    </message>
+    <message>
+        <source>The quiz: a worksheet from the catalogue</source>
+        <translation>Y cwis: taflen waith o&apos;r catalog</translation>
+    </message>
+    <message>
+        <source>Write a New Worksheet</source>
+        <translation>Ysgrifennu Taflen Waith Newydd</translation>
+    </message>
+    <message>
+        <source>A labelling activity</source>
+        <translation>Gweithgaredd labelu</translation>
+    </message>
+    <message>
+        <source>Choose Picture...</source>
+        <translation>Dewis Llun...</translation>
+    </message>
+    <message>
+        <source>Instruction</source>
+        <translation>Cyfarwyddyd</translation>
+    </message>
+    <message>
+        <source>Instruction of the labelling activity</source>
+        <translation>Cyfarwyddyd y gweithgaredd labelu</translation>
+    </message>
+    <message>
+        <source>Labels (2 to 8)</source>
+        <translation>Labeli (2 i 8)</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Label %1</translation>
+    </message>
+    <message>
+        <source>“%1” is too wide for its box: shorten it.</source>
+        <translation>Mae “%1” yn rhy lydan i&apos;w flwch: byrhewch ef.</translation>
+    </message>
+    <message>
+        <source>Box to move (then the arrow keys in the preview)</source>
+        <translation>Blwch i&apos;w symud (yna&apos;r bysellau saeth yn y rhagolwg)</translation>
+    </message>
+    <message>
+        <source>Box to move</source>
+        <translation>Blwch i&apos;w symud</translation>
+    </message>
+    <message>
+        <source>An ordering activity</source>
+        <translation>Gweithgaredd trefnu</translation>
+    </message>
+    <message>
+        <source>Instruction of the ordering activity</source>
+        <translation>Cyfarwyddyd y gweithgaredd trefnu</translation>
+    </message>
+    <message>
+        <source>Items (3 to 6), in their right order</source>
+        <translation>Eitemau (3 i 6), yn eu trefn gywir</translation>
+    </message>
+    <message>
+        <source>Item %1</source>
+        <translation>Eitem %1</translation>
+    </message>
+    <message>
+        <source>The topic “%1” could not be opened.</source>
+        <translation>Nid oedd modd agor y pwnc “%1”.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Teitl</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Llun panoramig</translation>
+    </message>
+    <message>
+        <source>Key Facts and Teacher&apos;s Notes</source>
+        <translation>Prif Ffeithiau a Nodiadau i Athrawon</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Cwis</translation>
+    </message>
+    <message>
+        <source>Labelling Activity</source>
+        <translation>Gweithgaredd Labelu</translation>
+    </message>
+    <message>
+        <source>Ordering Activity</source>
+        <translation>Gweithgaredd Trefnu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Cadw</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Cam %1 o %2: %3</translation>
+    </message>
+    <message>
+        <source>Save Topic</source>
+        <translation>Cadw&apos;r Pwnc</translation>
+    </message>
+    <message>
+        <source>Panorama preview: the Up and Down keys move the band shown</source>
+        <translation>Rhagolwg y llun panoramig: mae&apos;r bysellau i fyny ac i lawr yn symud y band a ddangosir</translation>
+    </message>
+    <message>
+        <source>Labelling preview: the arrow keys move the chosen box</source>
+        <translation>Rhagolwg y labelu: mae&apos;r bysellau saeth yn symud y blwch a ddewiswyd</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Rhagolwg</translation>
+    </message>
+    <message>
+        <source>Throw away the changes to this topic?</source>
+        <translation>Taflu&apos;r newidiadau i&apos;r pwnc hwn?</translation>
+    </message>
+    <message>
+        <source>The page “%1” has text but no heading: type a heading.</source>
+        <translation>Mae testun ar y dudalen “%1” ond dim pennawd: teipiwch bennawd.</translation>
+    </message>
+    <message>
+        <source>The page “%1” has a heading but no text: type its text.</source>
+        <translation>Mae pennawd ar y dudalen “%1” ond dim testun: teipiwch ei thestun.</translation>
+    </message>
+    <message>
+        <source>The page “%1” has more than %2 paragraphs: join some of them.</source>
+        <translation>Mae mwy na %2 paragraff ar y dudalen “%1”: cyfunwch rai ohonynt.</translation>
+    </message>
+    <message>
+        <source>A paragraph of the page “%1” is longer than %2 letters: split it.</source>
+        <translation>Mae paragraff ar y dudalen “%1” yn hwy na %2 llythyren: rhannwch ef.</translation>
+    </message>
+    <message>
+        <source>The page “%1” is too long for its page: shorten it.</source>
+        <translation>Mae&apos;r dudalen “%1” yn rhy hir: byrhewch hi.</translation>
+    </message>
+    <message>
+        <source>This page is left out.</source>
+        <translation>Mae&apos;r dudalen hon wedi&apos;i hepgor.</translation>
+    </message>
+    <message>
+        <source>Room left on this page: about %1 lines</source>
+        <translation>Lle ar ôl ar y dudalen hon: tua %1 llinell</translation>
+    </message>
+    <message>
+        <source>Too long: shorten by about %1 lines</source>
+        <translation>Rhy hir: byrhewch tua %1 llinell</translation>
+    </message>
+    <message>
+        <source>The label “%1” is too wide for its box: shorten it.</source>
+        <translation>Mae&apos;r label “%1” yn rhy lydan i&apos;w flwch: byrhewch ef.</translation>
+    </message>
+    <message>
+        <source>Two labels read “%1”: every label must differ.</source>
+        <translation>Mae dau label yn dweud “%1”: rhaid i bob label fod yn wahanol.</translation>
+    </message>
+    <message>
+        <source>The box of “%1” covers the box of “%2”: move one of them.</source>
+        <translation>Mae blwch “%1” yn gorchuddio blwch “%2”: symudwch un ohonynt.</translation>
+    </message>
+    <message>
+        <source>A labelling activity needs at least 2 labels.</source>
+        <translation>Mae angen o leiaf 2 label ar weithgaredd labelu.</translation>
+    </message>
+    <message>
+        <source>Two items read “%1”: every item must differ.</source>
+        <translation>Mae dwy eitem yn dweud “%1”: rhaid i bob eitem fod yn wahanol.</translation>
+    </message>
+    <message>
+        <source>An ordering activity needs at least 3 items.</source>
+        <translation>Mae angen o leiaf 3 eitem ar weithgaredd trefnu.</translation>
+    </message>
+    <message>
+        <source>Type a title for your topic.</source>
+        <translation>Teipiwch deitl i&apos;ch pwnc.</translation>
+    </message>
+    <message>
+        <source>There is already a topic called “%1”. Choose another title.</source>
+        <translation>Mae pwnc o&apos;r enw “%1” eisoes. Dewiswch deitl arall.</translation>
+    </message>
+    <message>
+        <source>Choose a photograph for the panorama.</source>
+        <translation>Dewiswch ffotograff ar gyfer y llun panoramig.</translation>
+    </message>
+    <message>
+        <source>The key facts have two pages: write both, or leave both empty.</source>
+        <translation>Mae dwy dudalen i&apos;r prif ffeithiau: ysgrifennwch y ddwy, neu gadewch y ddwy yn wag.</translation>
+    </message>
+    <message>
+        <source>Choose a picture for the labelling activity.</source>
+        <translation>Dewiswch lun ar gyfer y gweithgaredd labelu.</translation>
+    </message>
+    <message>
+        <source>Type the instruction of the labelling activity.</source>
+        <translation>Teipiwch gyfarwyddyd y gweithgaredd labelu.</translation>
+    </message>
+    <message>
+        <source>Type the instruction of the ordering activity.</source>
+        <translation>Teipiwch gyfarwyddyd y gweithgaredd trefnu.</translation>
+    </message>
+    <message>
+        <source>The topic could not be saved: %1</source>
+        <translation>Nid oedd modd cadw&apos;r pwnc: %1</translation>
+    </message>
+    <message>
+        <source>The topic “%1” has been saved.</source>
+        <translation>Mae&apos;r pwnc “%1” wedi&apos;i gadw.</translation>
+    </message>
+    <message>
+        <source>Choose a photograph for the panorama</source>
+        <translation>Dewiswch ffotograff ar gyfer y llun panoramig</translation>
+    </message>
+    <message>
+        <source>Choose a picture for the labelling activity</source>
+        <translation>Dewiswch lun ar gyfer y gweithgaredd labelu</translation>
+    </message>
+    <message>
+        <source>(No quiz)</source>
+        <translation>(Dim cwis)</translation>
+    </message>
+    <message>
+        <source>A box must stay on the picture.</source>
+        <translation>Rhaid i flwch aros ar y llun.</translation>
+    </message>
+    <message>
+        <source>A box may not cover another box (“%1”).</source>
+        <translation>Ni chaiff blwch orchuddio blwch arall (“%1”).</translation>
+    </message>
+    <message>
+        <source>Box “%1”: %2 across, %3 down (in hundredths of the picture).</source>
+        <translation>Blwch “%1”: %2 ar draws, %3 i lawr (allan o 100).</translation>
+    </message>
+    <message>
+        <source>Band %1 of the way down</source>
+        <translation>Y band %1 o&apos;r ffordd i lawr</translation>
+    </message>
+    <message>
+        <source>The quiz: “%1”</source>
+        <translation>Y cwis: “%1”</translation>
+    </message>
+    <message>
+        <source>No quiz</source>
+        <translation>Dim cwis</translation>
+    </message>
+    <message>
+        <source>No photograph chosen yet.</source>
+        <translation>Dim ffotograff wedi&apos;i ddewis eto.</translation>
+    </message>
+    <message>
+        <source>Choose the photograph again to move the band.</source>
+        <translation>Dewiswch y ffotograff eto i symud y band.</translation>
+    </message>
+    <message>
+        <source>No picture chosen yet.</source>
+        <translation>Dim llun wedi&apos;i ddewis eto.</translation>
+    </message>
+    <message>
+        <source>Topic maker</source>
+        <translation>Gwneuthurwr pynciau</translation>
+    </message>
+</context>
+<context>
+    <name>bs::QtDialogs</name>
+    <message>
+        <source>Photographs (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>Ffotograffau (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+</context>
 </TS>

@@ -941,11 +941,11 @@ bool TopicMaker::moveBox(int i, QPoint at)
         }
     }
     m_boxes[i] = at;
-    BoxStatus->setText(tr("Box “%1”: %2 across, %3 down.")
-                           .arg(LabelText(i)->text().trimmed().isEmpty() ? tr("Label %1").arg(i + 1) : LabelText(i)->text().trimmed())
+    const QString name = LabelText(i)->text().trimmed();
+    BoxStatus->setText(tr("Box “%1”: %2 across, %3 down (in hundredths of the picture).")
+                           .arg(name.isEmpty() ? tr("Label %1").arg(i + 1) : name)
                            .arg(at.x() * 100 / area.width())
-                           .arg(at.y() * 100 / area.height()) +
-                       u' ' + tr("(in hundredths of the picture)"));
+                           .arg(at.y() * 100 / area.height()));
     changed();
     return true;
 }
