@@ -17,6 +17,8 @@ inline const QString wizard = QStringLiteral("wizard");
 inline const QString catalogue = QStringLiteral("worksheets");
 inline const QString notes = QStringLiteral("teacher");
 inline const QString guide = QStringLiteral("guide");
+// The school's own topics.
+inline const QString ourTopics = QStringLiteral("ourtopics");
 } // namespace screenName
 
 namespace cue {
