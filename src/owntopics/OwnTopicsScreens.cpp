@@ -1,12 +1,14 @@
 #include "owntopics/OwnTopicsScreens.h"
 
+#include "base/Names.h"
+#include "owntopics/OurTopics.h"
 #include "ui/Screens.h"
 
 namespace bs {
 
 void registerOwnTopicsScreens(Screens& screens)
 {
-    (void)screens;
+    screens.registerScreen<OurTopics>(screenName::ourTopics);
 }
 
 } // namespace bs
