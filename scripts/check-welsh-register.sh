@@ -49,6 +49,7 @@ TEACHER = {
     "bs::Wizard",                                        # the multiple choice wizard
     "bs::QtDialogs",                                     # the topic pack's dialog
     "QFileDialog", "QFileSystemModel", "QAbstractSpinBox",  # its "Save as PDF" and copies box
+    "bs::OurTopics",                                     # the school's own topics: the list
 }
 # Messages of a pupils' context that only the teacher sees.
 TEACHER_MESSAGES = {

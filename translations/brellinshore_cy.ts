@@ -192,6 +192,10 @@
         <source>Title picture</source>
         <translation>Llun y teitl</translation>
     </message>
+    <message>
+        <source>Our Topics</source>
+        <translation>Ein Pynciau</translation>
+    </message>
 </context>
 <context>
     <name>bs::Multiple</name>
@@ -368,6 +372,10 @@
         <source>Exit</source>
         <translation>Gadael</translation>
     </message>
+    <message>
+        <source>Our Topics</source>
+        <translation>Ein Pynciau</translation>
+    </message>
 </context>
 <context>
     <name>bs::Titlefrm</name>
@@ -524,6 +532,14 @@
     <message>
         <source>Pan the picture</source>
         <translation>Symud ar draws y llun</translation>
+    </message>
+    <message>
+        <source>This topic is no longer in Our Topics. It may have been deleted on another computer.</source>
+        <translation>Nid yw&apos;r pwnc hwn yn Ein Pynciau bellach. Efallai ei fod wedi&apos;i ddileu ar gyfrifiadur arall.</translation>
+    </message>
+    <message>
+        <source>The worksheet of this topic could not be found: </source>
+        <translation>Nid oedd modd dod o hyd i daflen waith y pwnc hwn: </translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1165,73 @@
     <message>
         <source>Photographs (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
         <translation>Ffotograffau (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+</context>
+<context>
+    <name>bs::OurTopics</name>
+    <message>
+        <source>Our Topics</source>
+        <translation>Ein Pynciau</translation>
+    </message>
+    <message>
+        <source>Edit Topic</source>
+        <translation>Golygu Pwnc</translation>
+    </message>
+    <message>
+        <source>Export Topic</source>
+        <translation>Allforio Pwnc</translation>
+    </message>
+    <message>
+        <source>Delete Topic</source>
+        <translation>Dileu Pwnc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous Page</source>
+        <translation>&lt;&lt; Tudalen Flaenorol</translation>
+    </message>
+    <message>
+        <source>Next Page &gt;&gt;</source>
+        <translation>Tudalen Nesaf &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Make a Topic</source>
+        <translation>Gwneud Pwnc</translation>
+    </message>
+    <message>
+        <source>Import a Topic</source>
+        <translation>Mewnforio Pwnc</translation>
+    </message>
+    <message>
+        <source>Page 1</source>
+        <translation>Tudalen 1</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Tudalen</translation>
+    </message>
+    <message>
+        <source>There are no topics of the school&apos;s own yet. Click &quot;Make a Topic&quot; to make one of your locality, or &quot;Import a Topic&quot; to bring in one another school has shared.</source>
+        <translation>Does gan yr ysgol ddim pynciau ei hun eto. Cliciwch &quot;Gwneud Pwnc&quot; i wneud un am eich ardal, neu &quot;Mewnforio Pwnc&quot; i ddod ag un y mae ysgol arall wedi&apos;i rannu.</translation>
+    </message>
+    <message>
+        <source> (cannot be opened)</source>
+        <translation> (methu ei agor)</translation>
+    </message>
+    <message>
+        <source>This topic file cannot be opened: </source>
+        <translation>Nid oes modd agor y ffeil pwnc hon: </translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete the topic </source>
+        <translation>Ydych chi&apos;n siŵr eich bod am ddileu&apos;r pwnc </translation>
+    </message>
+    <message>
+        <source>The topic could not be deleted. Please try again.</source>
+        <translation>Nid oedd modd dileu&apos;r pwnc. Rhowch gynnig arall arni.</translation>
     </message>
 </context>
 </TS>

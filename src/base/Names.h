@@ -18,6 +18,7 @@ inline const QString catalogue = QStringLiteral("worksheets");
 inline const QString notes = QStringLiteral("teacher");
 inline const QString guide = QStringLiteral("guide");
 // The school's own topics.
+inline const QString ourTopics = QStringLiteral("ourtopics");
 inline const QString topicMaker = QStringLiteral("topicmaker");
 } // namespace screenName
 

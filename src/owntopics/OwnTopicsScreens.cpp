@@ -1,17 +1,15 @@
 #include "owntopics/OwnTopicsScreens.h"
 
-#include "ui/Screens.h"
-
-// The topic maker.
 #include "base/Names.h"
+#include "owntopics/OurTopics.h"
 #include "owntopics/TopicMaker.h"
+#include "ui/Screens.h"
 
 namespace bs {
 
 void registerOwnTopicsScreens(Screens& screens)
 {
-    (void)screens;
-    // The topic maker.
+    screens.registerScreen<OurTopics>(screenName::ourTopics);
     screens.registerScreen<TopicMaker>(screenName::topicMaker);
 }
 

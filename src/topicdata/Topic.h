@@ -1,10 +1,12 @@
 #pragma once
 
 #include "topicdata/ActivityDefinition.h"
+#include "topicdata/OwnTopic.h"
 
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace bs {
@@ -47,6 +49,15 @@ struct Topic
     QString labelling;   // form names of the activities the page's buttons open; may be empty
     QString ordering;
     std::vector<ActivityDefinition> activities;
+
+    // A school's own topic ("own1", "own2", ...): no place or topic, typed text pages in place
+    // of the drawings (no keys), its worksheet named by its catalogue title, written in its
+    // own language whatever the interface's.
+    bool own = false;
+    std::vector<TextPage> keyFactsText; // none or two pages
+    std::optional<TextPage> notesText;
+    QString worksheetTitle;
+    QString language;
 };
 
 } // namespace bs

@@ -1,6 +1,7 @@
 #include "topicdata/TopicLibrary.h"
 
 #include "topicdata/TopicFile.h"
+#include "worksheetdata/Worksheet.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,6 +120,10 @@ const Topic* TopicLibrary::topicNamed(const QString& formName)
         if (candidate.formName == formName)
             return &candidate;
     }
+    for (const Topic* candidate : m_own) {
+        if (candidate->formName == formName)
+            return candidate;
+    }
     return nullptr;
 }
 
@@ -128,6 +133,12 @@ const Topic* TopicLibrary::topicOfActivity(const QString& formName)
         for (const ActivityDefinition& activity : candidate.activities) {
             if (activity.formName == formName)
                 return &candidate;
+        }
+    }
+    for (const Topic* candidate : m_own) {
+        for (const ActivityDefinition& activity : candidate->activities) {
+            if (activity.formName == formName)
+                return candidate;
         }
     }
     return nullptr;
@@ -142,6 +153,64 @@ const ActivityDefinition* TopicLibrary::activityNamed(const QString& formName)
         }
     }
     return nullptr;
+}
+
+Topic ownTopicPage(const OwnTopic& own, const QString& fileName, const QString& formName, const QString& folder)
+{
+    Topic topic;
+    topic.fileName = fileName;
+    topic.formName = formName;
+    topic.title = own.title;
+    // Where most shipped pages have theirs: the title left of the top buttons, the panorama
+    // and its scroll bar below.
+    topic.titleTwips = QRect(240, 0, 6000, 1380);
+    topic.titleAlignment = Qt::AlignLeft;
+    topic.panorama = folder + u'/' + own.panorama;
+    topic.imageTop = 1440;
+    topic.frameTop = 6765;
+    topic.scrollWidth = 5765;
+    topic.worksheetTitle = own.worksheet;
+    if (!own.worksheet.isEmpty())
+        topic.worksheet = QStringLiteral("multiple/") + worksheetFileName(own.worksheet);
+    topic.quizPicture = topic.panorama;
+    topic.activities = ownTopicActivities(own, formName, folder);
+    for (const ActivityDefinition& activity : topic.activities) {
+        if (activity.formName == formName + QStringLiteral("lab"))
+            topic.labelling = activity.formName;
+        else if (activity.formName == formName + QStringLiteral("ord"))
+            topic.ordering = activity.formName;
+    }
+    topic.own = true;
+    topic.keyFactsText = own.keyFacts;
+    topic.notesText = own.notes;
+    topic.language = own.language;
+    return topic;
+}
+
+std::vector<TopicLibrary::OwnEntry> TopicLibrary::readOwnTopics(const OwnTopicStore& store, const QString& folder)
+{
+    std::vector<OwnEntry> entries;
+    std::vector<const Topic*> current;
+    for (const OwnTopicStore::Entry& entry : store.list()) {
+        if (!entry.topic) {
+            entries.push_back({entry.fileName, nullptr, entry.problem});
+            continue;
+        }
+        QString& form = m_ownForms[entry.fileName];
+        if (form.isEmpty())
+            form = QStringLiteral("own%1").arg(m_ownForms.size());
+        // The same version as last read is kept as it is; a changed one is added beside it.
+        auto& [source, kept] = m_ownLatest[form];
+        if (!kept || source != *entry.topic) {
+            m_ownVersions.push_back(ownTopicPage(*entry.topic, entry.fileName, form, folder));
+            source = *entry.topic;
+            kept = &m_ownVersions.back();
+        }
+        current.push_back(kept);
+        entries.push_back({entry.fileName, kept, {}});
+    }
+    m_own = std::move(current);
+    return entries;
 }
 
 } // namespace bs

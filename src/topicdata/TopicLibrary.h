@@ -1,9 +1,11 @@
 #pragma once
 
+#include "topicdata/OwnTopicStore.h"
 #include "topicdata/Topic.h"
 
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <map>
 #include <vector>
 
@@ -32,6 +34,21 @@ public:
     const std::vector<Topic>& topics();
     const QStringList& problems();
 
+    // The school's own topics, read afresh from the store: each topic file becomes a Topic
+    // named "own1", "own2", ... (one name per file name for the whole run) that the lookups
+    // above find too, whatever the language. Every version read stays for the run, so a
+    // screen's Topic is never freed by a later reading. folder is the topics' content path
+    // ("ourtopics").
+    struct OwnEntry
+    {
+        QString fileName;
+        const Topic* topic = nullptr; // nullptr when the file was refused
+        QString problem;
+    };
+    std::vector<OwnEntry> readOwnTopics(const OwnTopicStore& store, const QString& folder);
+    // The own topics as last read, in the store's order.
+    const std::vector<const Topic*>& ownTopics() const { return m_own; }
+
 private:
     void load();
     const std::vector<Topic>& variants(const QString& code);
@@ -42,6 +59,13 @@ private:
     std::vector<Topic> m_topics;
     std::map<QString, std::vector<Topic>> m_variants; // by language code; kept, so pointers stay good
     QStringList m_problems;
+    std::deque<Topic> m_ownVersions;          // every own topic read this run
+    std::vector<const Topic*> m_own;          // those of the last reading
+    std::map<QString, QString> m_ownForms;    // file name to form name
+    std::map<QString, std::pair<OwnTopic, const Topic*>> m_ownLatest; // by form name: the newest read
 };
+
+// An own topic as a topic page: formName its page, folder the content path of its folder.
+Topic ownTopicPage(const OwnTopic& topic, const QString& fileName, const QString& formName, const QString& folder);
 
 } // namespace bs

@@ -7,6 +7,8 @@
 #include "ui/Language.h"
 #include "ui/Program.h"
 #include "ui/Text.h"
+#include "graphics/Picture.h"
+#include "topicdata/Topic.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -100,6 +102,52 @@ void printDrawingPage(Program& program, const Picture& drawing)
         program.dialogs().message(
             QCoreApplication::translate("bs::DrawingPages", PrintProblemMessage.toUtf8().constData()));
     }
+}
+
+namespace {
+
+class TypedPage : public Drawing
+{
+public:
+    TypedPage(PageText page, PageMedium medium)
+        : m_page(std::move(page)), m_medium(medium), m_size(fitPage(m_page, medium).twips)
+    {
+    }
+    QSizeF sizeTwips() const override { return m_size; }
+    void play(QPainter& painter, const QRectF& target) const override { drawPage(painter, target, m_page, m_medium); }
+
+private:
+    PageText m_page;
+    PageMedium m_medium;
+    QSizeF m_size;
+};
+
+} // namespace
+
+Picture textPagePicture(const Topic& topic, const TextPage& page, PageMedium medium)
+{
+    PageText text{page.heading, topic.title, {}};
+    for (const QString& paragraph : page.paragraphs) {
+        if (paragraph.startsWith(QLatin1String("- ")))
+            text.blocks.push_back({PageBlock::Bullet, paragraph.mid(2)});
+        else
+            text.blocks.push_back({PageBlock::Paragraph, paragraph});
+    }
+    if (!page.didYouKnow.isEmpty()) {
+        const QString opening = topic.language == QLatin1String("cy") ? QStringLiteral("Wyddost ti? ")
+                                                                        : QStringLiteral("Did you know? ");
+        text.blocks.push_back({PageBlock::Box, opening + page.didYouKnow});
+    }
+    return Picture(std::make_shared<TypedPage>(std::move(text), medium));
+}
+
+QString textPageWords(const TextPage& page)
+{
+    QStringList words{page.heading};
+    words << page.paragraphs;
+    if (!page.didYouKnow.isEmpty())
+        words << page.didYouKnow;
+    return words.join(u' ');
 }
 
 } // namespace bs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/TextPageDrawing.h"
 #include "ui/Controls.h"
 
 #include <QString>
@@ -12,6 +13,8 @@ namespace bs {
 class LabelButton;
 class Picture;
 class Program;
+struct TextPage;
+struct Topic;
 
 // Loads one drawing into a viewer's pair of images: the screen version from "wmf\" into
 // shown, the print version from "wmf2\" into forPrint. An empty file name clears both.
@@ -37,6 +40,13 @@ ImageBox* makeShownPage(QWidget* parent);
 ImageBox* makePrintPage(QWidget* parent, double leftTwips, double topTwips);
 void makeViewerButtons(QWidget* parent, ControlArray<LabelButton>& row,
                        const std::function<void(int)>& onClick);
+
+// A typed page of a school's own topic as a drawing in the shipped pages' look: its heading
+// as the title, the topic's title below it, drawn afresh at any size (on paper, at the
+// printer's resolution). The "Did you know?" box speaks the topic's own language.
+Picture textPagePicture(const Topic& topic, const TextPage& page, PageMedium medium);
+// The page's words, for the screen reader.
+QString textPageWords(const TextPage& page);
 
 inline const QString PrintProblemMessage = QStringLiteral("There was a problem printing to your printer.");
 

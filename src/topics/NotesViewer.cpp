@@ -159,6 +159,11 @@ void NotesViewer::updatePage()
         Label3(2)->setEnabled(false);
     if (page == 1)
         Label3(3)->setEnabled(false);
+    if (!m_typedPages.empty()) {
+        showTypedPage(page);
+        announce(Label1->text());
+        return;
+    }
     const QString file =
         isGuide() ? pageInLanguage(program(), pageFileName(page)) : pageFileName(program().state.notekey, page);
     loadDrawingPair(program(), *Image1, *Image2, file);
@@ -171,6 +176,26 @@ void NotesViewer::showTopicPack(const QString& topicForm)
 {
     m_packTopic = topicForm;
     Label3(4)->setVisible(!topicForm.isEmpty());
+}
+
+void NotesViewer::showTypedPages(const Topic* topic, std::vector<TextPage> pages)
+{
+    m_typedTopic = topic;
+    m_typedPages = std::move(pages);
+    if (m_typedTopic && !m_typedPages.empty())
+        showTypedPage(1);
+}
+
+void NotesViewer::showTypedPage(int page)
+{
+    if (page < 1 || page > int(m_typedPages.size()))
+        return;
+    const TextPage& text = m_typedPages[page - 1];
+    Image1->setPicture(textPagePicture(*m_typedTopic, text, PageMedium::Screen));
+    Image2->setPicture(textPagePicture(*m_typedTopic, text, PageMedium::Paper));
+    Label1->setText(pageLabel(page, pageCount()));
+    const QString words = textPageWords(text);
+    setAccessibleDescription(m_typedPages.size() == 1 ? words : Label1->text() + QStringLiteral(". ") + words);
 }
 
 void NotesViewer::Timer1_Timer()
@@ -192,6 +217,7 @@ void openNotes(Program& program, int pages, const QString& key, const QString& f
     state.notepages = pages;
     state.notekey = key;
     auto& viewer = program.screens().get<NotesViewer>(screenName::notes);
+    viewer.showTypedPages(nullptr, {});
     loadDrawingPair(program, *viewer.Image1, *viewer.Image2, firstPage);
     program.screens().show(screenName::notes);
 }
@@ -213,6 +239,33 @@ void openTeachersNotes(Program& program, const QString& key)
             break;
         }
     }
+}
+
+namespace {
+
+void openTypedPages(Program& program, const Topic& topic, const std::vector<TextPage>& pages)
+{
+    ProgramState& state = program.state;
+    state.notepages = int(pages.size());
+    state.notekey.clear();
+    auto& viewer = program.screens().get<NotesViewer>(screenName::notes);
+    viewer.showTypedPages(&topic, pages);
+    program.screens().show(screenName::notes);
+}
+
+} // namespace
+
+void openOwnKeyFacts(Program& program, const Topic& topic)
+{
+    openTypedPages(program, topic, topic.keyFactsText);
+}
+
+void openOwnTeachersNotes(Program& program, const Topic& topic)
+{
+    if (!topic.notesText)
+        return;
+    openTypedPages(program, topic, {*topic.notesText});
+    program.screens().get<NotesViewer>(screenName::notes).showTopicPack(topic.formName);
 }
 
 void openAcknowledgments(Program& program)

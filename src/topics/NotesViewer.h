@@ -1,7 +1,10 @@
 #pragma once
 
 #include "ui/Controls.h"
+#include "topicdata/Topic.h"
 #include "ui/Screen.h"
+
+#include <vector>
 
 class QLabel;
 class QTimer;
@@ -37,6 +40,8 @@ public:
 
     // Offers the pack of the topic with this form name ("scilly1") from the notes.
     void showTopicPack(const QString& topicForm);
+    // Shows a school's own topic's typed pages in place of drawings (none: drawings again).
+    void showTypedPages(const Topic* topic, std::vector<TextPage> pages);
 
     ImageBox* Image1;
     ImageBox* Image2;
@@ -58,6 +63,10 @@ private:
     void updatePage();
 
     QString m_packTopic; // the topic whose notes are shown; empty in the other uses
+    // A school's own topic's pages, shown and printed as typed pages; empty for drawings.
+    const Topic* m_typedTopic = nullptr;
+    std::vector<TextPage> m_typedPages;
+    void showTypedPage(int page);
 };
 
 } // namespace bs

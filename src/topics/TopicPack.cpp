@@ -391,11 +391,23 @@ bool chosen(const std::vector<PackPiece>& pieces, PackPiece piece)
 std::vector<PackPiece> packPieces(const Topic& topic)
 {
     std::vector<PackPiece> pieces{PackPiece::Notes, PackPiece::KeyFacts, PackPiece::Worksheet};
+    if (topic.own) {
+        // A school's own topic offers only the parts the teacher made.
+        pieces.clear();
+        if (topic.notesText)
+            pieces.push_back(PackPiece::Notes);
+        if (!topic.keyFactsText.empty())
+            pieces.push_back(PackPiece::KeyFacts);
+        if (!topic.worksheet.isEmpty())
+            pieces.push_back(PackPiece::Worksheet);
+    }
     if (activityNamed(topic, topic.labelling))
         pieces.push_back(PackPiece::Labelling);
     if (activityNamed(topic, topic.ordering))
         pieces.push_back(PackPiece::Ordering);
-    pieces.push_back(PackPiece::AnswerKey);
+    // An own topic without a worksheet or activities has nothing to answer.
+    if (!topic.own || !topic.worksheet.isEmpty() || !topic.labelling.isEmpty() || !topic.ordering.isEmpty())
+        pieces.push_back(PackPiece::AnswerKey);
     return pieces;
 }
 
@@ -417,7 +429,8 @@ void writeTopicPack(PrintJob& job, const Topic& topic, const Content& content, c
 {
     copies = std::clamp(copies, 1, 60);
     std::optional<QuestionBank> bank;
-    if (chosen(pieces, PackPiece::Worksheet) || chosen(pieces, PackPiece::AnswerKey))
+    if ((chosen(pieces, PackPiece::Worksheet) || chosen(pieces, PackPiece::AnswerKey)) &&
+        !(topic.own && topic.worksheet.isEmpty()))
         bank = readWorksheet(content, topic.worksheet);
 
     // Each picture is loaded once, so every copy of a sheet shares it (in a PDF, one image).
@@ -447,13 +460,23 @@ void writeTopicPack(PrintJob& job, const Topic& topic, const Content& content, c
         writeDrawing(job, pictures.load(QStringLiteral("wmf2\\") + file), QStringLiteral("wmf2\\") + file);
     };
 
-    if (wants(PackPiece::Notes))
+    // A school's own topic's typed pages, drawn for paper at the printer's resolution.
+    auto typed = [&](const TextPage& page) {
+        startPage();
+        writeDrawing(job, textPagePicture(topic, page, PageMedium::Paper), page.heading);
+    };
+    if (topic.own) {
+        if (wants(PackPiece::Notes) && topic.notesText)
+            typed(*topic.notesText);
+        for (const TextPage& page : wants(PackPiece::KeyFacts) ? topic.keyFactsText : std::vector<TextPage>{})
+            typed(page);
+    } else if (wants(PackPiece::Notes))
         drawing(topic.notesKey + QStringLiteral(".wmf"));
-    if (wants(PackPiece::KeyFacts)) {
+    if (wants(PackPiece::KeyFacts) && !topic.own) {
         drawing(NotesViewer::pageFileName(topic.keyFactsKey, 1));
         drawing(NotesViewer::pageFileName(topic.keyFactsKey, 2));
     }
-    for (int copy = 0; copy < copies && wants(PackPiece::Worksheet); ++copy) {
+    for (int copy = 0; copy < copies && wants(PackPiece::Worksheet) && bank; ++copy) {
         startPage();
         job.setFontBold(false);
         job.setForeColor(black);
@@ -469,8 +492,10 @@ void writeTopicPack(PrintJob& job, const Topic& topic, const Content& content, c
         writeActivitySheet(job, topic, *ordering, Audience::Pupil);
     }
     if (wants(PackPiece::AnswerKey)) {
-        startPage();
-        writeWorksheetAnswers(job, topic, *bank);
+        if (bank) {
+            startPage();
+            writeWorksheetAnswers(job, topic, *bank);
+        }
         if (labelling) {
             startPage();
             writeActivitySheet(job, topic, *labelling, Audience::Teacher);
@@ -484,6 +509,8 @@ void writeTopicPack(PrintJob& job, const Topic& topic, const Content& content, c
 
 QString packFileName(const Topic& topic)
 {
+    if (topic.own)
+        return topic.title + QCoreApplication::translate("bs::TopicPack", " - topic pack.pdf");
     // The menu's words for the place and topic, in the language chosen.
     return QCoreApplication::translate("bs::Intro0", topic.place.toUtf8().constData()) + QStringLiteral(" - ") +
            QCoreApplication::translate("bs::Intro0", topic.topic.toUtf8().constData()) +

@@ -2,6 +2,7 @@
 
 #include "activities/ActivityOpeners.h"
 #include "base/Names.h"
+#include "quiz/Multiple.h"
 #include "quiz/QuizOpeners.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/FocusRing.h"
@@ -13,6 +14,7 @@
 #include "worksheetdata/FieldReader.h"
 #include "worksheetdata/Worksheet.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
@@ -26,6 +28,10 @@ namespace {
 // CorruptWorksheetMessage, for the translations.
 [[maybe_unused]] const char* const corruptWorksheetWords =
     QT_TRANSLATE_NOOP("bs::TopicPage", "This worksheet seems to be corrupted.");
+[[maybe_unused]] const char* const ownTopicWords[] = {
+    QT_TRANSLATE_NOOP("bs::TopicPage", "This topic is no longer in Our Topics. It may have been deleted on another computer."),
+    QT_TRANSLATE_NOOP("bs::TopicPage", "The worksheet of this topic could not be found: "),
+};
 
 constexpr double PageWidthTwips = 12000;
 const QColor pageBlue(39, 63, 137);
@@ -82,6 +88,38 @@ TopicPage::TopicPage(Program& program, const QString& formName)
                         {4, tr("Key Facts"), QRect(6360, 120, 1995, 495)},
                         {5, tr("Teacher's Notes"), QRect(8640, 120, 3195, 495)}},
                        [this](int index) { Label3_Click(index); });
+    if (m_topic.own)
+        layOutOwnTopic();
+}
+
+void TopicPage::layOutOwnTopic()
+{
+    // A title of up to 60 characters: the largest size, down to half, at which it fits its box.
+    const QRect box = Label1->geometry();
+    QFont font = Label1->font();
+    for (double points = 27.75; points >= 14; points -= 1.5) {
+        font.setPointSizeF(points);
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 10000),
+                                                             Qt::TextWordWrap | int(m_topic.titleAlignment), m_topic.title);
+        if (needed.width() <= box.width() && needed.height() <= box.height())
+            break;
+    }
+    Label1->setFont(font);
+    Label1->setWordWrap(true);
+    // A part the teacher left out has no button.
+    Label3(0)->setVisible(!m_topic.worksheet.isEmpty());
+    Label3(1)->setVisible(!m_topic.labelling.isEmpty());
+    Label3(3)->setVisible(!m_topic.ordering.isEmpty());
+    Label3(4)->setVisible(m_topic.keyFactsText.size() == 2);
+    Label3(5)->setVisible(m_topic.notesText.has_value());
+}
+
+bool TopicPage::ownTopicThere()
+{
+    if (!m_topic.own || program().content().exists(QStringLiteral("ourtopics/") + m_topic.fileName))
+        return true;
+    program().dialogs().message(tr(TopicGoneMessage.toUtf8().constData()));
+    return false;
 }
 
 void TopicPage::Form_Load()
@@ -115,6 +153,10 @@ void TopicPage::Form_MouseMove(Qt::MouseButtons, QPointF)
 
 void TopicPage::Label3_Click(int index)
 {
+    if (index != 2 && !ownTopicThere()) {
+        program().playCue(cue::click);
+        return;
+    }
     switch (index) {
     case 0:
         openMultipleChoice();
@@ -126,14 +168,22 @@ void TopicPage::Label3_Click(int index)
         openActivityIfPresent(m_topic.ordering);
         break;
     case 4:
-        openKeyFacts(program(), m_topic.keyFactsKey);
+        if (m_topic.own)
+            openOwnKeyFacts(program(), m_topic);
+        else
+            openKeyFacts(program(), m_topic.keyFactsKey);
         break;
     case 5:
-        openTeachersNotes(program(), m_topic.notesKey);
+        if (m_topic.own)
+            openOwnTeachersNotes(program(), m_topic);
+        else
+            openTeachersNotes(program(), m_topic.notesKey);
         break;
     case 2: {
         Screens& screens = program().screens();
-        screens.show(screenName::menu);
+        // An own topic goes back to the list it was opened from.
+        screens.show(m_topic.own && screens.isRegistered(screenName::ourTopics) ? screenName::ourTopics
+                                                                                 : screenName::menu);
         screens.unload(formName());
         break;
     }
@@ -149,6 +199,10 @@ void TopicPage::openMultipleChoice()
     // Read into a copy: a worksheet that cannot be read whole leaves the questions as they
     // were, and no quiz opens on a mixture of two worksheets.
     QuestionBank bank = program.state;
+    if (m_topic.own && !program.content().exists(m_topic.worksheet)) {
+        program.dialogs().message(tr(WorksheetMissingMessage.toUtf8().constData()) + m_topic.worksheetTitle);
+        return;
+    }
     try {
         FieldReader reader = FieldReader::fromFile(program.content().resolve(m_topic.worksheet));
         loadworksheet(reader, bank);
@@ -157,8 +211,17 @@ void TopicPage::openMultipleChoice()
         return;
     }
     static_cast<QuestionBank&>(program.state) = bank;
-    if (program.screens().isRegistered(screenName::quiz))
-        openQuiz(program, program.pictures().load(m_topic.quizPicture), QStringLiteral("Brellinshore"));
+    if (!program.screens().isRegistered(screenName::quiz))
+        return;
+    Picture picture = program.pictures().load(m_topic.quizPicture);
+    if (m_topic.own) {
+        // The panorama stands for the quiz's small picture, scaled down to it whole.
+        const QSize box = program.screens().get<Multiple>(screenName::quiz).Picture1->size();
+        const QImage& image = picture.image();
+        if (!image.isNull())
+            picture = Picture(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    openQuiz(program, picture, QStringLiteral("Brellinshore"));
 }
 
 void TopicPage::openActivityIfPresent(const QString& activity)

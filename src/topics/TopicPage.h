@@ -36,6 +36,12 @@ public:
 
     inline static const QString CorruptWorksheetMessage =
         QStringLiteral("This worksheet seems to be corrupted.");
+    // A school's own topic whose file is gone (deleted on another computer), and one whose
+    // worksheet is not in the worksheet folder.
+    inline static const QString TopicGoneMessage =
+        QStringLiteral("This topic is no longer in Our Topics. It may have been deleted on another computer.");
+    inline static const QString WorksheetMissingMessage =
+        QStringLiteral("The worksheet of this topic could not be found: ");
 
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
@@ -44,6 +50,10 @@ private:
     void panTo(int value);
     void openMultipleChoice();
     void openActivityIfPresent(const QString& formName);
+    // An own topic: fits the title into its box and shows only the buttons of its parts.
+    void layOutOwnTopic();
+    // An own topic whose file is gone is reported: true when it is still there.
+    bool ownTopicThere();
 
     const Topic& m_topic;
 };

@@ -92,6 +92,8 @@ QString Screen::accessibleTitle() const
         return tr("Teacher's notes");
     if (form == screenName::guide)
         return tr("Teachers' guide");
+    if (form == screenName::ourTopics)
+        return tr("Our Topics");
     TopicLibrary& topics = m_program.topicLibrary();
     if (const Topic* page = topics.topicNamed(form))
         return page->title;

@@ -214,7 +214,7 @@ private Q_SLOTS:
         auto& menu = m_test->screens().get<Intro0>("intro0");
         m_test->screens().show("intro0");
         QTRY_COMPARE(focused(), menu.Label2(15));
-        for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 20, 19, 17, 18, 16}) {
+        for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 20, 19, 17, 18, 16}) {
             QCOMPARE(focused(), menu.Label2(index));
             press(Qt::Key_Tab);
         }
@@ -356,6 +356,7 @@ private:
             Highlights);
         row("leaving screen", showing("Titlefrm", "intro0", "Exit"), "", "", Highlights, "Cancel");
         row("title screen at start", showing("Titlefrm"), "", "", Highlights, "");
+        row("our topics", showing("ourtopics"), "Make a Topic", "Exit", Highlights);
     }
 
     std::unique_ptr<TestProgram> m_test;
