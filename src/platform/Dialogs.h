@@ -32,6 +32,11 @@ public:
     // A save dialog for a PDF file that starts on suggestedPath; the chosen path, empty when
     // the teacher cancels.
     virtual QString pdfFileName(const QString& suggestedPath) = 0;
+
+    // A school's own topic shared as an archive: a save dialog starting on suggestedPath, and
+    // an open dialog; the chosen path, empty when the teacher cancels.
+    virtual QString archiveSaveName(const QString& suggestedPath) = 0;
+    virtual QString archiveOpenName() = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -41,6 +46,9 @@ public:
     bool confirm(const QString& text) override;
     PackChoice choosePack(const QString& title, const QStringList& pieces) override;
     QString pdfFileName(const QString& suggestedPath) override;
+
+    QString archiveSaveName(const QString& suggestedPath) override;
+    QString archiveOpenName() override;
 };
 
 } // namespace bs

@@ -68,6 +68,18 @@ std::vector<OwnTopicStore::Entry> OwnTopicStore::list() const
 
 void OwnTopicStore::save(const OwnTopic& topic, const std::map<QString, QByteArray>& pictures) const
 {
+    save(topic, pictures, nullptr);
+}
+
+void OwnTopicStore::save(const CatalogueLock& held, const OwnTopic& topic,
+                         const std::map<QString, QByteArray>& pictures) const
+{
+    save(topic, pictures, &held);
+}
+
+void OwnTopicStore::save(const OwnTopic& topic, const std::map<QString, QByteArray>& pictures,
+                         const CatalogueLock* held) const
+{
     const QByteArray bytes = ownTopicBytes(topic);
     const QString fileName = owntopic::fileName(topic.title);
     try {
@@ -96,7 +108,9 @@ void OwnTopicStore::save(const OwnTopic& topic, const std::map<QString, QByteArr
     if (!QDir().mkpath(m_folder))
         fail(QCoreApplication::translate("bs::OwnTopicStore", "Cannot make the folder of the school's topics."));
 
-    CatalogueLock lock(m_cataloguePath);
+    std::optional<CatalogueLock> lock;
+    if (!held)
+        lock.emplace(m_cataloguePath);
     QStringList earlierPictures;
     try {
         if (const std::optional<OwnTopic> earlier = readTopicAt(path(fileName)))

@@ -371,6 +371,61 @@ private slots:
         QCOMPARE(test::entriesOf(m_folder), expected);
     }
 
+    // Several computers at once saving and removing their own topics and one they all save,
+    // while adding and deleting catalogue titles: a save or removal that let the lock go before
+    // its files were written or removed would let another in between, which each program sees
+    // when it next holds the lock (a topic without its pictures, a picture without its topic),
+    // and a catalogue change that did would lose another's title.
+    void manyProgramsChangingAtOnceLoseNothing()
+    {
+        QVERIFY(test::writeBytes(m_catalogue, catalogueBytes({})));
+        constexpr int Programs = 3, Rounds = 12;
+        std::vector<std::unique_ptr<QProcess>> programs;
+        QStringList topics, titles;
+        for (int p = 0; p < Programs; ++p) {
+            const QString prefix = QStringLiteral("P%1").arg(p);
+            for (int i = 1; i <= Rounds; ++i) {
+                const QString title = prefix + u' ' + QString::number(i);
+                if (i % 2 == 0)
+                    topics << title;
+                if (i % 3 != 0)
+                    titles << title;
+            }
+            auto& program = programs.emplace_back(std::make_unique<QProcess>());
+            program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            program->start(QStringLiteral(BS_OWNTOPIC_HELPER), {QStringLiteral("mix"), m_folder, m_catalogue, prefix,
+                                                                QString::number(Rounds)});
+        }
+        for (auto& program : programs)
+            QVERIFY2(program->waitForFinished(120000) && program->exitStatus() == QProcess::NormalExit &&
+                         program->exitCode() == 0,
+                     "a program found the folder broken, or failed");
+        QStringList listed, expected;
+        for (const auto& entry : m_store->list()) {
+            QVERIFY2(entry.topic, qPrintable(entry.problem));
+            listed << entry.topic->title;
+            for (const auto& [name, bytes] : test::samplePictures(*entry.topic)) {
+                QCOMPARE(test::readBytes(m_store->path(name)), bytes);
+                expected << name;
+            }
+            expected << entry.fileName;
+        }
+        listed.removeOne(QStringLiteral("Shared")); // there or not, as the last change left it
+        listed.sort();
+        topics.sort();
+        QCOMPARE(listed, topics);
+        expected.sort();
+        QCOMPARE(test::entriesOf(m_folder), expected);
+        auto list = std::make_unique<CatalogueList>();
+        readCatalogue(m_catalogue, *list);
+        QStringList catalogued;
+        for (int i = 1; i <= list->workcount; ++i)
+            catalogued << list->worklist[std::size_t(i)];
+        catalogued.sort();
+        titles.sort();
+        QCOMPARE(catalogued, titles);
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_folder;

@@ -40,6 +40,15 @@ public:
     QStringList suggestedFiles; // each save dialog's starting path
     std::deque<PackChoice> packChoices;
     std::deque<QString> fileNames;
+
+    // The archive dialogs of a school's own topic: both answered from setNextArchiveName
+    // (cancelled when it runs out); each save dialog's starting path recorded.
+    QString archiveSaveName(const QString& suggestedPath) override;
+    QString archiveOpenName() override;
+    void setNextArchiveName(const QString& path) { archiveNames.push_back(path); }
+    QStringList suggestedArchives;
+    int archiveOpenDialogs = 0;
+    std::deque<QString> archiveNames;
 };
 
 // Returns the given values in turn, then 0.
