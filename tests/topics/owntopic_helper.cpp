@@ -69,8 +69,8 @@ int mix(const QString& folder, const QString& catalogue, const QString& prefix, 
         if (i % 2 == 0)
             store.remove(prefix + u' ' + QString::number(i - 1));
         bs::trackworksheets(catalogue, title, *list);
-        if (i % 3 == 0)
-            bs::delworksheet(catalogue, title, *list);
+        bs::trackworksheets(catalogue, title + QStringLiteral(" quiz"), *list);
+        bs::delworksheet(catalogue, (i % 3 == 0 ? title : title + QStringLiteral(" quiz")), *list);
         bs::CatalogueLock lock(catalogue);
         if (const QString problem = problemOf(folder); !problem.isEmpty()) {
             std::fprintf(stderr, "round %d of %s: %s\n", i, qPrintable(prefix), qPrintable(problem));

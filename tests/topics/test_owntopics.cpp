@@ -311,12 +311,21 @@ private slots:
         QCOMPARE(test::readBytes(m_store->path(owntopic::fileName(grounds))), earlierBytes);
     }
 
-    // As a change of the catalogue: a save that let the catalogue's lock go before it had read
-    // the earlier topic and written the new one would let another computer's save in between.
-    // The save is held inside its read of the earlier file (a pipe the test fills on demand)
-    // while another program asks whether it could take the lock.
+    void aSaveHoldsTheLockUntilTheTopicIsWritten_data()
+    {
+        QTest::addColumn<bool>("removing");
+        QTest::newRow("saving") << false;
+        QTest::newRow("removing") << true;
+    }
+
+    // As a change of the catalogue: a save (or removal) that let the catalogue's lock go before
+    // it had read the earlier topic and written the new one (or removed its files) would let
+    // another computer's save in between. The change is held inside its read of the earlier
+    // file (a pipe the test fills on demand) while another program asks whether it could take
+    // the lock.
     void aSaveHoldsTheLockUntilTheTopicIsWritten()
     {
+        QFETCH(bool, removing);
         const OwnTopic earlier = test::sampleOwnTopic(grounds, true, false);
         const OwnTopic topic = test::sampleOwnTopic(grounds, false, true);
         for (const auto& [name, bytes] : test::samplePictures(earlier))
@@ -324,7 +333,14 @@ private slots:
         const QByteArray pipePath = QFile::encodeName(m_store->path(owntopic::fileName(grounds)));
         QCOMPARE(::mkfifo(pipePath.constData(), 0600), 0);
         QString failure;
-        std::thread save([&] { failure = failureOf([&] { m_store->save(topic, test::samplePictures(topic)); }); });
+        std::thread save([&] {
+            failure = failureOf([&] {
+                if (removing)
+                    m_store->remove(grounds);
+                else
+                    m_store->save(topic, test::samplePictures(topic));
+            });
+        });
         int fd = -1;
         const bool reading = QTest::qWaitFor(
             [&] { return (fd = ::open(pipePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, 10000);
@@ -345,7 +361,7 @@ private slots:
                  "another program could take the catalogue's lock while a topic was being saved");
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(test::entriesOf(m_folder),
-                 (QStringList{"Our school grounds - panorama.jpg", "Our school grounds.json"}));
+                 (removing ? QStringList{} : QStringList{"Our school grounds - panorama.jpg", "Our school grounds.json"}));
     }
 
     // Two computers saving one topic over and over, one with a labelling picture and one
@@ -388,8 +404,7 @@ private slots:
                 const QString title = prefix + u' ' + QString::number(i);
                 if (i % 2 == 0)
                     topics << title;
-                if (i % 3 != 0)
-                    titles << title;
+                titles << (i % 3 == 0 ? title + QStringLiteral(" quiz") : title);
             }
             auto& program = programs.emplace_back(std::make_unique<QProcess>());
             program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
