@@ -2,7 +2,8 @@
 // a cut-short copy or a later version brings is refused naming its field; the folder lists
 // refused files with their problem; saving writes whole files under the catalogue's lock,
 // keeps a topic under 2 MB and leaves the folder as it was on a failure; deleting removes that
-// topic's files only; two programs saving one topic at once leave it whole. Its activities, as
+// topic's files only, under the lock too; two programs saving one topic at once leave it whole,
+// and several saving, removing and cataloguing at once lose nothing. Its activities, as
 // the program lays them out, start with nothing placed and give full marks with every item in
 // its own box.
 #include "OwnTopicSample.h"
