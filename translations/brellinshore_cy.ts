@@ -1234,4 +1234,54 @@
         <translation>Nid oedd modd dileu&apos;r pwnc. Rhowch gynnig arall arni.</translation>
     </message>
 </context>
+<context>
+    <name>bs::ArchiveDialogs</name>
+    <message>
+        <source>Export Topic</source>
+        <translation>Allforio Pwnc</translation>
+    </message>
+    <message>
+        <source>Import Topic</source>
+        <translation>Mewnforio Pwnc</translation>
+    </message>
+    <message>
+        <source>Brellinshore topics (*.zip)</source>
+        <translation>Pynciau Brellinshore (*.zip)</translation>
+    </message>
+</context>
+<context>
+    <name>bs::TopicSharing</name>
+    <message>
+        <source>This school already has a topic called “%1” and a different worksheet called “%2”. Replace both with the imported ones?</source>
+        <translation>Mae gan yr ysgol hon bwnc o&apos;r enw “%1” a thaflen waith wahanol o&apos;r enw “%2” yn barod. Ydych chi am roi&apos;r rhai a fewnforiwyd yn lle&apos;r ddau?</translation>
+    </message>
+    <message>
+        <source>This school already has a topic called “%1”. Replace it with the imported one?</source>
+        <translation>Mae gan yr ysgol hon bwnc o&apos;r enw “%1” yn barod. Ydych chi am roi&apos;r un a fewnforiwyd yn ei le?</translation>
+    </message>
+    <message>
+        <source>This school already has a different worksheet called “%1”. Replace it with the imported one?</source>
+        <translation>Mae gan yr ysgol hon daflen waith wahanol o&apos;r enw “%1” yn barod. Ydych chi am roi&apos;r un a fewnforiwyd yn ei lle?</translation>
+    </message>
+    <message>
+        <source>The topic “%1” could not be exported.</source>
+        <translation>Nid oedd modd allforio&apos;r pwnc “%1”.</translation>
+    </message>
+    <message>
+        <source>The topic “%1” has been exported to “%2”. Another school can import this file on its “Our Topics” list.</source>
+        <translation>Mae&apos;r pwnc “%1” wedi&apos;i allforio i “%2”. Gall ysgol arall fewnforio&apos;r ffeil hon ar ei rhestr “Ein Pynciau”.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>Nid oedd modd mewnforio “%1”.</translation>
+    </message>
+    <message>
+        <source>Another computer has just saved a topic or worksheet of the same title. Nothing has been changed; please import the file again.</source>
+        <translation>Mae cyfrifiadur arall newydd gadw pwnc neu daflen waith o&apos;r un teitl. Does dim wedi newid; mewnforiwch y ffeil eto, os gwelwch yn dda.</translation>
+    </message>
+    <message>
+        <source>The topic “%1” has been imported. It is on the “Our Topics” list.</source>
+        <translation>Mae&apos;r pwnc “%1” wedi&apos;i fewnforio. Mae ar y rhestr “Ein Pynciau”.</translation>
+    </message>
+</context>
 </TS>

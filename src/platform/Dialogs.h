@@ -36,6 +36,10 @@ public:
     // An open dialog for a photograph (JPEG or PNG) captioned caption; the chosen path, empty
     // when the teacher cancels.
     virtual QString choosePicture(const QString& caption) = 0;
+    // A school's own topic shared as an archive: a save dialog starting on suggestedPath, and
+    // an open dialog; the chosen path, empty when the teacher cancels.
+    virtual QString archiveSaveName(const QString& suggestedPath) = 0;
+    virtual QString archiveOpenName() = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -47,6 +51,8 @@ public:
     QString pdfFileName(const QString& suggestedPath) override;
 
     QString choosePicture(const QString& caption) override;
+    QString archiveSaveName(const QString& suggestedPath) override;
+    QString archiveOpenName() override;
 };
 
 } // namespace bs

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -121,6 +122,19 @@ QString QtDialogs::choosePicture(const QString& caption)
 {
     return QFileDialog::getOpenFileName(nullptr, caption, QString(),
                                         QCoreApplication::translate("bs::QtDialogs", "Photographs (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"));
+}
+
+QString QtDialogs::archiveSaveName(const QString& suggestedPath)
+{
+    QString path = QFileDialog::getSaveFileName(nullptr, QCoreApplication::translate("bs::ArchiveDialogs", "Export Topic"), suggestedPath, QCoreApplication::translate("bs::ArchiveDialogs", "Brellinshore topics (*.zip)"));
+    if (!path.isEmpty() && !path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        path += QStringLiteral(".zip");
+    return path;
+}
+
+QString QtDialogs::archiveOpenName()
+{
+    return QFileDialog::getOpenFileName(nullptr, QCoreApplication::translate("bs::ArchiveDialogs", "Import Topic"), QDir::homePath(), QCoreApplication::translate("bs::ArchiveDialogs", "Brellinshore topics (*.zip)"));
 }
 
 } // namespace bs

@@ -68,6 +68,18 @@ std::vector<OwnTopicStore::Entry> OwnTopicStore::list() const
 
 void OwnTopicStore::save(const OwnTopic& topic, const std::map<QString, QByteArray>& pictures) const
 {
+    save(topic, pictures, nullptr);
+}
+
+void OwnTopicStore::save(const CatalogueLock& held, const OwnTopic& topic,
+                         const std::map<QString, QByteArray>& pictures) const
+{
+    save(topic, pictures, &held);
+}
+
+void OwnTopicStore::save(const OwnTopic& topic, const std::map<QString, QByteArray>& pictures,
+                         const CatalogueLock* held) const
+{
     const QByteArray bytes = ownTopicBytes(topic);
     const QString fileName = owntopic::fileName(topic.title);
     try {
@@ -96,7 +108,9 @@ void OwnTopicStore::save(const OwnTopic& topic, const std::map<QString, QByteArr
     if (!QDir().mkpath(m_folder))
         fail(QCoreApplication::translate("bs::OwnTopicStore", "Cannot make the folder of the school's topics."));
 
-    CatalogueLock lock(m_cataloguePath);
+    std::optional<CatalogueLock> lock;
+    if (!held)
+        lock.emplace(m_cataloguePath);
     QStringList earlierPictures;
     try {
         if (const std::optional<OwnTopic> earlier = readTopicAt(path(fileName)))
@@ -116,14 +130,24 @@ void OwnTopicStore::save(const OwnTopic& topic, const std::map<QString, QByteArr
 void OwnTopicStore::remove(const QString& title) const
 {
     CatalogueLock lock(m_cataloguePath);
-    // The topic file first, so a removal cut short leaves no listed topic without its pictures.
+    // The pictures the file names (read under the lock, as a save reads the earlier version),
+    // and any its title would name, left by a refused file or a removal cut short.
     const QString file = path(owntopic::fileName(title));
+    QStringList pictures;
+    try {
+        if (const std::optional<OwnTopic> topic = readTopicAt(file))
+            pictures = ownTopicPictures(*topic);
+    } catch (const TopicFileError&) {
+        // A refused file is removed all the same.
+    }
+    for (const QString& suffix : {QStringLiteral("jpg"), QStringLiteral("png")})
+        pictures << owntopic::panoramaName(title, suffix) << owntopic::pictureName(title, suffix);
+    pictures.removeDuplicates();
+    // The topic file first, so a removal cut short leaves no listed topic without its pictures.
     if (QFile::exists(file) && !QFile::remove(file))
         fail(QCoreApplication::translate("bs::OwnTopicStore", "Cannot delete the topic “%1”.").arg(title));
-    for (const QString& suffix : {QStringLiteral("jpg"), QStringLiteral("png")}) {
-        QFile::remove(path(owntopic::panoramaName(title, suffix)));
-        QFile::remove(path(owntopic::pictureName(title, suffix)));
-    }
+    for (const QString& name : std::as_const(pictures))
+        QFile::remove(path(name));
 }
 
 } // namespace bs

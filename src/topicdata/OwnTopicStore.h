@@ -9,6 +9,8 @@
 
 namespace bs {
 
+class CatalogueLock;
+
 // The school's own topics: the "ourtopics" folder, read afresh each time it is listed, so a
 // topic saved on another computer sharing the folder shows at the next look. Every change
 // holds the catalogue's lock (worksheetdata/Catalogue.h) and writes each file whole, pictures
@@ -35,6 +37,9 @@ public:
     // back, a picture is missing or extra, the whole is larger than owntopic::MaxSavedBytes,
     // or a write fails.
     void save(const OwnTopic& topic, const std::map<QString, QByteArray>& pictures) const;
+    // The same save by a caller that already holds the catalogue's lock (held) for a larger
+    // change, such as a shared topic's import.
+    void save(const CatalogueLock& held, const OwnTopic& topic, const std::map<QString, QByteArray>& pictures) const;
 
     // Removes the topic of this title: its file and the pictures it names, nothing else.
     // A topic already gone (deleted on another computer) is no failure.
@@ -43,6 +48,8 @@ public:
     QString path(const QString& fileName) const;
 
 private:
+    void save(const OwnTopic& topic, const std::map<QString, QByteArray>& pictures, const CatalogueLock* held) const;
+
     QString m_folder;
     QString m_cataloguePath;
 };

@@ -354,22 +354,28 @@ ImportConflicts importConflicts(const TopicArchive& archive, const TopicFolders&
 
 ImportConflicts importTopicArchive(const TopicArchive& archive, const TopicFolders& folders, ReplaceExisting replace)
 {
+    return importTopicArchive(archive, folders,
+                              replace == ReplaceExisting::Yes ? ImportConflicts{true, true} : ImportConflicts{});
+}
+
+ImportConflicts importTopicArchive(const TopicArchive& archive, const TopicFolders& folders,
+                                   const ImportConflicts& replacing)
+{
+    if (!archive.topic.worksheet.isEmpty())
+        checkWorksheet(archive.worksheet, archive.topic.worksheet);
+    if (!QDir().mkpath(folders.multiple) || !QDir().mkpath(QFileInfo(folders.catalogue).path()))
+        fail(tr("Cannot make the worksheet folder."));
+    CatalogueLock lock(folders.catalogue);
     const ImportConflicts conflicts = importConflicts(archive, folders);
-    if (conflicts.any() && replace == ReplaceExisting::No)
+    if ((conflicts.topic && !replacing.topic) || (conflicts.worksheet && !replacing.worksheet))
         return conflicts;
     // The worksheet first, so the topic is listed only once its quiz is there.
     if (!archive.topic.worksheet.isEmpty()) {
-        checkWorksheet(archive.worksheet, archive.topic.worksheet);
-        if (!QDir().mkpath(folders.multiple))
-            fail(tr("Cannot make the worksheet folder."));
-        {
-            CatalogueLock lock(folders.catalogue);
-            replaceWholeFile(QDir(folders.multiple).filePath(worksheetFileName(archive.topic.worksheet)), archive.worksheet);
-        }
+        replaceWholeFile(QDir(folders.multiple).filePath(worksheetFileName(archive.topic.worksheet)), archive.worksheet);
         CatalogueList list;
-        trackworksheets(folders.catalogue, archive.topic.worksheet, list);
+        trackworksheets(lock, folders.catalogue, archive.topic.worksheet, list);
     }
-    OwnTopicStore(folders.topics, folders.catalogue).save(archive.topic, archive.pictures);
+    OwnTopicStore(folders.topics, folders.catalogue).save(lock, archive.topic, archive.pictures);
     return {};
 }
 

@@ -67,9 +67,17 @@ ImportConflicts importConflicts(const TopicArchive& archive, const TopicFolders&
 enum class ReplaceExisting { No, Yes };
 
 // Writes the archive's worksheet (adding its title to the catalogue when new), then its topic
-// through OwnTopicStore::save. When something of the same title is there and replace is No,
-// nothing is written and the conflicts are returned for the caller to ask the teacher; returns
-// no conflicts once written. Throws DataError when a write fails.
+// through OwnTopicStore::save, all under the catalogue's lock, which also covers the check for
+// something of the same title: another computer cannot save one between the check and the
+// writes. When something of the same title is there and replace is No, nothing is written and
+// the conflicts are returned for the caller to ask the teacher; returns no conflicts once
+// written. Throws DataError when a write fails.
 ImportConflicts importTopicArchive(const TopicArchive& archive, const TopicFolders& folders, ReplaceExisting replace);
+
+// The same, replacing only what replacing names (what the teacher agreed to replace): a
+// conflict found under the lock that it does not name (saved on another computer after the
+// teacher was asked) writes nothing and is returned.
+ImportConflicts importTopicArchive(const TopicArchive& archive, const TopicFolders& folders,
+                                   const ImportConflicts& replacing);
 
 } // namespace bs

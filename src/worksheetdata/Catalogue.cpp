@@ -175,6 +175,14 @@ void trackworksheets(const QString& cataloguePath, const QString& title, Catalog
         fail(problem);
 
     CatalogueLock lock(cataloguePath);
+    trackworksheets(lock, cataloguePath, title, list);
+}
+
+void trackworksheets(const CatalogueLock&, const QString& cataloguePath, const QString& title, CatalogueList& list)
+{
+    const QString problem = titleProblem(title);
+    if (!problem.isEmpty())
+        fail(problem);
     readCatalogue(cataloguePath, list);
     const int count = list.workcount;
     const auto titles = std::span<const QString>(list.worklist).subspan(1, count);

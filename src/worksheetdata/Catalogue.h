@@ -62,4 +62,9 @@ void trackworksheets(const QString& cataloguePath, const QString& title, Catalog
 // on any failure, the file left as it was.
 void delworksheet(const QString& cataloguePath, const QString& deltitle, CatalogueList& list);
 
+// The same addition by a caller that already holds the catalogue's lock (held) for a larger
+// change, such as a shared topic's import with its worksheet.
+void trackworksheets(const CatalogueLock& held, const QString& cataloguePath, const QString& title,
+                     CatalogueList& list);
+
 } // namespace bs

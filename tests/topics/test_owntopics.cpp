@@ -2,7 +2,8 @@
 // a cut-short copy or a later version brings is refused naming its field; the folder lists
 // refused files with their problem; saving writes whole files under the catalogue's lock,
 // keeps a topic under 2 MB and leaves the folder as it was on a failure; deleting removes that
-// topic's files only; two programs saving one topic at once leave it whole. Its activities, as
+// topic's files only, under the lock too; two programs saving one topic at once leave it whole,
+// and several saving, removing and cataloguing at once lose nothing. Its activities, as
 // the program lays them out, start with nothing placed and give full marks with every item in
 // its own box.
 #include "OwnTopicSample.h"
@@ -311,12 +312,21 @@ private slots:
         QCOMPARE(test::readBytes(m_store->path(owntopic::fileName(grounds))), earlierBytes);
     }
 
-    // As a change of the catalogue: a save that let the catalogue's lock go before it had read
-    // the earlier topic and written the new one would let another computer's save in between.
-    // The save is held inside its read of the earlier file (a pipe the test fills on demand)
-    // while another program asks whether it could take the lock.
+    void aSaveHoldsTheLockUntilTheTopicIsWritten_data()
+    {
+        QTest::addColumn<bool>("removing");
+        QTest::newRow("saving") << false;
+        QTest::newRow("removing") << true;
+    }
+
+    // As a change of the catalogue: a save (or removal) that let the catalogue's lock go before
+    // it had read the earlier topic and written the new one (or removed its files) would let
+    // another computer's save in between. The change is held inside its read of the earlier
+    // file (a pipe the test fills on demand) while another program asks whether it could take
+    // the lock.
     void aSaveHoldsTheLockUntilTheTopicIsWritten()
     {
+        QFETCH(bool, removing);
         const OwnTopic earlier = test::sampleOwnTopic(grounds, true, false);
         const OwnTopic topic = test::sampleOwnTopic(grounds, false, true);
         for (const auto& [name, bytes] : test::samplePictures(earlier))
@@ -324,7 +334,14 @@ private slots:
         const QByteArray pipePath = QFile::encodeName(m_store->path(owntopic::fileName(grounds)));
         QCOMPARE(::mkfifo(pipePath.constData(), 0600), 0);
         QString failure;
-        std::thread save([&] { failure = failureOf([&] { m_store->save(topic, test::samplePictures(topic)); }); });
+        std::thread save([&] {
+            failure = failureOf([&] {
+                if (removing)
+                    m_store->remove(grounds);
+                else
+                    m_store->save(topic, test::samplePictures(topic));
+            });
+        });
         int fd = -1;
         const bool reading = QTest::qWaitFor(
             [&] { return (fd = ::open(pipePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, 10000);
@@ -345,7 +362,7 @@ private slots:
                  "another program could take the catalogue's lock while a topic was being saved");
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(test::entriesOf(m_folder),
-                 (QStringList{"Our school grounds - panorama.jpg", "Our school grounds.json"}));
+                 (removing ? QStringList{} : QStringList{"Our school grounds - panorama.jpg", "Our school grounds.json"}));
     }
 
     // Two computers saving one topic over and over, one with a labelling picture and one
@@ -369,6 +386,60 @@ private slots:
         QStringList expected = ownTopicPictures(*entries[0].topic) << owntopic::fileName(grounds);
         expected.sort();
         QCOMPARE(test::entriesOf(m_folder), expected);
+    }
+
+    // Several computers at once saving and removing their own topics and one they all save,
+    // while adding and deleting catalogue titles: a save or removal that let the lock go before
+    // its files were written or removed would let another in between, which each program sees
+    // when it next holds the lock (a topic without its pictures, a picture without its topic),
+    // and a catalogue change that did would lose another's title.
+    void manyProgramsChangingAtOnceLoseNothing()
+    {
+        QVERIFY(test::writeBytes(m_catalogue, catalogueBytes({})));
+        constexpr int Programs = 3, Rounds = 12;
+        std::vector<std::unique_ptr<QProcess>> programs;
+        QStringList topics, titles;
+        for (int p = 0; p < Programs; ++p) {
+            const QString prefix = QStringLiteral("P%1").arg(p);
+            for (int i = 1; i <= Rounds; ++i) {
+                const QString title = prefix + u' ' + QString::number(i);
+                if (i % 2 == 0)
+                    topics << title;
+                titles << (i % 3 == 0 ? title + QStringLiteral(" quiz") : title);
+            }
+            auto& program = programs.emplace_back(std::make_unique<QProcess>());
+            program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            program->start(QStringLiteral(BS_OWNTOPIC_HELPER), {QStringLiteral("mix"), m_folder, m_catalogue, prefix,
+                                                                QString::number(Rounds)});
+        }
+        for (auto& program : programs)
+            QVERIFY2(program->waitForFinished(120000) && program->exitStatus() == QProcess::NormalExit &&
+                         program->exitCode() == 0,
+                     "a program found the folder broken, or failed");
+        QStringList listed, expected;
+        for (const auto& entry : m_store->list()) {
+            QVERIFY2(entry.topic, qPrintable(entry.problem));
+            listed << entry.topic->title;
+            for (const auto& [name, bytes] : test::samplePictures(*entry.topic)) {
+                QCOMPARE(test::readBytes(m_store->path(name)), bytes);
+                expected << name;
+            }
+            expected << entry.fileName;
+        }
+        listed.removeOne(QStringLiteral("Shared")); // there or not, as the last change left it
+        listed.sort();
+        topics.sort();
+        QCOMPARE(listed, topics);
+        expected.sort();
+        QCOMPARE(test::entriesOf(m_folder), expected);
+        auto list = std::make_unique<CatalogueList>();
+        readCatalogue(m_catalogue, *list);
+        QStringList catalogued;
+        for (int i = 1; i <= list->workcount; ++i)
+            catalogued << list->worklist[std::size_t(i)];
+        catalogued.sort();
+        titles.sort();
+        QCOMPARE(catalogued, titles);
     }
 
 private:

@@ -1,6 +1,6 @@
 // A school's own topic exported as one archive and imported into another pair of folders; every
 // archive the import must refuse, built here by hand with libzip; an import that would replace
-// a topic or worksheet of the same title.
+// a topic or worksheet of the same title, the look for one held under the catalogue's lock.
 #include "topicdata/OwnTopicStore.h"
 #include "topicshare/TopicArchive.h"
 #include "worksheetdata/Catalogue.h"
@@ -13,10 +13,14 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <zip.h>
 
 using namespace bs;
@@ -312,6 +316,40 @@ private slots:
         QVERIFY(sheet.open(QIODevice::ReadOnly));
         QCOMPARE(sheet.readAll(), archive.worksheet);
         QCOMPARE(other.catalogue(), QStringList{title});
+    }
+
+    // The look for what an import would replace holds the catalogue's lock, as the writes do:
+    // the import is held inside its read of the worksheet already there (a pipe the test fills
+    // on demand) while another program asks whether it could take the lock.
+    void theCheckForWhatIsThereHoldsTheLock()
+    {
+        Folders school, other;
+        makeTopic(school);
+        const TopicArchive archive = readTopicArchive(topicArchiveBytes(school.folders, title));
+        const QByteArray pipePath = QFile::encodeName(QDir(other.folders.multiple).filePath(worksheetFileName(title)));
+        QCOMPARE(::mkfifo(pipePath.constData(), 0600), 0);
+        ImportConflicts conflicts;
+        std::thread import([&] { conflicts = importTopicArchive(archive, other.folders, ReplaceExisting::No); });
+        int fd = -1;
+        const bool reading = QTest::qWaitFor(
+            [&] { return (fd = ::open(pipePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, 10000);
+        QProcess helper;
+        helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        helper.start(QStringLiteral(BS_CATALOGUE_HELPER), {QStringLiteral("locked"), other.folders.catalogue});
+        const bool asked = helper.waitForFinished(30000);
+        if (!reading)
+            fd = ::open(pipePath.constData(), O_RDWR | O_CLOEXEC);
+        ::fcntl(fd, F_SETFL, 0);
+        const QByteArray another = worksheetBytes(worksheet(QStringLiteral("Where is the gate?")));
+        const bool fed = ::write(fd, another.constData(), size_t(another.size())) == another.size();
+        ::close(fd);
+        import.join();
+        QVERIFY2(reading, "the import never read the worksheet already there");
+        QVERIFY(asked && fed);
+        QVERIFY2(helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0,
+                 "another program could take the catalogue's lock while an import looked for what is there");
+        QCOMPARE(conflicts, (ImportConflicts{false, true}));
+        QCOMPARE(other.catalogue(), QStringList{});
     }
 };
 

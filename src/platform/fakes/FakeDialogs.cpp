@@ -48,6 +48,26 @@ QString FakeDialogs::choosePicture(const QString& caption)
     return path;
 }
 
+QString FakeDialogs::archiveSaveName(const QString& suggestedPath)
+{
+    suggestedArchives.append(suggestedPath);
+    if (archiveNames.empty())
+        return {};
+    const QString path = archiveNames.front();
+    archiveNames.pop_front();
+    return path;
+}
+
+QString FakeDialogs::archiveOpenName()
+{
+    ++archiveOpenDialogs;
+    if (archiveNames.empty())
+        return {};
+    const QString path = archiveNames.front();
+    archiveNames.pop_front();
+    return path;
+}
+
 double FakeRandom::next()
 {
     ++draws;

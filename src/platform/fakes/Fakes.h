@@ -46,6 +46,14 @@ public:
     void setNextPicture(const QString& path) { pictures.push_back(path); }
     QStringList pictureCaptions; // each picture dialog's caption
     std::deque<QString> pictures;
+    // The archive dialogs of a school's own topic: both answered from setNextArchiveName
+    // (cancelled when it runs out); each save dialog's starting path recorded.
+    QString archiveSaveName(const QString& suggestedPath) override;
+    QString archiveOpenName() override;
+    void setNextArchiveName(const QString& path) { archiveNames.push_back(path); }
+    QStringList suggestedArchives;
+    int archiveOpenDialogs = 0;
+    std::deque<QString> archiveNames;
 };
 
 // Returns the given values in turn, then 0.
