@@ -158,7 +158,7 @@ void TopicPage::openMultipleChoice()
     }
     static_cast<QuestionBank&>(program.state) = bank;
     if (program.screens().isRegistered(screenName::quiz))
-        openQuiz(program, program.pictures().load(m_topic.quizPicture), QStringLiteral("Brellinshore"));
+        openQuiz(program, program.pictures().load(m_topic.quizPicture), QStringLiteral("Brellinshore"), formName());
 }
 
 void TopicPage::openActivityIfPresent(const QString& activity)
