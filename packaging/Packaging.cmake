@@ -6,7 +6,8 @@
 # BRELLINSHORE_DEB_LAYOUT (for the .deb): the worksheets are installed as defaults in
 # share/brellinshore/default-worksheets and the content's "multiple" is a link to
 # /var/lib/brellinshore/multiple, which the package's postinst fills and makes writable; the
-# school's own topics, "ourtopics", are a link to /var/lib/brellinshore/ourtopics in the same way.
+# school's own topics, "ourtopics", are a link to /var/lib/brellinshore/ourtopics in the same way,
+# and the class's results, "results", to /var/lib/brellinshore/results.
 option(BRELLINSHORE_DEB_LAYOUT "Install for the Debian package (worksheets under /var/lib)" OFF)
 
 install(TARGETS brellinshore RUNTIME DESTINATION ${BS_PROGRAM_DIR})
@@ -26,10 +27,13 @@ if(BRELLINSHORE_DEB_LAYOUT)
         file(CREATE_LINK /var/lib/brellinshore/multiple
              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BS_CONTENT_DIR}/multiple\" SYMBOLIC)
         file(CREATE_LINK /var/lib/brellinshore/ourtopics
-             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BS_CONTENT_DIR}/ourtopics\" SYMBOLIC)")
+             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BS_CONTENT_DIR}/ourtopics\" SYMBOLIC)
+        file(CREATE_LINK /var/lib/brellinshore/results
+             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BS_CONTENT_DIR}/results\" SYMBOLIC)")
 else()
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/content/multiple DESTINATION ${BS_CONTENT_DIR})
     install(CODE "file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BS_CONTENT_DIR}/ourtopics\")")
+    install(CODE "file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BS_CONTENT_DIR}/results\")")
 endif()
 install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")

@@ -43,6 +43,9 @@ PUPIL = {
     "bs::Wrong",           # the wrong answers
     "QPlatformTheme",      # the buttons of the program's message boxes
     "QLineEdit",           # a text box's menu (the name on the certificate)
+    "bs::PupilDialog",     # the pupil's name, asked before the first quiz or activity
+    "bs::PupilResults",    # a result that could not be saved
+    "bs::ClassSettings",   # a pupil's name refused (the teacher's messages below excepted)
 }
 TEACHER = {
     "bs::Catalogue", "bs::Worksheet", "bs::Worksheets",  # the worksheet catalogue and its files
@@ -56,6 +59,11 @@ TEACHER_MESSAGES = {
     ("bs::TopicPack", "Your topic pack is now printing."),
     ("bs::TopicPack", "Your topic pack has been saved."),
     ("bs::TopicPack", "The PDF file could not be saved there. Please choose another folder."),
+    ("bs::ClassSettings", "Please type the name of the class."),
+    ("bs::ClassSettings", "A class name can have at most %1 characters."),
+    ("bs::ClassSettings", "A class name cannot hold a tab or a new line."),
+    ("bs::ClassSettings", "The class lists are being changed on another computer; please try again."),
+    ("bs::ClassSettings", "Cannot make the results folder “%1”."),
 }
 
 # "You" (plural or polite) and "your", and the present forms of "bod" that go with them.

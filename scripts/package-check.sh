@@ -23,11 +23,11 @@ appstreamcli validate-tree --no-net "$check/root"
 
 echo "-- the packaged program in a real window"
 # What the postinst does on install: the worksheet folder, filled with the shipped worksheets,
-# and the empty folder of the school's own topics.
+# and the empty folders of the school's own topics and of the class's results.
 data="$check/root/usr/share/brellinshore"
-rm "$data/multiple" "$data/ourtopics"
+rm "$data/multiple" "$data/ourtopics" "$data/results"
 cp -r "$data/default-worksheets" "$data/multiple"
-mkdir "$data/ourtopics"
+mkdir "$data/ourtopics" "$data/results"
 # The window check shoots after a fixed pause, which a busy machine may not have painted in:
 # a difference is looked at a second time before it counts.
 for _ in 1 2; do

@@ -1,7 +1,7 @@
 # Puts the content folders beside the built program: the read-only ones as links to the
 # sources, the worksheet folder as a copy made once, so a teacher's worksheets in a build folder
-# survive rebuilds and the repository's stay clean, and an empty folder for the school's own
-# topics ("ourtopics"), made once too. The program matches folder names without
+# survive rebuilds and the repository's stay clean, and empty folders for the school's own
+# topics ("ourtopics") and the class's results ("results"), made once too. The program matches folder names without
 # regard to case, so anything else already standing under a content folder's name (a build
 # folder, a stale copy, "images" beside "Images") would be read instead of the content: that
 # fails the build rather than a pupil's click.
@@ -36,15 +36,17 @@ foreach(folder ${entries})
     endif()
 endforeach()
 
-set(own "${DEST}/ourtopics")
-foreach(entry ${existing})
-    string(TOLOWER "${entry}" lower)
-    if(lower STREQUAL "ourtopics" AND NOT entry STREQUAL "ourtopics")
-        message(FATAL_ERROR "Cannot stage the folder of the school's topics: ${DEST}/${entry} stands in its place")
+foreach(made ourtopics results)
+    set(own "${DEST}/${made}")
+    foreach(entry ${existing})
+        string(TOLOWER "${entry}" lower)
+        if(lower STREQUAL made AND NOT entry STREQUAL made)
+            message(FATAL_ERROR "Cannot stage the folder ${made}: ${DEST}/${entry} stands in its place")
+        endif()
+    endforeach()
+    if(NOT EXISTS "${own}")
+        file(MAKE_DIRECTORY "${own}")
+    elseif(IS_SYMLINK "${own}" OR NOT IS_DIRECTORY "${own}")
+        message(FATAL_ERROR "Cannot stage the folder ${made}: ${own} is something else")
     endif()
 endforeach()
-if(NOT EXISTS "${own}")
-    file(MAKE_DIRECTORY "${own}")
-elseif(IS_SYMLINK "${own}" OR NOT IS_DIRECTORY "${own}")
-    message(FATAL_ERROR "Cannot stage the folder of the school's topics: ${own} is something else")
-endif()

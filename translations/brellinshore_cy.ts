@@ -196,6 +196,22 @@
         <source>Our Topics</source>
         <translation>Ein Pynciau</translation>
     </message>
+    <message>
+        <source>Change Pupil</source>
+        <translation>Newid Disgybl</translation>
+    </message>
+    <message>
+        <source>No pupil named yet</source>
+        <translation>Dim disgybl wedi&apos;i enwi eto</translation>
+    </message>
+    <message>
+        <source>Named now: %1</source>
+        <translation>Wedi&apos;i enwi nawr: %1</translation>
+    </message>
+    <message>
+        <source>Named now: %1, %2</source>
+        <translation>Wedi&apos;i enwi nawr: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>bs::Multiple</name>
@@ -1282,6 +1298,71 @@
     <message>
         <source>The topic “%1” has been imported. It is on the “Our Topics” list.</source>
         <translation>Mae&apos;r pwnc “%1” wedi&apos;i fewnforio. Mae ar y rhestr “Ein Pynciau”.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::PupilDialog</name>
+    <message>
+        <source>Who are you?</source>
+        <translation>Pwy wyt ti?</translation>
+    </message>
+    <message>
+        <source>Your &amp;class:</source>
+        <translation>Dy &amp;ddosbarth:</translation>
+    </message>
+    <message>
+        <source>Your class</source>
+        <translation>Dy ddosbarth</translation>
+    </message>
+    <message>
+        <source>Choose your &amp;name:</source>
+        <translation>Dewisa dy &amp;enw:</translation>
+    </message>
+    <message>
+        <source>Your name in the list</source>
+        <translation>Dy enw yn y rhestr</translation>
+    </message>
+    <message>
+        <source>&amp;Type your name:</source>
+        <translation>&amp;Teipia dy enw:</translation>
+    </message>
+    <message>
+        <source>Or &amp;type your name:</source>
+        <translation>Neu &amp;teipia dy enw:</translation>
+    </message>
+    <message>
+        <source>Type your name</source>
+        <translation>Teipia dy enw</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Iawn</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Canslo</translation>
+    </message>
+</context>
+<context>
+    <name>bs::PupilResults</name>
+    <message>
+        <source>Your result could not be saved for your teacher.</source>
+        <translation>Doedd dim modd cadw dy ganlyniad i dy athro.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::ClassSettings</name>
+    <message>
+        <source>Please type your name.</source>
+        <translation>Teipia dy enw, os gweli di&apos;n dda.</translation>
+    </message>
+    <message>
+        <source>A name can have at most %1 characters.</source>
+        <translation>Gall enw gael %1 nod ar y mwyaf.</translation>
+    </message>
+    <message>
+        <source>A name cannot hold a tab or a new line.</source>
+        <translation>Ni all enw gynnwys tab na llinell newydd.</translation>
     </message>
 </context>
 </TS>

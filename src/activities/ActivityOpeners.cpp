@@ -1,6 +1,7 @@
 #include "activities/ActivityOpeners.h"
 
 #include "activities/ActivityScreen.h"
+#include "quiz/PupilResults.h"
 #include "ui/Program.h"
 #include "ui/Screens.h"
 
@@ -8,6 +9,8 @@ namespace bs {
 
 void openActivity(Program& program, const QString& formName, const QString& heading)
 {
+    if (!pupilNamedFirst(program))
+        return;
     Screens& screens = program.screens();
     // The first touch loads the activity, so its load event runs before the heading is set.
     screens.get<ActivityScreen>(formName).setHeading(heading);

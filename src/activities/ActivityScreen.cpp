@@ -292,7 +292,7 @@ void ActivityScreen::Label3_Click(int Index)
         break;
     case 2:
         // Out of this activity's items, also when a quiz opened meanwhile has set outof to 10.
-        openResults(program(), m_engine.score(), m_engine.count());
+        openResults(program(), m_engine.score(), m_engine.count(), nullptr, formName());
         break;
     default:
         break;

@@ -12,6 +12,7 @@
 #include "ui/Screens.h"
 #include "worksheetdata/Catalogue.h"
 #include "worksheetdata/DataError.h"
+#include "quiz/PupilResults.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -61,6 +62,7 @@ struct MenuEntry
     QT_TRANSLATE_NOOP("bs::Intro0", "Worksheet Catalogue"),
     QT_TRANSLATE_NOOP("bs::Intro0", "Exit"),
     QT_TRANSLATE_NOOP("bs::Intro0", "Our Topics"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Change Pupil"),
 };
 
 QString menuWord(const QString& english)
@@ -94,6 +96,9 @@ const std::vector<MenuEntry>& menuEntries()
         list.push_back({16, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 18, black, {}, {}});
         // The school's own topics, in the free space above the guide.
         list.push_back({21, QStringLiteral("Our Topics"), QRect(120, 2880, 3075, 495), 14.25, navy, {}, {}});
+        // Shown only when the class's results are kept: right of the picture, across from the
+        // Teachers' Guide.
+        list.push_back({23, QStringLiteral("Change Pupil"), QRect(8760, 3480, 3075, 495), 14.25, navy, {}, {}});
         return list;
     }();
     return entries;
@@ -182,7 +187,7 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
 QList<QWidget*> Intro0::tabOrder() const
 {
     QList<QWidget*> order;
-    for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 20, 19, 17, 18, 16})
+    for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 20, 19, 17, 18, 16, 23})
         order << Label2(index);
     order << Option1 << Option2 << Option3 << Option4;
     return order;
@@ -245,6 +250,7 @@ void Intro0::Form_Load()
         setControlBackColor(option, formBlue);
     (currentLanguage() == Language::Welsh ? Option4 : Option3)->setChecked(true);
     program().state.soundon = 1;
+    showPupil();
     Timer1->start();
 }
 
@@ -309,6 +315,7 @@ void Intro0::retranslate()
     for (const MenuEntry& entry : menuEntries())
         Label2(entry.index)->setText(menuWord(entry.caption));
     fitOptions();
+    showPupil();
 }
 
 void Intro0::fitOptions()
@@ -362,6 +369,10 @@ void Intro0::Label2_Click(int index)
             screens.unload(formName());
         }
         break;
+    case 23:
+        askPupilName(program());
+        showPupil();
+        break;
     default:
         openTopic(index);
         break;
@@ -398,6 +409,29 @@ int Intro0::topicEntry(const QString& place, const QString& topic)
 QString Intro0::topicNotOpenedMessage(const QString& topic)
 {
     return tr("The topic “%1” could not be opened.").arg(topic);
+}
+
+void Intro0::showScreen()
+{
+    // The results folder's switch may have changed since the menu was last shown.
+    showPupil();
+    Screen::showScreen();
+}
+
+void Intro0::showPupil()
+{
+    LabelButton* change = Label2(23);
+    const bool kept = keepingResults(program());
+    change->setVisible(kept);
+    if (!kept)
+        return;
+    const ProgramState& state = program().state;
+    if (state.pupilname.isEmpty())
+        change->setAccessibleDescription(tr("No pupil named yet"));
+    else if (state.pupilclass.isEmpty())
+        change->setAccessibleDescription(tr("Named now: %1").arg(state.pupilname));
+    else
+        change->setAccessibleDescription(tr("Named now: %1, %2").arg(state.pupilname, state.pupilclass));
 }
 
 } // namespace bs

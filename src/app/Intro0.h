@@ -23,6 +23,7 @@ public:
     Intro0(Program& program, const QString& formName);
 
     void Form_Load() override;
+    void showScreen() override;
     void unloading() override;
     void Label2_Click(int index);
     void Option1_Click();
@@ -39,7 +40,7 @@ public:
     QRadioButton* Option3; // the language: "English"
     QRadioButton* Option4; // "Cymraeg"
     ControlArray<QLabel> Label4;
-    ControlArray<LabelButton> Label2; // index 14 does not exist
+    ControlArray<LabelButton> Label2; // index 14 does not exist; 23 shows when results are kept
     QTimer* Timer1;
 
     // What a pupil is told when a topic entry has no page to open ("Isles of Scilly: Economy").
@@ -64,6 +65,8 @@ private:
     // Outside English a caption may need more than the design's width: its button grows to
     // the left, into the empty corner beside the title.
     void fitOptions();
+    // "Change Pupil" (Label2(23)), shown when the class's results are kept, and whom it names.
+    void showPupil();
 
     QButtonGroup* languageGroup;
     QList<QRect> m_optionDesign; // Option1 to Option4 as designed, in pixels

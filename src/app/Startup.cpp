@@ -64,6 +64,7 @@ int runBrellinshore(int argc, char* argv[], const std::function<void(QWidget&)>&
 
     const QString folder = findContentFolder(QApplication::applicationDirPath());
     Program program(folder, Program::realServices(folder));
+    program.machineResults = machineResultsSetting();
     registerAllScreens(program.screens());
     Screen& title = program.screens().touch(screenName::title);
     // The title screen draws no Tahoma: register it once the title screen is up, with the

@@ -3,6 +3,7 @@
 #include "authoring/Wizard.h"
 #include "base/Names.h"
 #include "quiz/Multiple.h"
+#include "quiz/PupilResults.h"
 #include "quiz/QuizOpeners.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
@@ -228,6 +229,9 @@ void Worksheets::openWorksheet(const QString& title)
 
 void Worksheets::openAsQuiz()
 {
+    // The pupil is named before the quiz screen is touched for its picture's size.
+    if (!pupilNamedFirst(program()))
+        return;
     // The quiz takes the main menu's picture and title; the menu is loaded for them, not shown.
     Picture picture;
     QString heading = QStringLiteral("Brellinshore");

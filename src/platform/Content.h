@@ -6,7 +6,8 @@ namespace bs {
 
 // The content folders beside the program. Paths in the program are written with "\" or "/"
 // and in any letter case ("Images\x.jpg" and "images/x.jpg" name one file); resolve() finds
-// the file on a case-sensitive disk. The program writes only under its "multiple" folder.
+// the file on a case-sensitive disk. The program writes only under its "multiple" folder (and,
+// with the class's results kept, "results").
 class Content
 {
 public:

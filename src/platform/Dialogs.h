@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace bs {
 
 // What the teacher chose in the topic pack's dialog.
@@ -13,6 +15,15 @@ struct PackChoice
     Action action = Cancel;
     QList<bool> pieces; // one per piece offered: ticked or not
     int copies = 1;     // of each pupil sheet
+};
+
+// The pupil a quiz's or activity's result is kept for: their class (empty when the teacher has
+// entered no class lists) and name.
+struct PupilName
+{
+    QString pupilClass;
+    QString name;
+    bool operator==(const PupilName&) const = default;
 };
 
 // The program's modal dialogues: a message with OK, the OK/Cancel question before a worksheet
@@ -40,6 +51,9 @@ public:
     // an open dialog; the chosen path, empty when the teacher cancels.
     virtual QString archiveSaveName(const QString& suggestedPath) = 0;
     virtual QString archiveOpenName() = 0;
+    // Asks a pupil who they are: a class of classes and a name from its list (pupilsByClass,
+    // one list per class), or a name typed (always offered). Empty when the pupil cancels.
+    virtual std::optional<PupilName> askPupil(const QStringList& classes, const QList<QStringList>& pupilsByClass) = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -53,6 +67,7 @@ public:
     QString choosePicture(const QString& caption) override;
     QString archiveSaveName(const QString& suggestedPath) override;
     QString archiveOpenName() override;
+    std::optional<PupilName> askPupil(const QStringList& classes, const QList<QStringList>& pupilsByClass) override;
 };
 
 } // namespace bs

@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 
 namespace bs {
 
@@ -135,6 +138,71 @@ QString QtDialogs::archiveSaveName(const QString& suggestedPath)
 QString QtDialogs::archiveOpenName()
 {
     return QFileDialog::getOpenFileName(nullptr, QCoreApplication::translate("bs::ArchiveDialogs", "Import Topic"), QDir::homePath(), QCoreApplication::translate("bs::ArchiveDialogs", "Brellinshore topics (*.zip)"));
+}
+
+// The pupil's dialog speaks to a pupil: its words are in the context "bs::PupilDialog".
+std::optional<PupilName> QtDialogs::askPupil(const QStringList& classes, const QList<QStringList>& pupilsByClass)
+{
+    const auto text = [](const char* english) { return QCoreApplication::translate("bs::PupilDialog", english); };
+    QDialog dialog;
+    dialog.setWindowTitle(text("Who are you?"));
+    dialog.setAccessibleName(text("Who are you?"));
+    auto* layout = new QVBoxLayout(&dialog);
+
+    // The class lists, where the teacher has entered them: the class, then its names.
+    auto* classLabel = new QLabel(text("Your &class:"), &dialog);
+    auto* classBox = new QComboBox(&dialog);
+    classBox->addItems(classes);
+    classBox->setAccessibleName(text("Your class"));
+    classLabel->setBuddy(classBox);
+    auto* listLabel = new QLabel(text("Choose your &name:"), &dialog);
+    auto* names = new QListWidget(&dialog);
+    names->setAccessibleName(text("Your name in the list"));
+    listLabel->setBuddy(names);
+    for (QWidget* part : {static_cast<QWidget*>(classLabel), static_cast<QWidget*>(classBox),
+                          static_cast<QWidget*>(listLabel), static_cast<QWidget*>(names)}) {
+        layout->addWidget(part);
+        part->setVisible(!classes.isEmpty());
+    }
+    const auto fillNames = [&] {
+        names->clear();
+        names->addItems(pupilsByClass.value(classBox->currentIndex()));
+    };
+    fillNames();
+    QObject::connect(classBox, &QComboBox::currentIndexChanged, &dialog, fillNames);
+
+    auto* typeLabel = new QLabel(classes.isEmpty() ? text("&Type your name:") : text("Or &type your name:"), &dialog);
+    auto* typed = new QLineEdit(&dialog);
+    typed->setAccessibleName(text("Type your name"));
+    typed->setMaxLength(40);
+    typeLabel->setBuddy(typed);
+    layout->addWidget(typeLabel);
+    layout->addWidget(typed);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(text("OK"), &dialog);
+    auto* cancel = new QPushButton(text("Cancel"), &dialog);
+    ok->setAccessibleName(text("OK"));
+    cancel->setAccessibleName(text("Cancel"));
+    ok->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    // A name chosen from the list and Enter, or a double click, is an answer too.
+    QObject::connect(names, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    (classes.isEmpty() ? static_cast<QWidget*>(typed) : static_cast<QWidget*>(classBox))->setFocus();
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    PupilName pupil;
+    pupil.pupilClass = classBox->currentText();
+    pupil.name = typed->text().trimmed();
+    if (pupil.name.isEmpty() && names->currentItem())
+        pupil.name = names->currentItem()->text();
+    return pupil;
 }
 
 } // namespace bs

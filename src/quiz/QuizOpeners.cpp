@@ -2,6 +2,7 @@
 
 #include "base/Names.h"
 #include "quiz/Multiple.h"
+#include "quiz/PupilResults.h"
 #include "quiz/Welldone.h"
 #include "quiz/Wrong.h"
 #include "ui/LabelButton.h"
@@ -12,15 +13,18 @@
 
 namespace bs {
 
-void openQuiz(Program& program, const Picture& picture, const QString& heading)
+void openQuiz(Program& program, const Picture& picture, const QString& heading, const QString& topicPage)
 {
+    if (!pupilNamedFirst(program))
+        return;
+    program.state.quizpage = topicPage;
     Screens& screens = program.screens();
     screens.get<Multiple>(screenName::quiz).Picture1->setPicture(picture);
     screens.get<Multiple>(screenName::quiz).Label5->setText(heading);
     screens.show(screenName::quiz);
 }
 
-void openResults(Program& program, int score, int outof, const QuizOutcome* quiz)
+void openResults(Program& program, int score, int outof, const QuizOutcome* quiz, const QString& activity)
 {
     ProgramState& state = program.state;
     state.score = score;
@@ -54,6 +58,7 @@ void openResults(Program& program, int score, int outof, const QuizOutcome* quiz
         welldone.Label3(0)->show();
     }
     screens.show(screenName::results);
+    recordResult(program, score, outof, quiz, activity);
 }
 
 } // namespace bs

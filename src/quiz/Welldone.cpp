@@ -107,6 +107,8 @@ void Welldone::Form_Load()
     }
     // The score is read with the screen.
     setAccessibleDescription(Label1->text());
+    // The certificate starts with the name of the pupil whose results are kept (none otherwise).
+    Text1->setText(program().state.pupilname);
     Timer1.start();
 }
 

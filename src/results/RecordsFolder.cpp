@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace bs {
@@ -81,8 +82,15 @@ void appendRecord(const QString& folder, const ResultRecord& record)
     const QString path = QDir(folder).filePath(recordsFileName(record.when.date(), record.computer));
     const QByteArray line = recordLine(record);
     // Readable and writable by its owner and the folder's group, to be added to by everyone
-    // else: README tells how a technician keeps the records for the teachers.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0662);
+    // else: README tells how a technician keeps the records for the teachers. A classroom
+    // user's umask (often 022) would take the others' right to add away, so the file this
+    // call creates is given its mode whole; a file that is there keeps the one it has.
+    const QByteArray encoded = QFile::encodeName(path);
+    int fd = ::open(encoded.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0662);
+    if (fd >= 0)
+        ::fchmod(fd, 0662);
+    else if (errno == EEXIST)
+        fd = ::open(encoded.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0662);
     if (fd < 0)
         fail(path, systemError());
     // One write of the whole line: appends never interleave inside a line.

@@ -221,7 +221,7 @@ void TopicPage::openMultipleChoice()
         if (!image.isNull())
             picture = Picture(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
-    openQuiz(program, picture, QStringLiteral("Brellinshore"));
+    openQuiz(program, picture, QStringLiteral("Brellinshore"), formName());
 }
 
 void TopicPage::openActivityIfPresent(const QString& activity)

@@ -30,11 +30,25 @@ Language languageForLocale(const QLocale& locale)
     return locale.language() == QLocale::Welsh ? Language::Welsh : Language::English;
 }
 
-Language startLanguage()
+namespace {
+
+QString machineSetting(const QString& key)
 {
     const QSettings machine(QSettings::IniFormat, QSettings::SystemScope,
                             QCoreApplication::organizationName(), QCoreApplication::applicationName());
-    const QString chosen = machine.value(QStringLiteral("Language")).toString().trimmed().toLower();
+    return machine.value(key).toString();
+}
+
+} // namespace
+
+QString machineResultsSetting()
+{
+    return machineSetting(QStringLiteral("Results"));
+}
+
+Language startLanguage()
+{
+    const QString chosen = machineSetting(QStringLiteral("Language")).trimmed().toLower();
     if (chosen == languageCode(Language::Welsh))
         return Language::Welsh;
     if (chosen == languageCode(Language::English))

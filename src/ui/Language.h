@@ -25,6 +25,11 @@ Language startLanguage();
 void setLanguage(Language language);
 Language currentLanguage();
 
+// The machine's word on the class's results: the value of "Results" in the same setting file
+// as "Language" ("on" keeps them, unless the results folder's own switch says otherwise);
+// empty when it has none. Read once at start (Program::machineResults).
+QString machineResultsSetting();
+
 // The language's code in file names and in the setting file: "en", "cy".
 QString languageCode(Language language);
 

@@ -27,6 +27,9 @@ public:
     static Services realServices(const QString& contentRoot);
 
     ProgramState state;
+    // The machine's setting for the class's results (machineResultsSetting(), read at start;
+    // a test sets it): "on" keeps them unless the results folder's switch says otherwise.
+    QString machineResults;
 
     const Content& content() const { return m_content; }
     const Pictures& pictures() const { return m_pictures; }

@@ -31,6 +31,14 @@ struct ProgramState : QuestionBank, CatalogueList
     int notepages = 0;
     QString notekey;
     int logoframe = 0;
+
+    // The class's results, when they are kept: the pupil named for this run (empty until the
+    // first quiz or activity asks), the topic page whose quiz is open (its form name; empty for
+    // a teacher's worksheet), and whether a failed save has been told already.
+    QString pupilname;
+    QString pupilclass;
+    QString quizpage;
+    bool resultnotsaved = false;
 };
 
 } // namespace bs

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace bs;
 
 namespace {
@@ -208,6 +210,19 @@ private slots:
             QVERIFY(test::readBytes(march).endsWith(laterVersion));
         QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("2026-07-01_room2-pc4.records"))),
                  left.contains("Cai") ? july : QByteArray("<unreadable>"));
+    }
+
+    // A day's new file can be added to by the next pupil's account whatever the creator's
+    // umask: readable and writable by owner and group, writable by others, never readable by them.
+    void aNewFileIsOpenToAdding()
+    {
+        QTemporaryDir dir;
+        const mode_t old = ::umask(022);
+        appendRecord(dir.path(), record(QStringLiteral("Ann")));
+        ::umask(old);
+        const QFileInfo file(dir.filePath(recordsFileName(QDate(2026, 3, 1), QStringLiteral("room2-pc4"))));
+        QCOMPARE(file.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::WriteOther);
     }
 };
 

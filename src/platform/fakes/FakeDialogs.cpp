@@ -68,6 +68,17 @@ QString FakeDialogs::archiveOpenName()
     return path;
 }
 
+std::optional<PupilName> FakeDialogs::askPupil(const QStringList& classes, const QList<QStringList>& pupilsByClass)
+{
+    pupilClassesOffered.append(classes);
+    pupilListsOffered.append(pupilsByClass);
+    if (pupils.empty())
+        return std::nullopt;
+    const std::optional<PupilName> pupil = pupils.front();
+    pupils.pop_front();
+    return pupil;
+}
+
 double FakeRandom::next()
 {
     ++draws;

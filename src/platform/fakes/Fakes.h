@@ -54,6 +54,13 @@ public:
     QStringList suggestedArchives;
     int archiveOpenDialogs = 0;
     std::deque<QString> archiveNames;
+    // The pupil dialog answers from setNextPupil (cancelled when it runs out) and records the
+    // classes each one offered.
+    std::optional<PupilName> askPupil(const QStringList& classes, const QList<QStringList>& pupilsByClass) override;
+    void setNextPupil(const std::optional<PupilName>& pupil) { pupils.push_back(pupil); }
+    std::deque<std::optional<PupilName>> pupils;
+    QList<QStringList> pupilClassesOffered;  // each pupil dialog's classes
+    QList<QList<QStringList>> pupilListsOffered; // and their pupils
 };
 
 // Returns the given values in turn, then 0.
