@@ -56,7 +56,8 @@ OurTopics::OurTopics(Program& program, const QString& formName) : Screen(program
         QRect twips;
         QColor colour;
     } modes[] = {{0, tr("Edit Topic"), QRect(120, 120, 2160, 375), yellow},
-                 {2, tr("Export Topic"), QRect(2400, 120, 2160, 375), yellow},
+                 // Beside "Import a Topic": the other way of sharing a topic.
+                 {2, tr("Export Topic"), QRect(7080, 7320, 2760, 375), yellow},
                  {1, tr("Delete Topic"), QRect(9240, 120, 2535, 375), QColor(255, 0, 0)}};
     for (const auto& mode : modes) {
         auto* box = new QCheckBox(mode.caption, this);
@@ -101,7 +102,8 @@ OurTopics::OurTopics(Program& program, const QString& formName) : Screen(program
 
 QList<QWidget*> OurTopics::tabOrder() const
 {
-    QList<QWidget*> order{Check(0), Check(2), Check(1)};
+    // The modes first, as they are chosen before a topic.
+    QList<QWidget*> order{Check(0), Check(1), Check(2)};
     for (int i = 1; i <= TopicsPerPage; ++i)
         order << Label2(i);
     order << Label5(0) << Label5(1) << Label3(0) << Label3(1) << Label2(0);
