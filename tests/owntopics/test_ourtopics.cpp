@@ -202,6 +202,25 @@ private Q_SLOTS:
         QVERIFY(screens().get<OurTopics>(screenName::ourTopics).Label6->isVisible());
     }
 
+    // A part the teacher left out has no button on the page, nor a piece in the pack.
+    void partsLeftOutHaveNoButton_data()
+    {
+        QTest::addColumn<bool>("bare");
+        QTest::newRow("every part") << false;
+        QTest::newRow("no labelling") << true;
+    }
+    void partsLeftOutHaveNoButton()
+    {
+        QFETCH(bool, bare);
+        save("Our school grounds", bare);
+        TopicPage& page = openTopic("Our school grounds");
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        for (int button : {0, 2, 3, 4, 5})
+            QVERIFY(page.Label3(button)->isVisible());
+        QCOMPARE(page.Label3(1)->isVisible(), !bare);
+        QCOMPARE(int(packPieces(page.topic()).size()), bare ? 5 : 6);
+    }
+
     // More topics than a page holds page as the catalogue does.
     void paging()
     {
