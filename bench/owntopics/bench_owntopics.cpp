@@ -1,9 +1,9 @@
 // From the click to the opened screen's first paint, for the school's own topics: the "Our
 // Topics" list holding 100 topics (it reads the folder afresh as it opens), an own topic's page
 // from the list, and its typed key facts page. Target: one 60 Hz frame (16.7 ms).
+#include "BenchUtil.h"
 #include "app/Intro0.h"
 #include "app/ScreenCatalog.h"
-#include "BenchUtil.h"
 #include "base/Names.h"
 #include "graphics/Fonts.h"
 #include "owntopics/OurTopics.h"
@@ -37,7 +37,8 @@ public:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && !painted) {
-            if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->window()->objectName() == target)
+            if (auto* widget = qobject_cast<QWidget*>(object);
+                widget && widget->window()->objectName() == target)
                 painted = true;
         }
         return false;
@@ -74,13 +75,18 @@ OwnTopic topicNumbered(int n)
     OwnTopic topic;
     topic.title = title;
     topic.panorama = owntopic::panoramaName(title, QStringLiteral("jpg"));
-    const QString words = QStringLiteral("The path runs past the church, the old school and the river bridge.");
-    topic.keyFacts = {TextPage{QStringLiteral("The walk"), {words, words, QStringLiteral("- ") + words}, words},
-                      TextPage{QStringLiteral("The river"), {words, words}, {}}};
+    const QString words =
+        QStringLiteral("The path runs past the church, the old school and the river bridge.");
+    topic.keyFacts = {
+        TextPage{QStringLiteral("The walk"), {words, words, QStringLiteral("- ") + words}, words},
+        TextPage{QStringLiteral("The river"), {words, words}, {}}};
     topic.notes = TextPage{QStringLiteral("For the teacher"), {words}, {}};
-    topic.labelling = OwnLabelling{owntopic::pictureName(title, QStringLiteral("jpg")), words,
-                                   {{QStringLiteral("Church"), {0, 0}}, {QStringLiteral("Bridge"), {2400, 3000}}}};
-    topic.ordering = OwnOrdering{words, {QStringLiteral("Church"), QStringLiteral("School"), QStringLiteral("Bridge")}};
+    topic.labelling =
+        OwnLabelling{owntopic::pictureName(title, QStringLiteral("jpg")),
+                     words,
+                     {{QStringLiteral("Church"), {0, 0}}, {QStringLiteral("Bridge"), {2400, 3000}}}};
+    topic.ordering =
+        OwnOrdering{words, {QStringLiteral("Church"), QStringLiteral("School"), QStringLiteral("Bridge")}};
     return topic;
 }
 
@@ -98,7 +104,8 @@ int main(int argc, char* argv[])
     const QString root = dir.path();
     QDir(root).mkpath(QStringLiteral("ourtopics"));
     QDir(root).mkpath(QStringLiteral("multiple"));
-    const OwnTopicStore store(root + QStringLiteral("/ourtopics"), root + QStringLiteral("/multiple/track.txt"));
+    const OwnTopicStore store(root + QStringLiteral("/ourtopics"),
+                              root + QStringLiteral("/multiple/track.txt"));
     const QByteArray panorama = jpeg(QSize(3000, 340));
     const QByteArray picture = jpeg(QSize(480, 400));
     for (int n = 1; n <= 100; ++n) {

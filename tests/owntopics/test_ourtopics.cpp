@@ -40,7 +40,8 @@ class TestOurTopics : public QObject
     Screens& screens() { return m_test->screens(); }
     OwnTopicStore store()
     {
-        return OwnTopicStore(m_test->contentRoot() + "/ourtopics", m_test->contentRoot() + "/multiple/track.txt");
+        return OwnTopicStore(m_test->contentRoot() + "/ourtopics",
+                             m_test->contentRoot() + "/multiple/track.txt");
     }
     // Saves a topic as the maker would, with real pictures and its worksheet.
     void save(const QString& title, bool bare = false)
@@ -48,7 +49,8 @@ class TestOurTopics : public QObject
         const OwnTopic topic = test::sampleOwnTopic(title, false, bare);
         std::map<QString, QByteArray> pictures;
         for (const QString& name : ownTopicPictures(topic))
-            pictures[name] = test::imageBytes(name.contains("panorama") ? QSize(3000, 340) : QSize(480, 400), "JPEG");
+            pictures[name] =
+                test::imageBytes(name.contains("panorama") ? QSize(3000, 340) : QSize(480, 400), "JPEG");
         m_test->writeContent("multiple/" + worksheetFileName(topic.worksheet),
                              test::worksheetFile(test::numberedWorksheet(topic.worksheet)));
         QDir(m_test->contentRoot()).mkpath("ourtopics");
