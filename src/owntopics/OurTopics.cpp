@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
+
 #include <algorithm>
 
 namespace bs {
@@ -56,7 +57,8 @@ OurTopics::OurTopics(Program& program, const QString& formName) : Screen(program
         QRect twips;
         QColor colour;
     } modes[] = {{0, tr("Edit Topic"), QRect(120, 120, 2160, 375), yellow},
-                 {2, tr("Export Topic"), QRect(2400, 120, 2160, 375), yellow},
+                 // Beside "Import a Topic": the other way of sharing a topic.
+                 {2, tr("Export Topic"), QRect(7080, 7320, 2760, 375), yellow},
                  {1, tr("Delete Topic"), QRect(9240, 120, 2535, 375), QColor(255, 0, 0)}};
     for (const auto& mode : modes) {
         auto* box = new QCheckBox(mode.caption, this);
@@ -73,12 +75,15 @@ OurTopics::OurTopics(Program& program, const QString& formName) : Screen(program
     std::vector<LabelButtonDesign> designs{{0, tr("Exit"), QRect(10560, 7920, 1245, 495), 18}};
     for (int i = 1; i <= TopicsPerPage; ++i) {
         const bool left = i <= 12;
-        designs.push_back({i, QString(), QRect(left ? 120 : 6120, 720 + 540 * (left ? i - 1 : i - 13), 5715, 375), 12});
+        designs.push_back(
+            {i, QString(), QRect(left ? 120 : 6120, 720 + 540 * (left ? i - 1 : i - 13), 5715, 375), 12});
     }
-    makeLabelButtonRow(this, Label2, QStringLiteral("Label2"), designs, [this](int index) { Label2_Click(index); });
+    makeLabelButtonRow(this, Label2, QStringLiteral("Label2"), designs,
+                       [this](int index) { Label2_Click(index); });
     makeLabelButtonRow(
         this, Label3, QStringLiteral("Label3"),
-        {{0, tr("<< Previous Page"), QRect(2640, 7920, 3195, 495)}, {1, tr("Next Page >>"), QRect(6000, 7920, 3195, 495)}},
+        {{0, tr("<< Previous Page"), QRect(2640, 7920, 3195, 495)},
+         {1, tr("Next Page >>"), QRect(6000, 7920, 3195, 495)}},
         [this](int index) { Label3_Click(index); }, Hover::LeavesAlone);
     makeLabelButtonRow(this, Label5, QStringLiteral("Label5"),
                        {{0, tr("Make a Topic"), QRect(120, 7260, 3195, 495)},
@@ -86,22 +91,25 @@ OurTopics::OurTopics(Program& program, const QString& formName) : Screen(program
                        [this](int index) { Label5_Click(index); });
 
     Label4 = makeLabel(this, QStringLiteral("Label4"), tr("Page 1"), QRect(120, 7920, 1995, 495),
-                       uiFont(QStringLiteral("Tahoma"), 15.75, true), QColor(0, 0, 255), Qt::AlignHCenter | Qt::AlignTop);
+                       uiFont(QStringLiteral("Tahoma"), 15.75, true), QColor(0, 0, 255),
+                       Qt::AlignHCenter | Qt::AlignTop);
     setLabelColors(Label4, QColor(0, 0, 255), QColor(255, 255, 255), true);
     setLabelBorder(Label4, true);
 
-    Label6 = makeLabel(this, QStringLiteral("Label6"),
-                       tr("There are no topics of the school's own yet. Click \"Make a Topic\" to make one "
-                          "of your locality, or \"Import a Topic\" to bring in one another school has shared."),
-                       QRect(1200, 2400, 9600, 1800), uiFont(QStringLiteral("Tahoma"), 15.75, true), QColor(255, 255, 255),
-                       Qt::AlignHCenter | Qt::AlignTop);
+    Label6 =
+        makeLabel(this, QStringLiteral("Label6"),
+                  tr("There are no topics of the school's own yet. Click \"Make a Topic\" to make one "
+                     "of your locality, or \"Import a Topic\" to bring in one another school has shared."),
+                  QRect(1200, 2400, 9600, 1800), uiFont(QStringLiteral("Tahoma"), 15.75, true),
+                  QColor(255, 255, 255), Qt::AlignHCenter | Qt::AlignTop);
     Label6->setWordWrap(true);
     Label6->hide();
 }
 
 QList<QWidget*> OurTopics::tabOrder() const
 {
-    QList<QWidget*> order{Check(0), Check(2), Check(1)};
+    // The modes first, as they are chosen before a topic.
+    QList<QWidget*> order{Check(0), Check(1), Check(2)};
     for (int i = 1; i <= TopicsPerPage; ++i)
         order << Label2(i);
     order << Label5(0) << Label5(1) << Label3(0) << Label3(1) << Label2(0);
@@ -142,7 +150,8 @@ void OurTopics::showPage()
             continue;
         }
         const TopicLibrary::OwnEntry& entry = m_entries[n];
-        const QString caption = entry.topic ? entry.topic->title : titleOfFile(entry.fileName) + tr(" (cannot be opened)");
+        const QString caption =
+            entry.topic ? entry.topic->title : titleOfFile(entry.fileName) + tr(" (cannot be opened)");
         // A long title is drawn smaller, as far as needed to fit its slot whole.
         QFont font = slot->font();
         for (double points = 12; points >= 7.5; points -= 0.75) {

@@ -3,12 +3,14 @@
 #include "base/Names.h"
 #include "topics/DrawingPages.h"
 #include "topics/TopicPack.h"
+#include "topics/TopicPage.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
 #include "ui/Program.h"
 #include "ui/Screens.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -146,6 +148,8 @@ void NotesViewer::Label3_Click(int index)
     case 4:
         if (const Topic* topic = program().topicLibrary().topicNamed(m_packTopic))
             printTopicPack(program(), *topic);
+        else if (m_typedTopic) // an own topic deleted meanwhile, on this computer or another
+            program().dialogs().message(QCoreApplication::translate("bs::TopicPage", TopicPage::TopicGoneMessage.toUtf8().constData()));
         return;
     default:
         return;

@@ -377,6 +377,7 @@ private Q_SLOTS:
                                  "stlucia2lab", "stlucia2ord", "stlucia3lab", "stlucia3ord", "stlucia4lab", "stlucia4ord",
                                  "stlucia5lab", "stlucia5ord"})
             QTest::newRow(form) << QString::fromLatin1(form);
+        QTest::newRow("ourtopics") << QStringLiteral("ourtopics");
     }
     void otherScreensFit()
     {

@@ -40,7 +40,8 @@ class TestOurTopics : public QObject
     Screens& screens() { return m_test->screens(); }
     OwnTopicStore store()
     {
-        return OwnTopicStore(m_test->contentRoot() + "/ourtopics", m_test->contentRoot() + "/multiple/track.txt");
+        return OwnTopicStore(m_test->contentRoot() + "/ourtopics",
+                             m_test->contentRoot() + "/multiple/track.txt");
     }
     // Saves a topic as the maker would, with real pictures and its worksheet.
     void save(const QString& title, bool bare = false)
@@ -48,7 +49,8 @@ class TestOurTopics : public QObject
         const OwnTopic topic = test::sampleOwnTopic(title, false, bare);
         std::map<QString, QByteArray> pictures;
         for (const QString& name : ownTopicPictures(topic))
-            pictures[name] = test::imageBytes(name.contains("panorama") ? QSize(3000, 340) : QSize(480, 400), "JPEG");
+            pictures[name] =
+                test::imageBytes(name.contains("panorama") ? QSize(3000, 340) : QSize(480, 400), "JPEG");
         m_test->writeContent("multiple/" + worksheetFileName(topic.worksheet),
                              test::worksheetFile(test::numberedWorksheet(topic.worksheet)));
         QDir(m_test->contentRoot()).mkpath("ourtopics");
@@ -200,6 +202,25 @@ private Q_SLOTS:
         clickButton(page.Label3(2)); // back to the list, now empty
         TestProgram::flushDeletes();
         QVERIFY(screens().get<OurTopics>(screenName::ourTopics).Label6->isVisible());
+    }
+
+    // A part the teacher left out has no button on the page, nor a piece in the pack.
+    void partsLeftOutHaveNoButton_data()
+    {
+        QTest::addColumn<bool>("bare");
+        QTest::newRow("every part") << false;
+        QTest::newRow("no labelling") << true;
+    }
+    void partsLeftOutHaveNoButton()
+    {
+        QFETCH(bool, bare);
+        save("Our school grounds", bare);
+        TopicPage& page = openTopic("Our school grounds");
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        for (int button : {0, 2, 3, 4, 5})
+            QVERIFY(page.Label3(button)->isVisible());
+        QCOMPARE(page.Label3(1)->isVisible(), !bare);
+        QCOMPARE(int(packPieces(page.topic()).size()), bare ? 5 : 6);
     }
 
     // More topics than a page holds page as the catalogue does.
