@@ -2,6 +2,7 @@
 
 #include "app/Titlefrm.h"
 #include "base/Names.h"
+#include "classresults/ClassResultsOpeners.h"
 #include "topicdata/TopicLibrary.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
@@ -59,6 +60,7 @@ struct MenuEntry
     QT_TRANSLATE_NOOP("bs::Intro0", "Multiple Choice Wizard"),
     QT_TRANSLATE_NOOP("bs::Intro0", "Worksheet Catalogue"),
     QT_TRANSLATE_NOOP("bs::Intro0", "Exit"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Class Results"),
 };
 
 QString menuWord(const QString& english)
@@ -90,6 +92,8 @@ const std::vector<MenuEntry>& menuEntries()
         list.push_back(
             {18, QStringLiteral("Worksheet Catalogue"), QRect(6960, 7920, 3555, 495), 15.75, navy, {}, {}});
         list.push_back({16, QStringLiteral("Exit"), QRect(10560, 7920, 1245, 495), 18, black, {}, {}});
+        list.push_back(
+            {22, QStringLiteral("Class Results"), QRect(120, 2280, 3075, 495), 14.25, navy, {}, {}});
         return list;
     }();
     return entries;
@@ -178,7 +182,7 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
 QList<QWidget*> Intro0::tabOrder() const
 {
     QList<QWidget*> order;
-    for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 20, 19, 17, 18, 16})
+    for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 22, 20, 19, 17, 18, 16})
         order << Label2(index);
     order << Option1 << Option2 << Option3 << Option4;
     return order;
@@ -351,6 +355,9 @@ void Intro0::Label2_Click(int index)
         break;
     case 20:
         openGuide(program());
+        break;
+    case 22:
+        openClassResults(program());
         break;
     default:
         openTopic(index);

@@ -17,6 +17,9 @@ inline const QString wizard = QStringLiteral("wizard");
 inline const QString catalogue = QStringLiteral("worksheets");
 inline const QString notes = QStringLiteral("teacher");
 inline const QString guide = QStringLiteral("guide");
+// The teacher's view of the class's records, and its class lists.
+inline const QString classResults = QStringLiteral("classresults");
+inline const QString classLists = QStringLiteral("classlists");
 } // namespace screenName
 
 namespace cue {
