@@ -49,6 +49,7 @@ TEACHER = {
     "bs::Wizard",                                        # the multiple choice wizard
     "bs::QtDialogs",                                     # the topic pack's dialog
     "QFileDialog", "QFileSystemModel", "QAbstractSpinBox",  # its "Save as PDF" and copies box
+    "bs::ClassResults", "bs::ResultsModel", "bs::ClassLists",  # the class results and lists
 }
 # Messages of a pupils' context that only the teacher sees.
 TEACHER_MESSAGES = {

@@ -32,6 +32,10 @@ public:
     // A save dialog for a PDF file that starts on suggestedPath; the chosen path, empty when
     // the teacher cancels.
     virtual QString pdfFileName(const QString& suggestedPath) = 0;
+
+    // The class results' spreadsheet: a save dialog for a CSV file that starts on
+    // suggestedPath; the chosen path, empty when the teacher cancels.
+    virtual QString spreadsheetFileName(const QString& suggestedPath) = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -41,6 +45,8 @@ public:
     bool confirm(const QString& text) override;
     PackChoice choosePack(const QString& title, const QStringList& pieces) override;
     QString pdfFileName(const QString& suggestedPath) override;
+
+    QString spreadsheetFileName(const QString& suggestedPath) override;
 };
 
 } // namespace bs

@@ -38,6 +38,16 @@ QString FakeDialogs::pdfFileName(const QString& suggestedPath)
     return path;
 }
 
+QString FakeDialogs::spreadsheetFileName(const QString& suggestedPath)
+{
+    suggestedSpreadsheets.append(suggestedPath);
+    if (spreadsheetNames.empty())
+        return {};
+    const QString path = spreadsheetNames.front();
+    spreadsheetNames.pop_front();
+    return path;
+}
+
 double FakeRandom::next()
 {
     ++draws;

@@ -40,6 +40,13 @@ public:
     QStringList suggestedFiles; // each save dialog's starting path
     std::deque<PackChoice> packChoices;
     std::deque<QString> fileNames;
+
+    // The spreadsheet's save dialog answers from setNextSpreadsheetName (cancelled when it
+    // runs out), recording each starting path.
+    QString spreadsheetFileName(const QString& suggestedPath) override;
+    void setNextSpreadsheetName(const QString& path) { spreadsheetNames.push_back(path); }
+    QStringList suggestedSpreadsheets;
+    std::deque<QString> spreadsheetNames;
 };
 
 // Returns the given values in turn, then 0.
