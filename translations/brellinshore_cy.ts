@@ -866,7 +866,7 @@
     </message>
     <message>
         <source>Average score</source>
-        <translation>Sgôr gyfartalog</translation>
+        <translation>Sgôr ar gyfartaledd</translation>
     </message>
     <message>
         <source>Last seen</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>What most pupils got wrong</source>
-        <translation>Beth gafodd y rhan fwyaf o ddisgyblion yn anghywir</translation>
+        <translation>Yn anghywir amlaf</translation>
     </message>
     <message>
         <source>Share of pupils</source>
@@ -1053,7 +1053,7 @@
     </message>
     <message>
         <source>Records deleted: %1</source>
-        <translation>Cofnodion a ddilëwyd: %1</translation>
+        <translation>Cofnodion wedi&apos;u dileu: %1</translation>
     </message>
     <message>
         <source>The records could not all be deleted: %1</source>

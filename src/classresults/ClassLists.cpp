@@ -70,7 +70,7 @@ ClassLists::ClassLists(Program& program, const QString& formName)
                         {0, tr("Exit"), QRect(10560, 7920, 1245, 495), 18}},
                        [this](int index) { Label2_Click(index); });
 
-    makeLabel(this, QStringLiteral("Label3"), tr("Keep results for every computer:"), QRect(120, 5760, 5400, 375),
+    makeLabel(this, QStringLiteral("Label3"), tr("Keep results for every computer:"), QRect(120, 5760, 6960, 375),
               labelFont, yellow);
     const auto option = [this](const QString& name, const QString& caption, const QRect& twips) {
         auto* button = new QRadioButton(caption, this);
@@ -83,8 +83,8 @@ ClassLists::ClassLists(Program& program, const QString& formName)
         placeTwips(button, twips);
         return button;
     };
-    Option1 = option(QStringLiteral("Option1"), tr("On"), QRect(5640, 5760, 1200, 375));
-    Option2 = option(QStringLiteral("Option2"), tr("Off"), QRect(6960, 5760, 1200, 375));
+    Option1 = option(QStringLiteral("Option1"), tr("On"), QRect(7200, 5760, 1800, 375));
+    Option2 = option(QStringLiteral("Option2"), tr("Off"), QRect(9120, 5760, 1800, 375));
     connect(Option1, &QRadioButton::clicked, this, &ClassLists::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &ClassLists::Option2_Click);
     Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), QRect(120, 6240, 11760, 375),

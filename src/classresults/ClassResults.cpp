@@ -188,18 +188,18 @@ ClassResults::ClassResults(Program& program, const QString& formName)
     Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Class Results"), QRect(0, 0, 12000, 780),
                        uiFont(QStringLiteral("Tahoma"), 24, true), yellow, Qt::AlignHCenter | Qt::AlignTop);
 
-    Option1 = makeOption(this, QStringLiteral("Option1"), tr("By pupil"), QRect(120, 780, 1700, 375));
-    Option2 = makeOption(this, QStringLiteral("Option2"), tr("By activity"), QRect(1860, 780, 1900, 375));
+    Option1 = makeOption(this, QStringLiteral("Option1"), tr("By pupil"), QRect(6000, 1260, 2200, 375));
+    Option2 = makeOption(this, QStringLiteral("Option2"), tr("By activity"), QRect(8280, 1260, 3600, 375));
     Option1->setChecked(true);
     connect(Option1, &QRadioButton::clicked, this, &ClassResults::showFiltered);
     connect(Option2, &QRadioButton::clicked, this, &ClassResults::showFiltered);
 
-    makeLabel(this, QStringLiteral("Label4"), tr("Class:"), QRect(3840, 840, 1000, 375), labelFont, yellow,
+    makeLabel(this, QStringLiteral("Label4"), tr("Class:"), QRect(120, 840, 1000, 375), labelFont, yellow,
               Qt::AlignRight | Qt::AlignTop);
-    Combo1 = placed(new QComboBox(this), QStringLiteral("Combo1"), tr("Class"), QRect(4920, 780, 2400, 375));
-    makeLabel(this, QStringLiteral("Label5"), tr("Pupil:"), QRect(7380, 840, 1000, 375), labelFont, yellow,
+    Combo1 = placed(new QComboBox(this), QStringLiteral("Combo1"), tr("Class"), QRect(1200, 780, 3600, 375));
+    makeLabel(this, QStringLiteral("Label5"), tr("Pupil:"), QRect(4920, 840, 1000, 375), labelFont, yellow,
               Qt::AlignRight | Qt::AlignTop);
-    Combo2 = placed(new QComboBox(this), QStringLiteral("Combo2"), tr("Pupil"), QRect(8460, 780, 3420, 375));
+    Combo2 = placed(new QComboBox(this), QStringLiteral("Combo2"), tr("Pupil"), QRect(6000, 780, 5880, 375));
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
         if (m_filling)
             return;
@@ -406,8 +406,7 @@ void ClassResults::openPupil(int row)
 
 void ClassResults::drawChart(const std::vector<const ResultRecord*>& records)
 {
-    const std::vector<MissedItem> questions = mostMissedQuestions(records, MostMissedQuestions);
-    const std::vector<MissedItem> activities = mostMissedActivities(records, MostMissedActivities);
+    const auto [questions, activities] = mostMissed(records, MostMissedQuestions, MostMissedActivities);
     auto* chart = new QChart;
     chart->setTitle(tr("What most pupils got wrong"));
     chart->setTitleFont(uiFont(QStringLiteral("Tahoma"), 10, true));

@@ -1,7 +1,6 @@
 #include "classresults/ResultsTable.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 
@@ -9,18 +8,31 @@ namespace bs {
 
 namespace {
 
-QString pupilKey(const ResultRecord& record)
+using PupilKey = std::pair<QString, QString>; // class, name
+
+// Each record's pupil as a number (pupil and class together), counted from 0 in order of
+// first appearance; count is the number of pupils.
+std::vector<int> pupilNumbers(const std::vector<const ResultRecord*>& records, int& count)
 {
-    return record.pupilClass + u'\t' + record.pupil;
+    QHash<PupilKey, int> numbers;
+    std::vector<int> pupils;
+    pupils.reserve(records.size());
+    for (const ResultRecord* record : records) {
+        auto found = numbers.constFind(PupilKey(record->pupilClass, record->pupil));
+        if (found == numbers.constEnd())
+            found = numbers.insert(PupilKey(record->pupilClass, record->pupil), int(numbers.size()));
+        pupils.push_back(*found);
+    }
+    count = int(numbers.size());
+    return pupils;
 }
 
-template <class Key>
-std::vector<MissedItem> topItems(const QHash<Key, MissedItem>& items, int count)
+std::vector<MissedItem> topItems(std::vector<MissedItem> items, int count)
 {
     std::vector<MissedItem> list;
-    for (const MissedItem& item : items) {
+    for (MissedItem& item : items) {
         if (item.pupils > 0)
-            list.push_back(item);
+            list.push_back(std::move(item));
     }
     std::sort(list.begin(), list.end(), [](const MissedItem& a, const MissedItem& b) {
         if (a.share() != b.share())
@@ -48,35 +60,38 @@ bool ResultsFilter::keeps(const ResultRecord& record) const
 
 std::vector<const ResultRecord*> filteredRecords(const QList<ResultRecord>& records, const ResultsFilter& filter)
 {
-    std::vector<const ResultRecord*> kept;
+    // Each time is turned into a number once: comparing the times themselves is slow.
+    std::vector<std::pair<qint64, const ResultRecord*>> kept;
     kept.reserve(std::size_t(records.size()));
     for (const ResultRecord& record : records) {
         if (filter.keeps(record))
-            kept.push_back(&record);
+            kept.push_back({record.when.toMSecsSinceEpoch(), &record});
     }
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const ResultRecord* a, const ResultRecord* b) { return a->when > b->when; });
-    return kept;
+    std::stable_sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<const ResultRecord*> latestFirst;
+    latestFirst.reserve(kept.size());
+    for (const auto& [time, record] : kept)
+        latestFirst.push_back(record);
+    return latestFirst;
 }
 
 std::vector<PupilSummary> pupilSummaries(const std::vector<const ResultRecord*>& latestFirst)
 {
-    std::vector<PupilSummary> pupils;
-    QHash<QString, std::size_t> row;
-    std::vector<int> marked;
-    for (const ResultRecord* record : latestFirst) {
-        const QString key = pupilKey(*record);
-        auto found = row.constFind(key);
-        if (found == row.constEnd()) {
-            found = row.insert(key, pupils.size());
-            pupils.push_back({record->pupil, record->pupilClass, 0, 0, record->when});
-            marked.push_back(0);
+    int count = 0;
+    const std::vector<int> numbers = pupilNumbers(latestFirst, count);
+    std::vector<PupilSummary> pupils(static_cast<std::size_t>(count));
+    std::vector<int> marked(static_cast<std::size_t>(count), 0);
+    for (std::size_t i = 0; i < latestFirst.size(); ++i) {
+        const ResultRecord& record = *latestFirst[i];
+        PupilSummary& summary = pupils[std::size_t(numbers[i])];
+        if (summary.activities++ == 0) {
+            summary.pupil = record.pupil;
+            summary.pupilClass = record.pupilClass;
+            summary.lastSeen = record.when;
         }
-        PupilSummary& summary = pupils[*found];
-        ++summary.activities;
-        if (record->outof > 0) {
-            summary.averagePercent += 100.0 * record->score / record->outof;
-            ++marked[*found];
+        if (record.outof > 0) {
+            summary.averagePercent += 100.0 * record.score / record.outof;
+            ++marked[std::size_t(numbers[i])];
         }
     }
     for (std::size_t i = 0; i < pupils.size(); ++i)
@@ -84,43 +99,75 @@ std::vector<PupilSummary> pupilSummaries(const std::vector<const ResultRecord*>&
     return pupils;
 }
 
-std::vector<MissedItem> mostMissedQuestions(const std::vector<const ResultRecord*>& latestFirst, int count)
+MostMissed mostMissed(const std::vector<const ResultRecord*>& latestFirst, int questions, int activities)
 {
-    // Of the pupils who answered a quiz, how many missed each question at least once.
-    QSet<QString> quizPupils;
-    QHash<QString, QSet<QString>> missedBy;
-    for (const ResultRecord* record : latestFirst) {
-        if (record->outof <= 0 || record->activity != QLatin1String("quiz"))
+    int pupilCount = 0;
+    const std::vector<int> numbers = pupilNumbers(latestFirst, pupilCount);
+    const auto pupils = static_cast<std::size_t>(pupilCount);
+    // Activities: what was worked on and how (place and topic, title and kind), as a number,
+    // its text made once; only each pupil's latest try counts.
+    using ActivityKey = std::pair<std::pair<QString, QString>, std::pair<QString, QString>>;
+    QHash<ActivityKey, int> activityNumbers;
+    std::vector<MissedItem> activityItems;
+    std::vector<std::vector<bool>> tried; // activity, pupil
+    // Questions: a quiz's question by its number (its text from the latest record), and of the
+    // pupils who answered that quiz, who missed it at least once.
+    struct Question
+    {
+        QString text;
+        std::vector<bool> missedBy;
+    };
+    std::vector<std::vector<Question>> quizQuestions; // activity, question number
+    std::vector<std::vector<bool>> answered;          // activity, pupil (quizzes only)
+    for (std::size_t i = 0; i < latestFirst.size(); ++i) {
+        const ResultRecord& record = *latestFirst[i];
+        if (record.outof <= 0)
             continue;
-        const QString pupil = pupilKey(*record);
-        quizPupils.insert(pupil);
-        for (const WrongAnswer& wrong : record->wrong)
-            missedBy[wrong.text].insert(pupil);
+        const auto pupil = static_cast<std::size_t>(numbers[i]);
+        const ActivityKey key({record.place, record.topic}, {record.title, record.activity});
+        auto found = activityNumbers.constFind(key);
+        if (found == activityNumbers.constEnd()) {
+            found = activityNumbers.insert(key, int(activityItems.size()));
+            activityItems.push_back({workedOn(record) + QStringLiteral(" (") + record.activity + u')', 0, 0});
+            tried.emplace_back(pupils, false);
+            quizQuestions.emplace_back();
+            answered.emplace_back(pupils, false);
+        }
+        const auto activity = std::size_t(*found);
+        if (record.activity == QLatin1String("quiz")) {
+            answered[activity][pupil] = true;
+            std::vector<Question>& asked = quizQuestions[activity];
+            for (const WrongAnswer& wrong : record.wrong) {
+                if (wrong.number < 1 || wrong.number > 100)
+                    continue;
+                if (asked.size() < std::size_t(wrong.number))
+                    asked.resize(std::size_t(wrong.number));
+                Question& question = asked[std::size_t(wrong.number - 1)];
+                if (question.missedBy.empty()) {
+                    question.text = wrong.text;
+                    question.missedBy.assign(pupils, false);
+                }
+                question.missedBy[pupil] = true;
+            }
+        }
+        if (tried[activity][pupil])
+            continue;
+        tried[activity][pupil] = true;
+        ++activityItems[activity].of;
+        if (record.score < record.outof)
+            ++activityItems[activity].pupils;
     }
-    QHash<QString, MissedItem> items;
-    for (auto it = missedBy.cbegin(); it != missedBy.cend(); ++it)
-        items.insert(it.key(), {it.key(), int(it.value().size()), int(quizPupils.size())});
-    return topItems(items, count);
-}
-
-std::vector<MissedItem> mostMissedActivities(const std::vector<const ResultRecord*>& latestFirst, int count)
-{
-    QHash<QString, MissedItem> items;
-    QSet<QString> seen; // activity and pupil: only the latest try counts
-    for (const ResultRecord* record : latestFirst) {
-        if (record->outof <= 0)
-            continue;
-        const QString activity = workedOn(*record) + QStringLiteral(" (") + record->activity + u')';
-        if (!seen.contains(activity + u'\n' + pupilKey(*record))) {
-            seen.insert(activity + u'\n' + pupilKey(*record));
-            MissedItem& item = items[activity];
-            item.text = activity;
-            ++item.of;
-            if (record->score < record->outof)
-                ++item.pupils;
+    std::vector<MissedItem> questionItems;
+    for (std::size_t activity = 0; activity < quizQuestions.size(); ++activity) {
+        const int quizPupils = int(std::count(answered[activity].begin(), answered[activity].end(), true));
+        for (const Question& question : quizQuestions[activity]) {
+            if (!question.missedBy.empty())
+                questionItems.push_back({question.text,
+                                         int(std::count(question.missedBy.begin(), question.missedBy.end(), true)),
+                                         quizPupils});
         }
     }
-    return topItems(items, count);
+    return {topItems(std::move(questionItems), questions), topItems(std::move(activityItems), activities)};
 }
 
 QString workedOn(const ResultRecord& record)

@@ -49,10 +49,15 @@ std::vector<const ResultRecord*> filteredRecords(const QList<ResultRecord>& reco
 // One summary per pupil (pupil and class together), the latest seen first.
 std::vector<PupilSummary> pupilSummaries(const std::vector<const ResultRecord*>& latestFirst);
 
-// The questions most pupils missed (by their text), most first, at most count.
-std::vector<MissedItem> mostMissedQuestions(const std::vector<const ResultRecord*>& latestFirst, int count);
-// The activities the largest share of pupils fell short of full marks in at their latest try.
-std::vector<MissedItem> mostMissedActivities(const std::vector<const ResultRecord*>& latestFirst, int count);
+// What most pupils got wrong, most first: the questions most pupils missed (by their text, of
+// the pupils who answered a quiz), at most `questions` of them, and the activities the largest
+// share of pupils fell short of full marks in at their latest try, at most `activities`.
+struct MostMissed
+{
+    std::vector<MissedItem> questions;
+    std::vector<MissedItem> activities;
+};
+MostMissed mostMissed(const std::vector<const ResultRecord*>& latestFirst, int questions, int activities);
 
 // What was worked on, as the teacher reads it: "Llandudno: History" or the title.
 QString workedOn(const ResultRecord& record);
