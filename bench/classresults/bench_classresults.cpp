@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <ctime>
 
 using namespace bs;
 
@@ -75,7 +76,12 @@ int main(int argc, char* argv[])
                       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                   }, 7));
 
+    // On a busy machine the wall-clock figure counts other programs' time too.
+    const std::clock_t before = std::clock();
     openClassResults(program);
+    QCoreApplication::processEvents();
+    bench::report(QStringLiteral("classresults/open on 100000 records, processor time"),
+                  double(std::clock() - before) * 1000.0 / CLOCKS_PER_SEC);
     auto& screen = screens.get<ClassResults>(screenName::classResults);
     int step = 0;
     bench::report(QStringLiteral("classresults/change class and view, 100000 records"), bench::medianMs([&] {

@@ -24,12 +24,12 @@
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QValueAxis>
 
 #include <algorithm>
-#include <set>
 
 namespace bs {
 
@@ -236,6 +236,7 @@ ClassResults::ClassResults(Program& program, const QString& formName)
     Table1->verticalHeader()->hide();
     Table1->verticalHeader()->setDefaultSectionSize(Table1->fontMetrics().height() + 6);
     Table1->horizontalHeader()->setStretchLastSection(true);
+    Table1->horizontalHeader()->setResizeContentsPrecision(50);
     connect(Table1, &QTableView::activated, this, [this](const QModelIndex& index) {
         if (m_model->view() == ResultsModel::View::ByPupil)
             openPupil(index.row());
@@ -323,11 +324,13 @@ void ClassResults::refresh()
 
 void ClassResults::fillClasses()
 {
-    std::set<QString> classes;
+    QSet<QString> seen;
     for (const ResultRecord& record : m_read.records)
-        classes.insert(record.pupilClass);
+        seen.insert(record.pupilClass);
     for (const ClassList& list : readClassLists(folder()))
-        classes.insert(list.name);
+        seen.insert(list.name);
+    QStringList classes(seen.cbegin(), seen.cend());
+    classes.sort();
     const QString chosen = Combo1->currentData().toString();
     m_filling = true;
     Combo1->clear();
@@ -344,11 +347,13 @@ void ClassResults::fillClasses()
 void ClassResults::fillPupils()
 {
     const QString pupilClass = Combo1->currentData().toString();
-    std::set<std::pair<QString, QString>> pupils; // name, class
+    QSet<std::pair<QString, QString>> seen; // name, class
     for (const ResultRecord& record : m_read.records) {
         if (pupilClass.isEmpty() || record.pupilClass == pupilClass)
-            pupils.insert({record.pupil, record.pupilClass});
+            seen.insert({record.pupil, record.pupilClass});
     }
+    std::vector<std::pair<QString, QString>> pupils(seen.cbegin(), seen.cend());
+    std::sort(pupils.begin(), pupils.end());
     const QString chosen = Combo2->currentData().toString();
     m_filling = true;
     Combo2->clear();
@@ -382,6 +387,8 @@ void ClassResults::showFiltered()
     drawChart(records);
     m_model->show(Option1->isChecked() ? ResultsModel::View::ByPupil : ResultsModel::View::ByActivity,
                   std::move(records));
+    // The columns as wide as the first rows need (measuring every row of a year would cost).
+    Table1->resizeColumnsToContents();
     if (m_model->rowCount() > 0)
         Table1->setCurrentIndex(m_model->index(0, 0));
 }

@@ -140,6 +140,8 @@ private Q_SLOTS:
         QCOMPARE(screen.model().index(1, 7).data().toString(), "2. " + saint + "; 5. Which hill?");
         QVERIFY(screen.chartDescription().contains(saint));
         QVERIFY(!screen.Chart1->accessibleName().isEmpty());
+        if (const QString folder = qEnvironmentVariable("BS_SCREENSHOTS"); !folder.isEmpty())
+            screen.grab().save(folder + QStringLiteral("/classresults-pupil.png"));
         QTest::keyClick(&screen, Qt::Key_Escape);
         QVERIFY(!m_test->screens().isLoaded(screenName::classResults));
     }
