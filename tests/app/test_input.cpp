@@ -295,6 +295,8 @@ private Q_SLOTS:
         row("wrong answers", showing("Wrong"), "Wrong answers");
         row("wizard", showing("wizard"), "Multiple choice wizard");
         row("catalogue", showing("worksheets"), "Worksheet catalogue");
+        row("class results", showing("classresults", "intro0", "Class Results"), "Class results");
+        row("class lists", showing("classlists"), "Class lists and the results switch");
         row("labelling activity", showing("scilly1lab", "scilly1", "Labelling Activity"),
             topic + " \u2014 labelling activity");
         row("ordering activity", showing("scilly1ord", "scilly1", "Ordering Activity"),
@@ -356,6 +358,8 @@ private:
             Highlights);
         row("leaving screen", showing("Titlefrm", "intro0", "Exit"), "", "", Highlights, "Cancel");
         row("title screen at start", showing("Titlefrm"), "", "", Highlights, "");
+        row("class results", showing("classresults", "intro0", "Class Results"), "Refresh", "Exit", Highlights);
+        row("class lists", showing("classlists"), "Add Class", "Exit", Highlights);
     }
 
     std::unique_ptr<TestProgram> m_test;
