@@ -53,6 +53,7 @@ TEACHER = {
     "bs::QtDialogs",                                     # the topic pack's dialog
     "QFileDialog", "QFileSystemModel", "QAbstractSpinBox",  # its "Save as PDF" and copies box
     "bs::OurTopics",                                     # the school's own topics: the list
+    "bs::ClassResults", "bs::ResultsModel", "bs::ClassLists",  # the class results and lists
 }
 # Messages of a pupils' context that only the teacher sees.
 TEACHER_MESSAGES = {

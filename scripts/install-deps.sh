@@ -9,6 +9,7 @@ run_packages=(
     qt6-tools-dev qt6-l10n-tools
     libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libzip-dev
+    qt6-charts-dev libqt6opengl6-dev libqt6charts6
     fonts-liberation2 fonts-wine fontconfig
 )
 test_packages=(

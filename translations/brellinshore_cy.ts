@@ -212,6 +212,10 @@
         <source>Named now: %1, %2</source>
         <translation>Wedi&apos;i enwi nawr: %1, %2</translation>
     </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Canlyniadau&apos;r Dosbarth</translation>
+    </message>
 </context>
 <context>
     <name>bs::Multiple</name>
@@ -337,6 +341,14 @@
         <source>PDF files (*.pdf)</source>
         <translation>Ffeiliau PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Save as Spreadsheet</source>
+        <translation>Cadw fel Taenlen</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Ffeiliau taenlen (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>bs::Screen</name>
@@ -391,6 +403,14 @@
     <message>
         <source>Our Topics</source>
         <translation>Ein Pynciau</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Canlyniadau&apos;r dosbarth</translation>
+    </message>
+    <message>
+        <source>Class lists and the results switch</source>
+        <translation>Rhestrau dosbarth a chadw canlyniadau</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1383,367 @@
     <message>
         <source>A name cannot hold a tab or a new line.</source>
         <translation>Ni all enw gynnwys tab na llinell newydd.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::ResultsModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Amser</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Disgybl</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Dosbarth</translation>
+    </message>
+    <message>
+        <source>Worked on</source>
+        <translation>Gwaith</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Gweithgaredd</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Sgôr</translation>
+    </message>
+    <message>
+        <source>Out of</source>
+        <translation>Allan o</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Atebion anghywir</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Cyfrifiadur</translation>
+    </message>
+    <message>
+        <source>Activities done</source>
+        <translation>Gweithgareddau</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Sgôr ar gyfartaledd</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Tro diwethaf</translation>
+    </message>
+</context>
+<context>
+    <name>bs::ClassResults</name>
+    <message>
+        <source>Class Results</source>
+        <translation>Canlyniadau&apos;r Dosbarth</translation>
+    </message>
+    <message>
+        <source>By pupil</source>
+        <translation>Fesul disgybl</translation>
+    </message>
+    <message>
+        <source>By activity</source>
+        <translation>Fesul gweithgaredd</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Dosbarth:</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Dosbarth</translation>
+    </message>
+    <message>
+        <source>Pupil:</source>
+        <translation>Disgybl:</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Disgybl</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>O:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>I:</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Canlyniadau&apos;r dosbarth</translation>
+    </message>
+    <message>
+        <source>Chart of what the class got wrong</source>
+        <translation>Siart o&apos;r hyn a gafodd y dosbarth yn anghywir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Adnewyddu</translation>
+    </message>
+    <message>
+        <source>Save as Spreadsheet</source>
+        <translation>Cadw fel Taenlen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Argraffu</translation>
+    </message>
+    <message>
+        <source>Delete Pupil&apos;s Records</source>
+        <translation>Dileu Cofnodion Disgybl</translation>
+    </message>
+    <message>
+        <source>Class Lists</source>
+        <translation>Rhestrau Dosbarth</translation>
+    </message>
+    <message>
+        <source>Delete Records Before</source>
+        <translation>Dileu Cofnodion Cyn</translation>
+    </message>
+    <message>
+        <source>Delete records before this day</source>
+        <translation>Dileu cofnodion cyn y diwrnod hwn</translation>
+    </message>
+    <message>
+        <source>%1: %2 damaged lines skipped</source>
+        <translation>%1: hepgorwyd %2 llinell wedi&apos;u difrodi</translation>
+    </message>
+    <message>
+        <source>%1: %2 lines of a later version of Brellinshore skipped</source>
+        <translation>%1: hepgorwyd %2 llinell o fersiwn diweddarach o Brellinshore</translation>
+    </message>
+    <message>
+        <source>%1: too large, read only in part</source>
+        <translation>%1: rhy fawr, darllenwyd rhan ohoni yn unig</translation>
+    </message>
+    <message>
+        <source>%1: could not be read</source>
+        <translation>%1: nid oedd modd ei darllen</translation>
+    </message>
+    <message>
+        <source>and %1 more files (point here to see them all)</source>
+        <translation>a %1 ffeil arall (pwyntiwch yma i&apos;w gweld i gyd)</translation>
+    </message>
+    <message>
+        <source>All classes</source>
+        <translation>Pob dosbarth</translation>
+    </message>
+    <message>
+        <source>All pupils</source>
+        <translation>Pob disgybl</translation>
+    </message>
+    <message>
+        <source>The records of %1, with their wrong answers</source>
+        <translation>Cofnodion %1, gyda&apos;u hatebion anghywir</translation>
+    </message>
+    <message>
+        <source>What most pupils got wrong</source>
+        <translation>Yn anghywir amlaf</translation>
+    </message>
+    <message>
+        <source>Share of pupils</source>
+        <translation>Cyfran y disgyblion</translation>
+    </message>
+    <message>
+        <source>Q: %1</source>
+        <translation>C: %1</translation>
+    </message>
+    <message>
+        <source>question “%1”: missed by %2 of %3 pupils</source>
+        <translation>cwestiwn “%1”: yn anghywir gan %2 o %3 disgybl</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 pupils below full marks</source>
+        <translation>%1: %2 o %3 disgybl heb farciau llawn</translation>
+    </message>
+    <message>
+        <source>Nothing was got wrong in these records.</source>
+        <translation>Does dim byd yn anghywir yn y cofnodion hyn.</translation>
+    </message>
+    <message>
+        <source>Most often wrong: </source>
+        <translation>Yn anghywir amlaf: </translation>
+    </message>
+    <message>
+        <source>Records read: %1</source>
+        <translation>Cofnodion a ddarllenwyd: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, %2 i %3</translation>
+    </message>
+    <message>
+        <source>Class results %1.csv</source>
+        <translation>Canlyniadau dosbarth %1.csv</translation>
+    </message>
+    <message>
+        <source>The spreadsheet could not be saved: %1</source>
+        <translation>Nid oedd modd cadw&apos;r daenlen: %1</translation>
+    </message>
+    <message>
+        <source>The spreadsheet is saved, with %1 records.</source>
+        <translation>Mae&apos;r daenlen wedi&apos;i chadw, gyda %1 cofnod.</translation>
+    </message>
+    <message>
+        <source>Class Results: </source>
+        <translation>Canlyniadau&apos;r Dosbarth: </translation>
+    </message>
+    <message>
+        <source>There was a problem printing to your printer.</source>
+        <translation>Roedd problem wrth argraffu ar eich argraffydd.</translation>
+    </message>
+    <message>
+        <source>The class results are now printing.</source>
+        <translation>Mae canlyniadau&apos;r dosbarth yn cael eu hargraffu nawr.</translation>
+    </message>
+    <message>
+        <source>Records deleted: %1</source>
+        <translation>Cofnodion wedi&apos;u dileu: %1</translation>
+    </message>
+    <message>
+        <source>The records could not all be deleted: %1</source>
+        <translation>Nid oedd modd dileu&apos;r holl gofnodion: %1</translation>
+    </message>
+    <message>
+        <source>Choose a pupil first: in the list of pupils, or a row of the view by pupil.</source>
+        <translation>Dewiswch ddisgybl yn gyntaf: yn y rhestr disgyblion, neu res yn y golwg fesul disgybl.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete every record of %1? Records to delete: %2</source>
+        <translation>Ydych chi&apos;n siŵr eich bod am ddileu holl gofnodion %1? Cofnodion i&apos;w dileu: %2</translation>
+    </message>
+    <message>
+        <source>There are no records from before %1.</source>
+        <translation>Does dim cofnodion o&apos;r cyfnod cyn %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete every record from before %1? Records to delete: %2</source>
+        <translation>Ydych chi&apos;n siŵr eich bod am ddileu pob cofnod o&apos;r cyfnod cyn %1? Cofnodion i&apos;w dileu: %2</translation>
+    </message>
+</context>
+<context>
+    <name>bs::ClassLists</name>
+    <message>
+        <source>Class Lists</source>
+        <translation>Rhestrau Dosbarth</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Dosbarthiadau</translation>
+    </message>
+    <message>
+        <source>Pupils in the class</source>
+        <translation>Disgyblion y dosbarth</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Enw:</translation>
+    </message>
+    <message>
+        <source>Name of a class or pupil</source>
+        <translation>Enw dosbarth neu ddisgybl</translation>
+    </message>
+    <message>
+        <source>Add Class</source>
+        <translation>Ychwanegu Dosbarth</translation>
+    </message>
+    <message>
+        <source>Rename Class</source>
+        <translation>Ailenwi Dosbarth</translation>
+    </message>
+    <message>
+        <source>Remove Class</source>
+        <translation>Tynnu Dosbarth</translation>
+    </message>
+    <message>
+        <source>Add Pupil</source>
+        <translation>Ychwanegu Disgybl</translation>
+    </message>
+    <message>
+        <source>Remove Pupil</source>
+        <translation>Tynnu Disgybl</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Gadael</translation>
+    </message>
+    <message>
+        <source>Keep results for every computer:</source>
+        <translation>Cadw canlyniadau ar gyfer pob cyfrifiadur:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ymlaen</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>I ffwrdd</translation>
+    </message>
+    <message>
+        <source>Now: not set: each computer&apos;s own setting.</source>
+        <translation>Nawr: heb ei osod: gosodiad pob cyfrifiadur ei hun.</translation>
+    </message>
+    <message>
+        <source>Now: on: every computer keeps results.</source>
+        <translation>Nawr: ymlaen: mae pob cyfrifiadur yn cadw canlyniadau.</translation>
+    </message>
+    <message>
+        <source>Now: off: no computer keeps results.</source>
+        <translation>Nawr: i ffwrdd: does dim cyfrifiadur yn cadw canlyniadau.</translation>
+    </message>
+    <message>
+        <source>The switch could not be written: %1</source>
+        <translation>Nid oedd modd cadw&apos;r gosodiad: %1</translation>
+    </message>
+    <message>
+        <source>The class lists could not be written: %1</source>
+        <translation>Nid oedd modd cadw&apos;r rhestrau dosbarth: %1</translation>
+    </message>
+    <message>
+        <source>Choose a class first.</source>
+        <translation>Dewiswch ddosbarth yn gyntaf.</translation>
+    </message>
+    <message>
+        <source>There is already a class called %1.</source>
+        <translation>Mae dosbarth o&apos;r enw %1 eisoes.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 classes.</source>
+        <translation>Gall fod %1 dosbarth ar y mwyaf.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to remove the class %1 and its list of pupils? Their results are kept.</source>
+        <translation>Ydych chi&apos;n siŵr eich bod am dynnu&apos;r dosbarth %1 a&apos;i restr o ddisgyblion? Caiff eu canlyniadau eu cadw.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the class.</source>
+        <translation>Mae %1 yn y dosbarth yn barod.</translation>
+    </message>
+    <message>
+        <source>A class can have at most %1 pupils.</source>
+        <translation>Gall dosbarth gael %1 disgybl ar y mwyaf.</translation>
+    </message>
+    <message>
+        <source>Choose a pupil first.</source>
+        <translation>Dewiswch ddisgybl yn gyntaf.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "app/Titlefrm.h"
 #include "base/Names.h"
 #include "owntopics/OwnTopicOpeners.h"
+#include "classresults/ClassResultsOpeners.h"
 #include "topicdata/TopicLibrary.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
@@ -63,6 +64,7 @@ struct MenuEntry
     QT_TRANSLATE_NOOP("bs::Intro0", "Exit"),
     QT_TRANSLATE_NOOP("bs::Intro0", "Our Topics"),
     QT_TRANSLATE_NOOP("bs::Intro0", "Change Pupil"),
+    QT_TRANSLATE_NOOP("bs::Intro0", "Class Results"),
 };
 
 QString menuWord(const QString& english)
@@ -99,6 +101,8 @@ const std::vector<MenuEntry>& menuEntries()
         // Shown only when the class's results are kept: right of the picture, across from the
         // Teachers' Guide.
         list.push_back({23, QStringLiteral("Change Pupil"), QRect(8760, 3480, 3075, 495), 14.25, navy, {}, {}});
+        list.push_back(
+            {22, QStringLiteral("Class Results"), QRect(120, 2280, 3075, 495), 14.25, navy, {}, {}});
         return list;
     }();
     return entries;
@@ -187,7 +191,7 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
 QList<QWidget*> Intro0::tabOrder() const
 {
     QList<QWidget*> order;
-    for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 20, 19, 17, 18, 16, 23})
+    for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 22, 21, 20, 19, 17, 18, 16, 23})
         order << Label2(index);
     order << Option1 << Option2 << Option3 << Option4;
     return order;
@@ -372,6 +376,9 @@ void Intro0::Label2_Click(int index)
     case 23:
         askPupilName(program());
         showPupil();
+        break;
+    case 22:
+        openClassResults(program());
         break;
     default:
         openTopic(index);

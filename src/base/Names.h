@@ -20,6 +20,9 @@ inline const QString guide = QStringLiteral("guide");
 // The school's own topics.
 inline const QString ourTopics = QStringLiteral("ourtopics");
 inline const QString topicMaker = QStringLiteral("topicmaker");
+// The teacher's view of the class's records, and its class lists.
+inline const QString classResults = QStringLiteral("classresults");
+inline const QString classLists = QStringLiteral("classlists");
 } // namespace screenName
 
 namespace cue {

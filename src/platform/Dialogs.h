@@ -54,6 +54,9 @@ public:
     // Asks a pupil who they are: a class of classes and a name from its list (pupilsByClass,
     // one list per class), or a name typed (always offered). Empty when the pupil cancels.
     virtual std::optional<PupilName> askPupil(const QStringList& classes, const QList<QStringList>& pupilsByClass) = 0;
+    // The class results' spreadsheet: a save dialog for a CSV file that starts on
+    // suggestedPath; the chosen path, empty when the teacher cancels.
+    virtual QString spreadsheetFileName(const QString& suggestedPath) = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -68,6 +71,7 @@ public:
     QString archiveSaveName(const QString& suggestedPath) override;
     QString archiveOpenName() override;
     std::optional<PupilName> askPupil(const QStringList& classes, const QList<QStringList>& pupilsByClass) override;
+    QString spreadsheetFileName(const QString& suggestedPath) override;
 };
 
 } // namespace bs

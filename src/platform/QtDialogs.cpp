@@ -205,4 +205,12 @@ std::optional<PupilName> QtDialogs::askPupil(const QStringList& classes, const Q
     return pupil;
 }
 
+QString QtDialogs::spreadsheetFileName(const QString& suggestedPath)
+{
+    QString path = QFileDialog::getSaveFileName(nullptr, QCoreApplication::translate("bs::QtDialogs", "Save as Spreadsheet"), suggestedPath, QCoreApplication::translate("bs::QtDialogs", "Spreadsheet files (*.csv)"));
+    if (!path.isEmpty() && !path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        path += QStringLiteral(".csv");
+    return path;
+}
+
 } // namespace bs

@@ -94,6 +94,10 @@ QString Screen::accessibleTitle() const
         return tr("Teachers' guide");
     if (form == screenName::ourTopics)
         return tr("Our Topics");
+    if (form == screenName::classResults)
+        return tr("Class results");
+    if (form == screenName::classLists)
+        return tr("Class lists and the results switch");
     TopicLibrary& topics = m_program.topicLibrary();
     if (const Topic* page = topics.topicNamed(form))
         return page->title;

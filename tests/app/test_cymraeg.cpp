@@ -375,7 +375,7 @@ private Q_SLOTS:
                                  "scilly3ord", "scilly4lab", "scilly4ord", "scilly5lab", "groupingord",
                                  "stlucia1", "stlucia2", "stlucia3", "stlucia4", "stlucia5", "stlucia1lab", "stlucia1ord",
                                  "stlucia2lab", "stlucia2ord", "stlucia3lab", "stlucia3ord", "stlucia4lab", "stlucia4ord",
-                                 "stlucia5lab", "stlucia5ord"})
+                                 "stlucia5lab", "stlucia5ord", "classresults", "classlists"})
             QTest::newRow(form) << QString::fromLatin1(form);
         QTest::newRow("ourtopics") << QStringLiteral("ourtopics");
     }

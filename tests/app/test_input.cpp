@@ -214,7 +214,7 @@ private Q_SLOTS:
         auto& menu = m_test->screens().get<Intro0>("intro0");
         m_test->screens().show("intro0");
         QTRY_COMPARE(focused(), menu.Label2(15));
-        for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 20, 19, 17, 18, 16}) {
+        for (int index : {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 22, 21, 20, 19, 17, 18, 16}) {
             QCOMPARE(focused(), menu.Label2(index));
             press(Qt::Key_Tab);
         }
@@ -295,6 +295,8 @@ private Q_SLOTS:
         row("wrong answers", showing("Wrong"), "Wrong answers");
         row("wizard", showing("wizard"), "Multiple choice wizard");
         row("catalogue", showing("worksheets"), "Worksheet catalogue");
+        row("class results", showing("classresults", "intro0", "Class Results"), "Class results");
+        row("class lists", showing("classlists"), "Class lists and the results switch");
         row("labelling activity", showing("scilly1lab", "scilly1", "Labelling Activity"),
             topic + " \u2014 labelling activity");
         row("ordering activity", showing("scilly1ord", "scilly1", "Ordering Activity"),
@@ -357,6 +359,8 @@ private:
         row("leaving screen", showing("Titlefrm", "intro0", "Exit"), "", "", Highlights, "Cancel");
         row("title screen at start", showing("Titlefrm"), "", "", Highlights, "");
         row("our topics", showing("ourtopics"), "Make a Topic", "Exit", Highlights);
+        row("class results", showing("classresults", "intro0", "Class Results"), "Refresh", "Exit", Highlights);
+        row("class lists", showing("classlists"), "Add Class", "Exit", Highlights);
     }
 
     std::unique_ptr<TestProgram> m_test;

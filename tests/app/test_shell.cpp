@@ -147,6 +147,7 @@ private Q_SLOTS:
         add("wizard", 17, "Multiple Choice Wizard");
         add("worksheets", 18, "Worksheet Catalogue", "catalogue");
         add("Titlefrm", 16, "Exit", "exit");
+        add("classresults", 22, "Class Results");
     }
     void entriesOpenTheirScreens()
     {

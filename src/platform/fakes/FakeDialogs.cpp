@@ -79,6 +79,16 @@ std::optional<PupilName> FakeDialogs::askPupil(const QStringList& classes, const
     return pupil;
 }
 
+QString FakeDialogs::spreadsheetFileName(const QString& suggestedPath)
+{
+    suggestedSpreadsheets.append(suggestedPath);
+    if (spreadsheetNames.empty())
+        return {};
+    const QString path = spreadsheetNames.front();
+    spreadsheetNames.pop_front();
+    return path;
+}
+
 double FakeRandom::next()
 {
     ++draws;

@@ -61,6 +61,12 @@ public:
     std::deque<std::optional<PupilName>> pupils;
     QList<QStringList> pupilClassesOffered;  // each pupil dialog's classes
     QList<QList<QStringList>> pupilListsOffered; // and their pupils
+    // The spreadsheet's save dialog answers from setNextSpreadsheetName (cancelled when it
+    // runs out), recording each starting path.
+    QString spreadsheetFileName(const QString& suggestedPath) override;
+    void setNextSpreadsheetName(const QString& path) { spreadsheetNames.push_back(path); }
+    QStringList suggestedSpreadsheets;
+    std::deque<QString> spreadsheetNames;
 };
 
 // Returns the given values in turn, then 0.
