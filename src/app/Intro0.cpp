@@ -2,8 +2,8 @@
 
 #include "app/Titlefrm.h"
 #include "base/Names.h"
-#include "owntopics/OwnTopicOpeners.h"
 #include "classresults/ClassResultsOpeners.h"
+#include "owntopics/OwnTopicOpeners.h"
 #include "topicdata/TopicLibrary.h"
 #include "topics/ViewerOpeners.h"
 #include "ui/LabelButton.h"
