@@ -195,10 +195,10 @@ void MakerPreview::keyPressEvent(QKeyEvent* event)
 TopicMaker::TopicMaker(Program& program, const QString& formName)
     : Screen(program, formName)
 {
-    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Topic Maker"), QRect(120, 60, 4440, 540),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Topic Maker"), QRect(120, 60, 4200, 540),
                        uiFont(tahoma, 18, true), yellow);
-    StepCaption = makeLabel(this, QStringLiteral("StepCaption"), QString(), QRect(4680, 150, 7200, 420),
-                            uiFont(tahoma, 14.25, true), yellow, Qt::AlignRight | Qt::AlignTop);
+    StepCaption = makeLabel(this, QStringLiteral("StepCaption"), QString(), QRect(4320, 180, 7560, 420),
+                            uiFont(tahoma, 12, true), yellow, Qt::AlignRight | Qt::AlignTop);
     Preview = new MakerPreview(this);
     Preview->setObjectName(QStringLiteral("Preview"));
     placeTwips(Preview, previewArea);
