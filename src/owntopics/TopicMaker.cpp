@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -195,10 +196,10 @@ void MakerPreview::keyPressEvent(QKeyEvent* event)
 TopicMaker::TopicMaker(Program& program, const QString& formName)
     : Screen(program, formName)
 {
-    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Topic Maker"), QRect(120, 60, 4440, 540),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Topic Maker"), QRect(120, 60, 4200, 540),
                        uiFont(tahoma, 18, true), yellow);
-    StepCaption = makeLabel(this, QStringLiteral("StepCaption"), QString(), QRect(4680, 150, 7200, 420),
-                            uiFont(tahoma, 14.25, true), yellow, Qt::AlignRight | Qt::AlignTop);
+    StepCaption = makeLabel(this, QStringLiteral("StepCaption"), QString(), QRect(4320, 180, 7560, 420),
+                            uiFont(tahoma, 12, true), yellow, Qt::AlignRight | Qt::AlignTop);
     Preview = new MakerPreview(this);
     Preview->setObjectName(QStringLiteral("Preview"));
     placeTwips(Preview, previewArea);
@@ -801,7 +802,11 @@ void TopicMaker::save()
     const OwnTopicStore store(content.resolve(ownTopicsFolder), content.resolve(catalogueFile));
     try {
         store.save(topic, pictures);
-        if (!m_original.isEmpty() && m_original != topic.title)
+        // Renamed: the old topic goes, unless only its letter case changed on a folder that
+        // does not tell letter cases apart (then the one file is the new topic).
+        const QStringList names = QDir(content.resolve(ownTopicsFolder)).entryList(QDir::Files);
+        if (!m_original.isEmpty() && m_original != topic.title && names.contains(owntopic::fileName(m_original)) &&
+            names.contains(owntopic::fileName(topic.title)))
             store.remove(m_original);
     } catch (const std::exception& error) {
         dialogs.message(tr("The topic could not be saved: %1").arg(QString::fromUtf8(error.what())));

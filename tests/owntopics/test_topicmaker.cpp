@@ -220,6 +220,15 @@ private slots:
         expected.ordering->instruction = QStringLiteral("Put the school day in order.");
         QCOMPARE(saved(grounds), std::optional<OwnTopic>(expected));
         QCOMPARE(fileBytes(folder() + u'/' + topic->panorama), panorama);
+
+        // Renamed: saved under the new title, the old one gone.
+        openTopicMaker(m_test->program(), grounds);
+        maker().TitleBox->selectAll();
+        QTest::keyClicks(maker().TitleBox, QStringLiteral("Our field"));
+        while (m_test->screens().isLoaded(screenName::topicMaker) && maker().isVisible())
+            next();
+        QVERIFY(saved(QStringLiteral("Our field")));
+        QCOMPARE(QDir(folder()).entryList(QDir::Files).filter(grounds), QStringList());
     }
 
     void refusesAndKeepsTheWork_data()
