@@ -53,6 +53,8 @@ TEACHER = {
     "bs::QtDialogs",                                     # the topic pack's dialog
     "QFileDialog", "QFileSystemModel", "QAbstractSpinBox",  # its "Save as PDF" and copies box
     "bs::OurTopics",                                     # the school's own topics: the list
+    "bs::TopicMaker",                                    # the topic maker
+    "bs::ArchiveDialogs", "bs::TopicSharing",            # sharing a topic with another school
     "bs::ClassResults", "bs::ResultsModel", "bs::ClassLists",  # the class results and lists
 }
 # Messages of a pupils' context that only the teacher sees.
