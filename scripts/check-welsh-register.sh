@@ -56,6 +56,10 @@ TEACHER = {
     "bs::TopicMaker",                                    # the topic maker
     "bs::ArchiveDialogs", "bs::TopicSharing",            # sharing a topic with another school
     "bs::ClassResults", "bs::ResultsModel", "bs::ClassLists",  # the class results and lists
+    "bs::PhotoImport",                                   # a photograph refused by the topic maker
+    "bs::OwnTopicStore", "bs::TopicFile",                # an own topic not saved, or refused
+    "bs::TopicArchive",                                  # a shared topic not exported or imported
+    "bs::RecordsFolder",                                 # the class's records not written
 }
 # Messages of a pupils' context that only the teacher sees.
 TEACHER_MESSAGES = {

@@ -1746,4 +1746,330 @@
         <translation>Dewiswch ddisgybl yn gyntaf.</translation>
     </message>
 </context>
+<context>
+    <name>bs::ClassSettings</name>
+    <message>
+        <source>Please type the name of the class.</source>
+        <translation>Teipiwch enw&apos;r dosbarth, os gwelwch yn dda.</translation>
+    </message>
+    <message>
+        <source>A class name can have at most %1 characters.</source>
+        <translation>Gall enw dosbarth gael %1 nod ar y mwyaf.</translation>
+    </message>
+    <message>
+        <source>A class name cannot hold a tab or a new line.</source>
+        <translation>Ni all enw dosbarth gynnwys tab na llinell newydd.</translation>
+    </message>
+    <message>
+        <source>The class lists are being changed on another computer; please try again.</source>
+        <translation>Mae&apos;r rhestrau dosbarth yn cael eu newid ar gyfrifiadur arall; rhowch gynnig arall arni, os gwelwch yn dda.</translation>
+    </message>
+    <message>
+        <source>Cannot make the results folder “%1”.</source>
+        <translation>Nid oes modd creu&apos;r ffolder canlyniadau “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::PhotoImport</name>
+    <message>
+        <source>The picture cannot be opened: %1</source>
+        <translation>Nid oes modd agor y llun: %1</translation>
+    </message>
+    <message>
+        <source>This file is not a JPEG or PNG picture. Choose a photograph saved as JPEG or PNG.</source>
+        <translation>Nid llun JPEG neu PNG yw&apos;r ffeil hon. Dewiswch ffotograff a gadwyd fel JPEG neu PNG.</translation>
+    </message>
+    <message>
+        <source>The picture is incomplete (the file was cut short). Copy it again and choose it once more.</source>
+        <translation>Mae&apos;r llun yn anghyflawn (cafodd y ffeil ei thorri&apos;n fyr). Copïwch ef eto a&apos;i ddewis unwaith yn rhagor.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: %1</source>
+        <translation>Nid oes modd darllen y llun: %1</translation>
+    </message>
+    <message>
+        <source>The picture is too large to open (%1 megapixels). Choose a smaller copy of it, or save it as JPEG.</source>
+        <translation>Mae&apos;r llun yn rhy fawr i&apos;w agor (%1 miliwn picsel). Dewiswch gopi llai ohono, neu cadwch ef fel JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be stored: %1</source>
+        <translation>Nid oes modd cadw&apos;r llun: %1</translation>
+    </message>
+</context>
+<context>
+    <name>bs::OwnTopicStore</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>nid oes modd ei darllen: %1</translation>
+    </message>
+    <message>
+        <source>The topic “%1” would not read back as it is.</source>
+        <translation>Ni fyddai&apos;r pwnc “%1” yn cael ei ddarllen yn ôl fel y mae.</translation>
+    </message>
+    <message>
+        <source>The picture “%1” of the topic is missing.</source>
+        <translation>Mae llun “%1” y pwnc ar goll.</translation>
+    </message>
+    <message>
+        <source>The topic “%1” was given a picture it does not use.</source>
+        <translation>Cafodd y pwnc “%1” lun nad yw&apos;n ei ddefnyddio.</translation>
+    </message>
+    <message>
+        <source>The topic “%1” with its pictures is larger than %2 MB; choose smaller pictures.</source>
+        <translation>Mae&apos;r pwnc “%1” gyda&apos;i luniau yn fwy na %2 MB; dewiswch luniau llai.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder of the school&apos;s topics.</source>
+        <translation>Nid oes modd creu ffolder pynciau&apos;r ysgol.</translation>
+    </message>
+    <message>
+        <source>Cannot delete the topic “%1”.</source>
+        <translation>Nid oes modd dileu&apos;r pwnc “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>bs::TopicFile</name>
+    <message>
+        <source>%1: field %2: %3</source>
+        <translation>%1: maes %2: %3</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ar goll</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>maes anhysbys</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>rhaid iddo fod yn wrthrych</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>rhaid iddo fod yn rhestr</translation>
+    </message>
+    <message>
+        <source>must hold %1 to %2 entries</source>
+        <translation>rhaid iddo ddal %1 i %2 eitem</translation>
+    </message>
+    <message>
+        <source>must be text</source>
+        <translation>rhaid iddo fod yn destun</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>ni all fod yn wag</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>mae&apos;n hwy na %1 nod</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>mae&apos;n dal nod rheoli</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>rhaid iddo fod yn rhif</translation>
+    </message>
+    <message>
+        <source>must be from %1 to %2</source>
+        <translation>rhaid iddo fod rhwng %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>rhaid iddo fod yn rhif cyfan</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>rhaid iddo fod yn wir neu&apos;n anwir</translation>
+    </message>
+    <message>
+        <source>is larger than a topic file can be</source>
+        <translation>mae&apos;n fwy nag y gall ffeil pwnc fod</translation>
+    </message>
+    <message>
+        <source>is not JSON (%1 at byte %2)</source>
+        <translation>nid JSON yw hi (%1 ar feit %2)</translation>
+    </message>
+    <message>
+        <source>must hold one object</source>
+        <translation>rhaid iddi ddal un gwrthrych</translation>
+    </message>
+    <message>
+        <source>must be “%1” or “%2”</source>
+        <translation>rhaid iddo fod yn “%1” neu “%2”</translation>
+    </message>
+    <message>
+        <source>overlaps the box of label %1</source>
+        <translation>mae&apos;n mynd dros flwch label %1</translation>
+    </message>
+    <message>
+        <source>repeats label %1</source>
+        <translation>mae&apos;n ailadrodd label %1</translation>
+    </message>
+    <message>
+        <source>repeats item %1</source>
+        <translation>mae&apos;n ailadrodd eitem %1</translation>
+    </message>
+    <message>
+        <source>was written by a later version of the program</source>
+        <translation>fe&apos;i hysgrifennwyd gan fersiwn diweddarach o&apos;r rhaglen</translation>
+    </message>
+    <message>
+        <source>does not match the file&apos;s name (the file must be “%1”)</source>
+        <translation>nid yw&apos;n cyfateb i enw&apos;r ffeil (rhaid i&apos;r ffeil fod yn “%1”)</translation>
+    </message>
+    <message>
+        <source>must be &quot;en&quot; or &quot;cy&quot;</source>
+        <translation>rhaid iddo fod yn &quot;en&quot; neu &quot;cy&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>bs::RecordsFolder</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nid oes modd ysgrifennu %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>nid oes modd creu&apos;r ffolder</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>mae&apos;r ddisg yn llawn</translation>
+    </message>
+    <message>
+        <source>the file cannot be removed</source>
+        <translation>nid oes modd dileu&apos;r ffeil</translation>
+    </message>
+</context>
+<context>
+    <name>bs::TopicArchive</name>
+    <message>
+        <source>This file is not a topic this program can import: %1</source>
+        <translation>Nid yw&apos;r ffeil hon yn bwnc y gall y rhaglen hon ei fewnforio: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>Nid oes modd darllen “%1”: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is too large.</source>
+        <translation>Mae “%1” yn rhy fawr.</translation>
+    </message>
+    <message>
+        <source>The worksheet “%1” is damaged.</source>
+        <translation>Mae&apos;r daflen waith “%1” wedi&apos;i difrodi.</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>nid oes modd agor y ffeil.</translation>
+    </message>
+    <message>
+        <source>it is no zip archive, or a damaged one (%1).</source>
+        <translation>nid yw&apos;n archif zip, neu mae wedi&apos;i difrodi (%1).</translation>
+    </message>
+    <message>
+        <source>an entry has no name.</source>
+        <translation>mae eitem heb enw.</translation>
+    </message>
+    <message>
+        <source>the entry “%1” points outside the topic&apos;s folders.</source>
+        <translation>mae&apos;r eitem “%1” yn pwyntio y tu allan i ffolderi&apos;r pwnc.</translation>
+    </message>
+    <message>
+        <source>its contents cannot be read.</source>
+        <translation>nid oes modd darllen ei chynnwys.</translation>
+    </message>
+    <message>
+        <source>it holds %1 files, more than a topic has.</source>
+        <translation>mae&apos;n dal %1 ffeil, mwy nag sydd gan bwnc.</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name cannot be read.</source>
+        <translation>nid oes modd darllen enw eitem.</translation>
+    </message>
+    <message>
+        <source>the kind of the entry “%1” cannot be read.</source>
+        <translation>nid oes modd darllen math yr eitem “%1”.</translation>
+    </message>
+    <message>
+        <source>the entry “%1” is a link or a folder, not a file.</source>
+        <translation>dolen neu ffolder yw&apos;r eitem “%1”, nid ffeil.</translation>
+    </message>
+    <message>
+        <source>the size of the entry “%1” cannot be read.</source>
+        <translation>nid oes modd darllen maint yr eitem “%1”.</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB.</source>
+        <translation>mae ei chynnwys yn fwy na %1 MB.</translation>
+    </message>
+    <message>
+        <source>the name “%1” is there twice.</source>
+        <translation>mae&apos;r enw “%1” yno ddwywaith.</translation>
+    </message>
+    <message>
+        <source>the entry “%1” cannot be unpacked (%2).</source>
+        <translation>nid oes modd tynnu&apos;r eitem “%1” allan (%2).</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than it says.</source>
+        <translation>mae ei chynnwys yn fwy nag y mae&apos;n ei ddweud.</translation>
+    </message>
+    <message>
+        <source>the entry “%1” is damaged (%2).</source>
+        <translation>mae&apos;r eitem “%1” wedi&apos;i difrodi (%2).</translation>
+    </message>
+    <message>
+        <source>the entry “%1” is cut short.</source>
+        <translation>mae&apos;r eitem “%1” wedi&apos;i thorri&apos;n fyr.</translation>
+    </message>
+    <message>
+        <source>The picture “%1” of the topic is damaged.</source>
+        <translation>Mae llun “%1” y pwnc wedi&apos;i ddifrodi.</translation>
+    </message>
+    <message>
+        <source>Cannot make the archive of the topic “%1”.</source>
+        <translation>Nid oes modd creu archif y pwnc “%1”.</translation>
+    </message>
+    <message>
+        <source>it is larger than a topic can be.</source>
+        <translation>mae&apos;n fwy nag y gall pwnc fod.</translation>
+    </message>
+    <message>
+        <source>it holds more than one topic.</source>
+        <translation>mae&apos;n dal mwy nag un pwnc.</translation>
+    </message>
+    <message>
+        <source>it holds no topic.</source>
+        <translation>nid oes pwnc ynddi.</translation>
+    </message>
+    <message>
+        <source>the picture “%1” is missing.</source>
+        <translation>mae&apos;r llun “%1” ar goll.</translation>
+    </message>
+    <message>
+        <source>the picture “%1” is damaged.</source>
+        <translation>mae&apos;r llun “%1” wedi&apos;i ddifrodi.</translation>
+    </message>
+    <message>
+        <source>the topic with its pictures is larger than %1 MB.</source>
+        <translation>mae&apos;r pwnc gyda&apos;i luniau yn fwy na %1 MB.</translation>
+    </message>
+    <message>
+        <source>the worksheet “%1” is missing.</source>
+        <translation>mae&apos;r daflen waith “%1” ar goll.</translation>
+    </message>
+    <message>
+        <source>it holds “%1”, which is no part of the topic.</source>
+        <translation>mae&apos;n dal “%1”, nad yw&apos;n rhan o&apos;r pwnc.</translation>
+    </message>
+    <message>
+        <source>Cannot make the worksheet folder.</source>
+        <translation>Nid oes modd creu ffolder y taflenni gwaith.</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 #include "worksheetdata/DataError.h"
 #include "worksheetdata/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,9 +22,14 @@ namespace {
 
 const QString Suffix = QStringLiteral(".records");
 
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("bs::RecordsFolder", text);
+}
+
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
-    throw DataError(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
+    throw DataError(tr("Cannot write %1: %2").arg(path, reason).toStdString());
 }
 
 QString systemError()
@@ -78,7 +84,7 @@ QString thisComputer()
 void appendRecord(const QString& folder, const ResultRecord& record)
 {
     if (!QDir().mkpath(folder))
-        fail(folder, QStringLiteral("the folder cannot be made"));
+        fail(folder, tr("the folder cannot be made"));
     const QString path = QDir(folder).filePath(recordsFileName(record.when.date(), record.computer));
     const QByteArray line = recordLine(record);
     // Readable and writable by its owner and the folder's group, to be added to by everyone
@@ -95,7 +101,7 @@ void appendRecord(const QString& folder, const ResultRecord& record)
         fail(path, systemError());
     // One write of the whole line: appends never interleave inside a line.
     const ssize_t written = ::write(fd, line.constData(), size_t(line.size()));
-    const QString writeError = written < 0 ? systemError() : QStringLiteral("the disk is full");
+    const QString writeError = written < 0 ? systemError() : tr("the disk is full");
     const bool synced = written == line.size() && ::fsync(fd) == 0;
     const QString syncError = systemError();
     ::close(fd);
@@ -157,7 +163,7 @@ int deleteRecords(const QString& folder, const std::function<bool(const ResultRe
                 continue;
             if (kept.isEmpty()) {
                 if (!QFile::remove(path))
-                    fail(path, QStringLiteral("the file cannot be removed"));
+                    fail(path, tr("the file cannot be removed"));
             } else {
                 replaceWholeFile(path, kept);
             }

@@ -28,10 +28,10 @@ std::optional<OwnTopic> readTopicAt(const QString& path)
         return std::nullopt;
     const QString name = QFileInfo(path).fileName();
     if (!file.open(QIODevice::ReadOnly))
-        throw TopicFileError(name, QString(), QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        throw TopicFileError(name, QString(), QCoreApplication::translate("bs::OwnTopicStore", "cannot be read: %1").arg(file.errorString()));
     const QByteArray bytes = file.read(MaxTopicFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw TopicFileError(name, QString(), QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        throw TopicFileError(name, QString(), QCoreApplication::translate("bs::OwnTopicStore", "cannot be read: %1").arg(file.errorString()));
     return readOwnTopicFile(bytes, name);
 }
 

@@ -4,6 +4,7 @@
 #include "topicdata/OwnTopic.h"
 #include "worksheetdata/Worksheet.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,6 +18,16 @@
 
 namespace bs {
 
+namespace {
+
+// A refusal's words: a school's own topic refused is told to its teacher in the program's language.
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("bs::TopicFile", text);
+}
+
+} // namespace
+
 TopicFileError::TopicFileError(QString file_, QString field_, QString reason_)
     : std::runtime_error((file_ + QStringLiteral(": ") + field_ + QStringLiteral(": ") + reason_).toStdString())
     , file(std::move(file_))
@@ -27,7 +38,7 @@ TopicFileError::TopicFileError(QString file_, QString field_, QString reason_)
 
 QString TopicFileError::message() const
 {
-    return field.isEmpty() ? file + QStringLiteral(": ") + reason : file + QStringLiteral(": field ") + field + QStringLiteral(": ") + reason;
+    return field.isEmpty() ? file + QStringLiteral(": ") + reason : tr("%1: field %2: %3").arg(file, field, reason);
 }
 
 namespace {
@@ -64,7 +75,7 @@ public:
     {
         const QJsonValue value = object.value(key);
         if (value.isUndefined() && required)
-            fail(join(path, key), QStringLiteral("missing"));
+            fail(join(path, key), tr("missing"));
         return value;
     }
 
@@ -77,39 +88,39 @@ public:
     {
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (!known.contains(it.key()))
-                fail(join(path, it.key()), QStringLiteral("unknown field"));
+                fail(join(path, it.key()), tr("unknown field"));
         }
     }
 
     QJsonObject object(const QJsonValue& value, const QString& path) const
     {
         if (!value.isObject())
-            fail(path, QStringLiteral("must be an object"));
+            fail(path, tr("must be an object"));
         return value.toObject();
     }
 
     QJsonArray array(const QJsonValue& value, const QString& path, int least, int most) const
     {
         if (!value.isArray())
-            fail(path, QStringLiteral("must be a list"));
+            fail(path, tr("must be a list"));
         const QJsonArray list = value.toArray();
         if (list.size() < least || list.size() > most)
-            fail(path, QStringLiteral("must hold %1 to %2 entries").arg(least).arg(most));
+            fail(path, tr("must hold %1 to %2 entries").arg(least).arg(most));
         return list;
     }
 
     QString text(const QJsonValue& value, const QString& path, int most, bool mayBeEmpty = false) const
     {
         if (!value.isString())
-            fail(path, QStringLiteral("must be text"));
+            fail(path, tr("must be text"));
         const QString text = value.toString();
         if (text.isEmpty() && !mayBeEmpty)
-            fail(path, QStringLiteral("must not be empty"));
+            fail(path, tr("must not be empty"));
         if (text.size() > most)
-            fail(path, QStringLiteral("is longer than %1 characters").arg(most));
+            fail(path, tr("is longer than %1 characters").arg(most));
         for (const QChar c : text) {
             if (c.category() == QChar::Other_Control || c.isSurrogate())
-                fail(path, QStringLiteral("holds a control character"));
+                fail(path, tr("holds a control character"));
         }
         return text;
     }
@@ -117,10 +128,10 @@ public:
     double number(const QJsonValue& value, const QString& path, double least, double most) const
     {
         if (!value.isDouble())
-            fail(path, QStringLiteral("must be a number"));
+            fail(path, tr("must be a number"));
         const double n = value.toDouble();
         if (!std::isfinite(n) || n < least || n > most)
-            fail(path, QStringLiteral("must be from %1 to %2").arg(least).arg(most));
+            fail(path, tr("must be from %1 to %2").arg(least).arg(most));
         return n;
     }
 
@@ -128,14 +139,14 @@ public:
     {
         const double n = number(value, path, least, most);
         if (n != std::floor(n))
-            fail(path, QStringLiteral("must be a whole number"));
+            fail(path, tr("must be a whole number"));
         return int(n);
     }
 
     bool boolean(const QJsonValue& value, const QString& path) const
     {
         if (!value.isBool())
-            fail(path, QStringLiteral("must be true or false"));
+            fail(path, tr("must be true or false"));
         return value.toBool();
     }
 
@@ -409,13 +420,13 @@ ActivityDefinition readActivity(const Reader& in, const QJsonValue& value, const
 QJsonObject fileObject(const Reader& in, const QByteArray& bytes)
 {
     if (bytes.size() > MaxTopicFileBytes)
-        in.fail(QString(), QStringLiteral("is larger than a topic file can be"));
+        in.fail(QString(), tr("is larger than a topic file can be"));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        in.fail(QString(), QStringLiteral("is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
+        in.fail(QString(), tr("is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
     if (!document.isObject())
-        in.fail(QString(), QStringLiteral("must hold one object"));
+        in.fail(QString(), tr("must hold one object"));
     return document.object();
 }
 
@@ -632,7 +643,7 @@ QString ownPicture(const Reader& in, const QJsonValue& value, const QString& pat
 {
     const QString name = in.text(value, path, 200);
     if (name != nameFor(title, QStringLiteral("jpg")) && name != nameFor(title, QStringLiteral("png")))
-        in.fail(path, QStringLiteral("must be “%1” or “%2”")
+        in.fail(path, tr("must be “%1” or “%2”")
                           .arg(nameFor(title, QStringLiteral("jpg")), nameFor(title, QStringLiteral("png"))));
     return name;
 }
@@ -661,9 +672,9 @@ OwnLabelling readOwnLabelling(const Reader& in, const QJsonValue& value, const Q
         const QRect box(own.at, owntopic::LabelBox);
         for (int j = 0; j < int(labelling.labels.size()); ++j) {
             if (box.intersects(QRect(labelling.labels[j].at, owntopic::LabelBox)))
-                in.fail(Reader::join(at, QStringLiteral("at")), QStringLiteral("overlaps the box of label %1").arg(j + 1));
+                in.fail(Reader::join(at, QStringLiteral("at")), tr("overlaps the box of label %1").arg(j + 1));
             if (labelling.labels[j].text == own.text)
-                in.fail(Reader::join(at, QStringLiteral("text")), QStringLiteral("repeats label %1").arg(j + 1));
+                in.fail(Reader::join(at, QStringLiteral("text")), tr("repeats label %1").arg(j + 1));
         }
         labelling.labels.push_back(own);
     }
@@ -684,7 +695,7 @@ OwnOrdering readOwnOrdering(const Reader& in, const QJsonValue& value)
         const QString at = QStringLiteral("ordering.items[%1]").arg(i);
         const QString item = in.text(items[i], at, owntopic::MaxItemText);
         if (ordering.items.contains(item))
-            in.fail(at, QStringLiteral("repeats item %1").arg(ordering.items.indexOf(item) + 1));
+            in.fail(at, tr("repeats item %1").arg(ordering.items.indexOf(item) + 1));
         ordering.items << item;
     }
     return ordering;
@@ -699,7 +710,7 @@ OwnTopic readOwnTopicFile(const QByteArray& bytes, const QString& fileName)
     // The format first: a later version's file is refused as such, whatever else it holds.
     const QJsonValue format = in.field(object, QString(), QStringLiteral("format"));
     if (format.isDouble() && format.toDouble() > owntopic::Format)
-        in.fail(QStringLiteral("format"), QStringLiteral("was written by a later version of the program"));
+        in.fail(QStringLiteral("format"), tr("was written by a later version of the program"));
     in.whole(format, QStringLiteral("format"), 1, owntopic::Format);
     in.onlyKnownKeys(object, QString(),
                      {QStringLiteral("format"), QStringLiteral("title"), QStringLiteral("language"), QStringLiteral("panorama"),
@@ -713,12 +724,12 @@ OwnTopic readOwnTopicFile(const QByteArray& bytes, const QString& fileName)
     if (!titleProblem.isEmpty())
         in.fail(QStringLiteral("title"), titleProblem);
     if (QFileInfo(fileName).fileName() != owntopic::fileName(topic.title))
-        in.fail(QStringLiteral("title"), QStringLiteral("does not match the file's name (the file must be “%1”)")
+        in.fail(QStringLiteral("title"), tr("does not match the file's name (the file must be “%1”)")
                                              .arg(owntopic::fileName(topic.title)));
     if (const QJsonValue language = get(QStringLiteral("language"), false); !language.isUndefined()) {
         topic.language = in.text(language, QStringLiteral("language"), 2);
         if (topic.language != QLatin1String("en") && topic.language != QLatin1String("cy"))
-            in.fail(QStringLiteral("language"), QStringLiteral("must be \"en\" or \"cy\""));
+            in.fail(QStringLiteral("language"), tr("must be \"en\" or \"cy\""));
     }
     topic.panorama = ownPicture(in, get(QStringLiteral("panorama")), QStringLiteral("panorama"), topic.title, owntopic::panoramaName);
     if (const QJsonValue pages = get(QStringLiteral("keyFacts"), false); !pages.isUndefined()) {

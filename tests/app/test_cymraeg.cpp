@@ -8,19 +8,25 @@
 #include "authoring/Wizard.h"
 #include "authoring/Worksheets.h"
 #include "base/Names.h"
+#include "graphics/PhotoImport.h"
 #include "quiz/Multiple.h"
 #include "quiz/QuizOpeners.h"
 #include "quiz/Welldone.h"
 #include "support/TestProgram.h"
+#include "topicdata/OwnTopic.h"
+#include "topicdata/TopicFile.h"
+#include "topicshare/TopicArchive.h"
 #include "topics/TopicPage.h"
 #include "ui/Controls.h"
 #include "ui/Language.h"
 #include "ui/LabelButton.h"
 #include "ui/Screens.h"
+#include "worksheetdata/DataError.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -442,6 +448,42 @@ private Q_SLOTS:
                          files.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text() + u'|' + save->text(),
                      QLatin1String(captions));
         }
+    }
+
+    // What the lower layers tell a teacher, in Welsh: a photograph refused, a school's own
+    // topic file refused, a shared topic's file that is no archive.
+    void lowerLayersInWelsh_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("photograph") << 0 << QStringLiteral("Nid llun JPEG neu PNG yw'r ffeil hon.");
+        QTest::newRow("own topic") << 1 << QStringLiteral("Coasts.json: maes format: ar goll");
+        QTest::newRow("archive") << 2 << QStringLiteral("Nid yw'r ffeil hon yn bwnc y gall y rhaglen hon ei fewnforio: ");
+    }
+    void lowerLayersInWelsh()
+    {
+        QFETCH(int, which);
+        QFETCH(QString, start);
+        setLanguage(Language::Welsh);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("note.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+        file.close();
+        QString message;
+        try {
+            if (which == 0)
+                message = importPhoto(path, QSize(100, 100)).problem;
+            else if (which == 1)
+                readOwnTopicFile("{}", QStringLiteral("Coasts.json"));
+            else
+                readTopicArchive("not a zip archive");
+        } catch (const TopicFileError& error) {
+            message = error.message();
+        } catch (const DataError& error) {
+            message = QString::fromUtf8(error.what());
+        }
+        QVERIFY2(message.startsWith(start), qPrintable(message));
     }
 
 private:
