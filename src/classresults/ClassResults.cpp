@@ -268,7 +268,7 @@ ClassResults::ClassResults(Program& program, const QString& formName)
     Timer1->setInterval(WatchMs);
     connect(Timer1, &QTimer::timeout, this, &ClassResults::rereadIfChanged);
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), QRect(120, 6630, 11760, 660),
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), QRect(120, 6630, 11760, 690),
                        uiFont(QStringLiteral("Tahoma"), 9, true), QColor(255, 192, 192));
     Label3->setWordWrap(true);
 
