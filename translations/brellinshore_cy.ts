@@ -1638,6 +1638,42 @@
         <source>Are you sure that you want to delete every record from before %1? Records to delete: %2</source>
         <translation>Ydych chi&apos;n siŵr eich bod am ddileu pob cofnod o&apos;r cyfnod cyn %1? Cofnodion i&apos;w dileu: %2</translation>
     </message>
+    <message>
+        <source>Keep results for every computer:</source>
+        <translation>Cadw canlyniadau ar gyfer pob cyfrifiadur:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ymlaen</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>I ffwrdd</translation>
+    </message>
+    <message>
+        <source>Now: not set: each computer&apos;s own setting.</source>
+        <translation>Nawr: heb ei osod: gosodiad pob cyfrifiadur ei hun.</translation>
+    </message>
+    <message>
+        <source>Now: on: every computer keeps results.</source>
+        <translation>Nawr: ymlaen: mae pob cyfrifiadur yn cadw canlyniadau.</translation>
+    </message>
+    <message>
+        <source>Now: off: no computer keeps results.</source>
+        <translation>Nawr: i ffwrdd: does dim cyfrifiadur yn cadw canlyniadau.</translation>
+    </message>
+    <message>
+        <source>The switch could not be written: %1</source>
+        <translation>Nid oedd modd cadw&apos;r gosodiad: %1</translation>
+    </message>
+    <message>
+        <source>Keep results for every computer: on</source>
+        <translation>Cadw canlyniadau ar gyfer pob cyfrifiadur: ymlaen</translation>
+    </message>
+    <message>
+        <source>Keep results for every computer: off</source>
+        <translation>Cadw canlyniadau ar gyfer pob cyfrifiadur: i ffwrdd</translation>
+    </message>
 </context>
 <context>
     <name>bs::ClassLists</name>

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 
 #include <algorithm>
 
@@ -23,7 +22,6 @@ namespace bs {
 namespace {
 
 const QColor yellow(255, 255, 0);
-const QColor formBlue(39, 63, 137);
 
 ClassList* listNamed(std::vector<ClassList>& lists, const QString& name)
 {
@@ -69,26 +67,6 @@ ClassLists::ClassLists(Program& program, const QString& formName)
                         {5, tr("Remove Pupil"), QRect(8520, 4320, 3360, 495), 12},
                         {0, tr("Exit"), QRect(10560, 7920, 1245, 495), 18}},
                        [this](int index) { Label2_Click(index); });
-
-    makeLabel(this, QStringLiteral("Label3"), tr("Keep results for every computer:"), QRect(120, 5760, 6960, 375),
-              labelFont, yellow);
-    const auto option = [this](const QString& name, const QString& caption, const QRect& twips) {
-        auto* button = new QRadioButton(caption, this);
-        button->setObjectName(name);
-        button->setFont(uiFont(QStringLiteral("Tahoma"), 11, true));
-        QPalette pal = button->palette();
-        pal.setColor(QPalette::WindowText, yellow);
-        pal.setColor(QPalette::ButtonText, yellow);
-        button->setPalette(pal);
-        placeTwips(button, twips);
-        return button;
-    };
-    Option1 = option(QStringLiteral("Option1"), tr("On"), QRect(7200, 5760, 1800, 375));
-    Option2 = option(QStringLiteral("Option2"), tr("Off"), QRect(9120, 5760, 1800, 375));
-    connect(Option1, &QRadioButton::clicked, this, &ClassLists::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &ClassLists::Option2_Click);
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), QRect(120, 6240, 11760, 375),
-                       uiFont(QStringLiteral("Tahoma"), 10, true), yellow);
 }
 
 QString ClassLists::folder() const
@@ -99,8 +77,6 @@ QString ClassLists::folder() const
 void ClassLists::Form_Load()
 {
     layoutform(*this);
-    for (QRadioButton* option : {Option1, Option2})
-        setControlBackColor(option, formBlue);
     reread();
 }
 
@@ -113,7 +89,6 @@ void ClassLists::reread()
     const auto found = List1->findItems(chosen, Qt::MatchExactly);
     List1->setCurrentRow(found.isEmpty() ? (List1->count() > 0 ? 0 : -1) : List1->row(found.front()));
     showPupils();
-    showSwitch();
 }
 
 QString ClassLists::chosenClass() const
@@ -130,43 +105,6 @@ void ClassLists::showPupils()
         if (list.name == chosen)
             List2->addItems(list.pupils);
     }
-}
-
-void ClassLists::showSwitch()
-{
-    const std::optional<bool> on = readResultsSwitch(folder());
-    // Neither is ticked while no teacher has set it.
-    for (QRadioButton* option : {Option1, Option2}) {
-        option->setAutoExclusive(false);
-        option->setChecked(false);
-        option->setAutoExclusive(true);
-    }
-    if (on)
-        (*on ? Option1 : Option2)->setChecked(true);
-    Label4->setText(!on ? tr("Now: not set: each computer's own setting.")
-                        : *on ? tr("Now: on: every computer keeps results.")
-                              : tr("Now: off: no computer keeps results."));
-}
-
-void ClassLists::writeSwitch(bool on)
-{
-    try {
-        writeResultsSwitch(folder(), on);
-    } catch (const DataError& error) {
-        program().dialogs().message(tr("The switch could not be written: %1").arg(QString::fromUtf8(error.what())));
-    }
-    showSwitch();
-    announce(Label4->text());
-}
-
-void ClassLists::Option1_Click()
-{
-    writeSwitch(true);
-}
-
-void ClassLists::Option2_Click()
-{
-    writeSwitch(false);
 }
 
 bool ClassLists::change(const std::function<void(std::vector<ClassList>&)>& apply)

@@ -27,9 +27,11 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <optional>
 
 namespace bs {
 
@@ -226,7 +228,7 @@ ClassResults::ClassResults(Program& program, const QString& formName)
 
     m_model = new ResultsModel(this);
     Table1 = placed(new QTableView(this), QStringLiteral("Table1"), tr("Class results"),
-                    QRect(120, 1740, 7320, 4620));
+                    QRect(120, 1740, 7320, 4140));
     Table1->setModel(m_model);
     Table1->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -243,11 +245,30 @@ ClassResults::ClassResults(Program& program, const QString& formName)
     });
 
     Chart1 = placed(new QChartView(this), QStringLiteral("Chart1"), tr("Chart of what the class got wrong"),
-                    QRect(7560, 1740, 4320, 4620));
+                    QRect(7560, 1740, 4320, 4140));
     Chart1->setFocusPolicy(Qt::TabFocus);
     Chart1->setRenderHint(QPainter::Antialiasing);
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), QRect(120, 6420, 11760, 780),
+    makeLabel(this, QStringLiteral("Label9"), tr("Keep results for every computer:"), QRect(120, 5940, 6960, 375),
+              labelFont, yellow);
+    Option3 = makeOption(this, QStringLiteral("Option3"), tr("On"), QRect(7200, 5940, 1800, 375));
+    Option4 = makeOption(this, QStringLiteral("Option4"), tr("Off"), QRect(9120, 5940, 1800, 375));
+    Option3->setAccessibleName(tr("Keep results for every computer: on"));
+    Option4->setAccessibleName(tr("Keep results for every computer: off"));
+    // Not one group with the view's options.
+    for (QRadioButton* option : {Option3, Option4})
+        option->setAutoExclusive(false);
+    connect(Option3, &QRadioButton::clicked, this, &ClassResults::Option3_Click);
+    connect(Option4, &QRadioButton::clicked, this, &ClassResults::Option4_Click);
+    Label8 = makeLabel(this, QStringLiteral("Label8"), QString(), QRect(120, 6330, 11760, 300),
+                       uiFont(QStringLiteral("Tahoma"), 9, true), yellow);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(WatchMs);
+    connect(Timer1, &QTimer::timeout, this, &ClassResults::rereadIfChanged);
+
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), QRect(120, 6630, 11760, 690),
                        uiFont(QStringLiteral("Tahoma"), 9, true), QColor(255, 192, 192));
     Label3->setWordWrap(true);
 
@@ -272,8 +293,9 @@ QString ClassResults::folder() const
 void ClassResults::Form_Load()
 {
     layoutform(*this);
-    for (QRadioButton* option : {Option1, Option2})
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4})
         setControlBackColor(option, formBlue);
+    showSwitch();
     Date3->setDate(schoolYearStart(QDate::currentDate()));
     refresh();
     // The span shown at first: every record read, up to today.
@@ -293,6 +315,8 @@ void ClassResults::Form_Load()
 void ClassResults::refresh()
 {
     m_model->show(m_model->view(), {}); // the table lets go of the records read before
+    // The listing before the reading: a file added to meanwhile is read again next time.
+    m_state = recordsFolderState(folder());
     m_read = readRecordsFolder(folder());
     QStringList lines;
     for (const RecordsProblem& problem : m_read.problems) {
@@ -456,6 +480,84 @@ void ClassResults::drawChart(const std::vector<const ResultRecord*>& records)
         parts << tr("%1: %2 of %3 pupils below full marks").arg(item.text).arg(item.pupils).arg(item.of);
     Chart1->setAccessibleDescription(parts.isEmpty() ? tr("Nothing was got wrong in these records.")
                                                      : tr("Most often wrong: ") + parts.join(QStringLiteral("; ")));
+}
+
+void ClassResults::rereadIfChanged()
+{
+    if (recordsFolderState(folder()) == m_state)
+        return;
+    // The row chosen, by what it shows: a pupil, or a record.
+    const QModelIndex current = Table1->currentIndex();
+    std::optional<std::pair<QString, QString>> pupil;
+    std::optional<ResultRecord> record;
+    if (current.isValid() && m_model->view() == ResultsModel::View::ByPupil) {
+        const PupilSummary& summary = m_model->pupils()[std::size_t(current.row())];
+        pupil = {summary.pupilClass, summary.pupil};
+    } else if (current.isValid()) {
+        record = *m_model->records()[std::size_t(current.row())];
+    }
+    const int column = std::max(0, current.column());
+    refresh();
+    showFiltered();
+    int row = -1;
+    if (pupil) {
+        const auto& pupils = m_model->pupils();
+        const auto found = std::find_if(pupils.cbegin(), pupils.cend(), [&](const PupilSummary& summary) {
+            return summary.pupilClass == pupil->first && summary.pupil == pupil->second;
+        });
+        row = found == pupils.cend() ? -1 : int(found - pupils.cbegin());
+    } else if (record) {
+        const auto& records = m_model->records();
+        const auto found =
+            std::find_if(records.cbegin(), records.cend(), [&](const ResultRecord* shown) { return *shown == *record; });
+        row = found == records.cend() ? -1 : int(found - records.cbegin());
+    }
+    if (row >= 0)
+        Table1->setCurrentIndex(m_model->index(row, column));
+}
+
+void ClassResults::showEvent(QShowEvent* event)
+{
+    Screen::showEvent(event);
+    Timer1->start();
+}
+
+void ClassResults::hideEvent(QHideEvent* event)
+{
+    Timer1->stop();
+    Screen::hideEvent(event);
+}
+
+void ClassResults::showSwitch()
+{
+    const std::optional<bool> on = readResultsSwitch(folder());
+    // Neither is ticked while no teacher has set it.
+    Option3->setChecked(on.value_or(false));
+    Option4->setChecked(on && !*on);
+    Label8->setText(!on ? tr("Now: not set: each computer's own setting.")
+                        : *on ? tr("Now: on: every computer keeps results.")
+                              : tr("Now: off: no computer keeps results."));
+}
+
+void ClassResults::writeSwitch(bool on)
+{
+    try {
+        writeResultsSwitch(folder(), on);
+    } catch (const DataError& error) {
+        program().dialogs().message(tr("The switch could not be written: %1").arg(QString::fromUtf8(error.what())));
+    }
+    showSwitch();
+    announce(Label8->text());
+}
+
+void ClassResults::Option3_Click()
+{
+    writeSwitch(true);
+}
+
+void ClassResults::Option4_Click()
+{
+    writeSwitch(false);
 }
 
 QString ClassResults::chartDescription() const

@@ -13,6 +13,7 @@ class QDateEdit;
 class QLabel;
 class QRadioButton;
 class QTableView;
+class QTimer;
 
 namespace bs {
 
@@ -46,10 +47,12 @@ private:
     std::vector<PupilSummary> m_pupils;
 };
 
-// The teacher's view of the class's records, read from the results folder each time it opens
-// and at "Refresh": by pupil or by activity, narrowed to a class, a pupil and a span of days;
+// The teacher's view of the class's records, read from the results folder each time it opens,
+// at "Refresh", and while it is shown whenever a computer has added to the folder (looked at
+// every 20 seconds, keeping the filter, the view and the row chosen): by pupil or by activity, narrowed to a class, a pupil and a span of days;
 // the chart of what most of the class got wrong; the spreadsheet, the printout, and deleting
-// one pupil's records or every record older than a day. Label2(0) is "Exit".
+// one pupil's records or every record older than a day; the switch that keeps results for every
+// computer sharing the folder. Label2(0) is "Exit".
 class ClassResults : public Screen
 {
     Q_OBJECT
@@ -71,6 +74,11 @@ public:
     void printTable();
     void deletePupil();
     void deleteOlder();
+    // Reads the folder again if any records file changed since it was read, keeping the
+    // filter, the view and the row chosen (Timer1 calls it while the screen is shown).
+    void rereadIfChanged();
+    void Option3_Click();
+    void Option4_Click();
 
     QLabel* Label1;
     QRadioButton* Option1; // by pupil
@@ -84,6 +92,13 @@ public:
     QChartView* Chart1;
     QLabel* Label3; // the files that could not be read whole
     ControlArray<LabelButton> Label2;
+    QRadioButton* Option3; // keep results for every computer: on
+    QRadioButton* Option4; // off
+    QLabel* Label8;        // the switch as it stands
+    QTimer* Timer1;        // looks for records added by other computers
+
+    // How often Timer1 looks at the folder.
+    static constexpr int WatchMs = 20000;
 
     const RecordsRead& read() const { return m_read; }
     ResultsModel& model() const { return *m_model; }
@@ -93,6 +108,8 @@ public:
 
 protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF twips) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QString folder() const;
@@ -101,8 +118,11 @@ private:
     void drawChart(const std::vector<const ResultRecord*>& records);
     QString filterHeading() const;
     void removeRecords(const std::function<bool(const ResultRecord&)>& chosen);
+    void showSwitch();
+    void writeSwitch(bool on);
 
     RecordsRead m_read;
+    QList<RecordsFileState> m_state; // the records files as they were when read
     ResultsModel* m_model;
     bool m_filling = false;
 };

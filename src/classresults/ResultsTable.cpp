@@ -14,14 +14,22 @@ using PupilKey = std::pair<QString, QString>; // class, name
 // first appearance; count is the number of pupils.
 std::vector<int> pupilNumbers(const std::vector<const ResultRecord*>& records, int& count)
 {
+    // The reader shares repeated texts: looked up first by where the texts are, which is quick,
+    // then by the texts themselves.
+    QHash<std::pair<const QChar*, const QChar*>, int> byPlace;
     QHash<PupilKey, int> numbers;
     std::vector<int> pupils;
     pupils.reserve(records.size());
     for (const ResultRecord* record : records) {
-        auto found = numbers.constFind(PupilKey(record->pupilClass, record->pupil));
-        if (found == numbers.constEnd())
-            found = numbers.insert(PupilKey(record->pupilClass, record->pupil), int(numbers.size()));
-        pupils.push_back(*found);
+        const std::pair<const QChar*, const QChar*> place(record->pupilClass.constData(), record->pupil.constData());
+        auto known = byPlace.constFind(place);
+        if (known == byPlace.constEnd()) {
+            auto found = numbers.constFind(PupilKey(record->pupilClass, record->pupil));
+            if (found == numbers.constEnd())
+                found = numbers.insert(PupilKey(record->pupilClass, record->pupil), int(numbers.size()));
+            known = byPlace.insert(place, *found);
+        }
+        pupils.push_back(*known);
     }
     count = int(numbers.size());
     return pupils;
@@ -108,6 +116,8 @@ MostMissed mostMissed(const std::vector<const ResultRecord*>& latestFirst, int q
     // its text made once; only each pupil's latest try counts.
     using ActivityKey = std::pair<std::pair<QString, QString>, std::pair<QString, QString>>;
     QHash<ActivityKey, int> activityNumbers;
+    using Places = std::pair<std::pair<const QChar*, const QChar*>, std::pair<const QChar*, const QChar*>>;
+    QHash<Places, int> activityByPlace; // by where the shared texts are, looked up first
     std::vector<MissedItem> activityItems;
     std::vector<std::vector<bool>> tried; // activity, pupil
     // Questions: a quiz's question by its number (its text from the latest record), and of the
@@ -124,16 +134,22 @@ MostMissed mostMissed(const std::vector<const ResultRecord*>& latestFirst, int q
         if (record.outof <= 0)
             continue;
         const auto pupil = static_cast<std::size_t>(numbers[i]);
-        const ActivityKey key({record.place, record.topic}, {record.title, record.activity});
-        auto found = activityNumbers.constFind(key);
-        if (found == activityNumbers.constEnd()) {
-            found = activityNumbers.insert(key, int(activityItems.size()));
-            activityItems.push_back({workedOn(record) + QStringLiteral(" (") + record.activity + u')', 0, 0});
-            tried.emplace_back(pupils, false);
-            quizQuestions.emplace_back();
-            answered.emplace_back(pupils, false);
+        const Places places({record.place.constData(), record.topic.constData()},
+                            {record.title.constData(), record.activity.constData()});
+        auto known = activityByPlace.constFind(places);
+        if (known == activityByPlace.constEnd()) {
+            const ActivityKey key({record.place, record.topic}, {record.title, record.activity});
+            auto found = activityNumbers.constFind(key);
+            if (found == activityNumbers.constEnd()) {
+                found = activityNumbers.insert(key, int(activityItems.size()));
+                activityItems.push_back({workedOn(record) + QStringLiteral(" (") + record.activity + u')', 0, 0});
+                tried.emplace_back(pupils, false);
+                quizQuestions.emplace_back();
+                answered.emplace_back(pupils, false);
+            }
+            known = activityByPlace.insert(places, *found);
         }
-        const auto activity = std::size_t(*found);
+        const auto activity = std::size_t(*known);
         if (record.activity == QLatin1String("quiz")) {
             answered[activity][pupil] = true;
             std::vector<Question>& asked = quizQuestions[activity];

@@ -1,5 +1,6 @@
 #include "results/Records.h"
 
+#include <QHash>
 #include <QVarLengthArray>
 #include <QtEndian>
 
@@ -224,8 +225,10 @@ std::optional<int> versionAt(QByteArrayView line)
     return number(line.sliced(Mark.size(), tab - Mark.size()));
 }
 
-// The texts of the line read before, by field: a file's lines mostly repeat the computer, the
-// class, the place and the questions, and a repeated text is shared rather than made again.
+// The texts read before: a folder's lines mostly repeat the computers, the classes, the pupils,
+// the places and the questions, and a repeated text is shared rather than made again (which
+// also lets the view count by the shared texts cheaply). The line before's text of each field is
+// looked at first, then every text this thread has read.
 struct Recent
 {
     struct Text
@@ -235,15 +238,34 @@ struct Recent
     };
     std::array<Text, 8 + 11> byField; // the fixed texts, then wrong answers 1 to 10 (11 for others)
 
+    // Every text read so far on this thread, by its bytes as written; kept from file to file,
+    // and forgotten when it grows past what a school's folder holds.
+    static constexpr qsizetype KnownLimit = 65536;
+    static QHash<QByteArray, QString>& known()
+    {
+        thread_local QHash<QByteArray, QString> texts;
+        return texts;
+    }
+
     std::optional<QString> shared(std::size_t slot, QByteArrayView field)
     {
         Text& recent = byField[slot];
         if (recent.bytes == field && !recent.bytes.isNull())
             return recent.text;
+        QHash<QByteArray, QString>& texts = known();
+        const auto found = texts.constFind(QByteArray::fromRawData(field.data(), field.size()));
+        if (found != texts.cend()) {
+            recent.bytes = found.key();
+            recent.text = found.value();
+            return recent.text;
+        }
         auto text = unescaped(field);
         if (text) {
+            if (texts.size() >= KnownLimit)
+                texts.clear();
             recent.bytes = field.toByteArray();
             recent.text = *text;
+            texts.insert(recent.bytes, recent.text);
         }
         return text;
     }

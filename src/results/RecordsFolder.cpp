@@ -10,8 +10,11 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <thread>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,27 +114,78 @@ void appendRecord(const QString& folder, const ResultRecord& record)
         fail(path, syncError);
 }
 
+namespace {
+
+// One file's part of the view: its records and what was wrong with it.
+struct FileRead
+{
+    QList<ResultRecord> records;
+    QList<RecordsProblem> problems;
+};
+
+FileRead readOneFile(const QString& folder, const QString& name)
+{
+    FileRead read;
+    bool tooLarge = false;
+    const auto bytes = readLimited(folder + u'/' + name, tooLarge);
+    if (!bytes) {
+        read.problems.append({name, RecordsProblem::Kind::Unreadable, 0});
+        return read;
+    }
+    const LinesRead lines = readRecordLines(
+        *bytes, [&](ResultRecord&& record, QByteArrayView) { read.records.append(std::move(record)); });
+    if (tooLarge)
+        read.problems.append({name, RecordsProblem::Kind::TooLarge, 0});
+    if (lines.damaged > 0)
+        read.problems.append({name, RecordsProblem::Kind::Damaged, lines.damaged});
+    if (lines.later > 0)
+        read.problems.append({name, RecordsProblem::Kind::LaterVersion, lines.later});
+    return read;
+}
+
+} // namespace
+
 RecordsRead readRecordsFolder(const QString& folder)
 {
+    const QStringList names = recordsFiles(folder);
+    std::vector<FileRead> files(std::size_t(names.size()));
+    // The files are read and parsed on every core, each taking the next file not yet taken;
+    // the result is put together in file-name order afterwards.
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype i = next++; i < names.size(); i = next++)
+            files[std::size_t(i)] = readOneFile(folder, names[i]);
+    };
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const qsizetype helpers = std::min<qsizetype>(qsizetype(std::min(cores, 8u)) - 1, names.size() / 4);
+    std::vector<std::thread> threads;
+    for (qsizetype t = 0; t < helpers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+
     RecordsRead read;
-    const QString prefix = folder + u'/';
-    for (const QString& name : recordsFiles(folder)) {
-        bool tooLarge = false;
-        const auto bytes = readLimited(prefix + name, tooLarge);
-        if (!bytes) {
-            read.problems.append({name, RecordsProblem::Kind::Unreadable, 0});
-            continue;
-        }
-        const LinesRead lines = readRecordLines(
-            *bytes, [&](ResultRecord&& record, QByteArrayView) { read.records.append(std::move(record)); });
-        if (tooLarge)
-            read.problems.append({name, RecordsProblem::Kind::TooLarge, 0});
-        if (lines.damaged > 0)
-            read.problems.append({name, RecordsProblem::Kind::Damaged, lines.damaged});
-        if (lines.later > 0)
-            read.problems.append({name, RecordsProblem::Kind::LaterVersion, lines.later});
+    qsizetype total = 0;
+    for (const FileRead& file : files)
+        total += file.records.size();
+    read.records.reserve(total);
+    for (FileRead& file : files) {
+        for (ResultRecord& record : file.records)
+            read.records.append(std::move(record));
+        read.problems.append(file.problems);
     }
     return read;
+}
+
+QList<RecordsFileState> recordsFolderState(const QString& folder)
+{
+    QList<RecordsFileState> state;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
+        if (info.fileName().endsWith(Suffix))
+            state.append({info.fileName(), info.size(), info.lastModified().toMSecsSinceEpoch()});
+    }
+    return state;
 }
 
 int deleteRecords(const QString& folder, const std::function<bool(const ResultRecord&)>& remove)

@@ -55,6 +55,20 @@ constexpr qint64 RecordsFileLimit = 64 * 1024 * 1024;
 // records and no problems.
 RecordsRead readRecordsFolder(const QString& folder);
 
+// One records file as a listing of the folder shows it: enough to tell that a computer added to
+// it, or that it was removed or written again.
+struct RecordsFileState
+{
+    QString file;
+    qint64 size = 0;
+    qint64 modified = 0; // milliseconds since 1970
+    bool operator==(const RecordsFileState&) const = default;
+};
+
+// The records files of folder as they are now, by name: a listing of the folder, with no file
+// opened, so it is cheap enough to ask for often.
+QList<RecordsFileState> recordsFolderState(const QString& folder);
+
 // Removes every record that remove() chooses: each file that held one is written again whole
 // (into a new file renamed over the old), with the rest of its lines as they were; a file left
 // with nothing is removed. Lines of a later version are kept. Returns the number removed; throws

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 using namespace bs;
 
@@ -233,11 +234,10 @@ private Q_SLOTS:
                  printer ? "The class results are now printing." : "There was a problem printing to your printer.");
     }
 
-    void classListsAndSwitchWritten()
+    void classListsWritten()
     {
         clickButton(open().Label2(6));
         auto& lists = m_test->screens().get<ClassLists>(screenName::classLists);
-        QVERIFY(lists.Label4->text().contains(QStringLiteral("not set")));
         typeText(lists.Text1, QStringLiteral("Dosbarth Ffion"));
         clickButton(lists.Label2(1));
         typeText(lists.Text1, QStringLiteral("Gw\u0175n"));
@@ -245,13 +245,58 @@ private Q_SLOTS:
         typeText(lists.Text1, QStringLiteral("Year 6"));
         clickButton(lists.Label2(2)); // renamed
         QCOMPARE(readClassLists(m_folder), (std::vector<ClassList>{{QStringLiteral("Year 6"), {QStringLiteral("Gw\u0175n")}}}));
-        clickOption(lists.Option2);
-        QCOMPARE(readResultsSwitch(m_folder), std::optional<bool>(false));
-        clickOption(lists.Option1);
-        QCOMPARE(readResultsSwitch(m_folder), std::optional<bool>(true));
         QVERIFY(m_test->dialogs().messages.isEmpty());
         QTest::keyClick(&lists, Qt::Key_Escape);
         QCOMPARE(m_test->screens().get<ClassResults>(screenName::classResults).Combo1->findText("Year 6") > 0, true);
+    }
+
+    // The switch is on the class results themselves, a Tab stop, and leaves the view as it was.
+    void switchWritten()
+    {
+        ClassResults& screen = open();
+        QVERIFY(screen.Label8->text().contains(QStringLiteral("not set")));
+        QVERIFY(!screen.Option3->isChecked() && !screen.Option4->isChecked());
+        QVERIFY((screen.Option3->focusPolicy() & Qt::TabFocus) && (screen.Option4->focusPolicy() & Qt::TabFocus));
+        QVERIFY(!screen.Option3->accessibleName().isEmpty());
+        clickOption(screen.Option4);
+        QCOMPARE(readResultsSwitch(m_folder), std::optional<bool>(false));
+        QVERIFY(screen.Option4->isChecked() && !screen.Option3->isChecked() && screen.Option1->isChecked());
+        clickOption(screen.Option3);
+        QCOMPARE(readResultsSwitch(m_folder), std::optional<bool>(true));
+        QVERIFY(screen.Option3->isChecked() && !screen.Option4->isChecked() && screen.Option1->isChecked());
+        QVERIFY(screen.Label8->text().contains(QStringLiteral("every computer keeps")));
+        QVERIFY(m_test->dialogs().messages.isEmpty());
+    }
+
+    // A record another computer adds appears when the timer next looks, with the teacher's
+    // class, view and row kept; with nothing changed the folder is not read again.
+    void recordsFromAnotherComputerAppear_data()
+    {
+        QTest::addColumn<bool>("byPupil");
+        QTest::newRow("by pupil") << true;
+        QTest::newRow("by activity") << false;
+    }
+    void recordsFromAnotherComputerAppear()
+    {
+        QFETCH(bool, byPupil);
+        ClassResults& screen = open();
+        QVERIFY(screen.Timer1->isActive());
+        choose(screen.Combo1, QStringLiteral("Class 5"));
+        clickOption(byPupil ? screen.Option1 : screen.Option2);
+        screen.Table1->setCurrentIndex(screen.model().index(1, 0));
+        const QString chosen = screen.model().data(screen.model().index(1, 0)).toString();
+        const ResultRecord* before = &screen.read().records.front();
+        QVERIFY(QMetaObject::invokeMethod(static_cast<QObject*>(screen.Timer1), "timeout"));
+        QCOMPARE(&screen.read().records.front(), before); // not read again
+        ResultRecord added = record("Dylan", "Class 5", QDate(2026, 10, 4), 9, 10);
+        added.computer = QStringLiteral("room2-pc7");
+        appendRecord(m_folder, added);
+        QVERIFY(QMetaObject::invokeMethod(static_cast<QObject*>(screen.Timer1), "timeout"));
+        QCOMPARE(screen.read().records.size(), 6);
+        QCOMPARE(screen.Combo1->currentText(), QStringLiteral("Class 5"));
+        QCOMPARE(screen.Option1->isChecked(), byPupil);
+        QCOMPARE(screen.model().rowCount(), byPupil ? 3 : 4);
+        QCOMPARE(screen.model().data(screen.Table1->currentIndex()).toString(), chosen);
     }
 };
 
