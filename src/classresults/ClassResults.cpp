@@ -196,9 +196,9 @@ ClassResults::ClassResults(Program& program, const QString& formName)
     connect(Option1, &QRadioButton::clicked, this, &ClassResults::showFiltered);
     connect(Option2, &QRadioButton::clicked, this, &ClassResults::showFiltered);
 
-    makeLabel(this, QStringLiteral("Label4"), tr("Class:"), QRect(120, 840, 1000, 375), labelFont, yellow,
+    makeLabel(this, QStringLiteral("Label4"), tr("Class:"), QRect(0, 840, 1260, 375), labelFont, yellow,
               Qt::AlignRight | Qt::AlignTop);
-    Combo1 = placed(new QComboBox(this), QStringLiteral("Combo1"), tr("Class"), QRect(1200, 780, 3600, 375));
+    Combo1 = placed(new QComboBox(this), QStringLiteral("Combo1"), tr("Class"), QRect(1320, 780, 3480, 375));
     makeLabel(this, QStringLiteral("Label5"), tr("Pupil:"), QRect(4920, 840, 1000, 375), labelFont, yellow,
               Qt::AlignRight | Qt::AlignTop);
     Combo2 = placed(new QComboBox(this), QStringLiteral("Combo2"), tr("Pupil"), QRect(6000, 780, 5880, 375));
