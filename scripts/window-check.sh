@@ -193,12 +193,12 @@ wait_for_other_screen() {
     echo "$what did not come up ($shots/$shot.png)" >&2
     return 1
 }
-# A window of the program by its title (a dialog), given the keyboard.
+# A dialog (neither a screen nor the backdrop), given the keyboard; found by its size, not its
+# title, which is in the desktop's language.
 wait_for_dialog() {
-    local name="$1" id
+    local what="$1" id
     for _ in $(seq 100); do
-        id=$(xdotool search --all --onlyvisible --pid "$app" --name "$name" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
+        if id=$(message_up 2>/dev/null); then
             sleep 0.5
             xdotool windowfocus --sync "$id"
             echo "$id"
@@ -207,15 +207,16 @@ wait_for_dialog() {
         kill -0 "$app" 2>/dev/null || { echo "the program ended:" >&2; cat "$shots/program.log" >&2; return 1; }
         sleep 0.1
     done
-    echo "no window \"$name\" came up" >&2
+    echo "$what did not come up" >&2
     return 1
 }
 gone() {
     for _ in $(seq "${2:-100}"); do
-        xdotool search --all --onlyvisible --pid "$app" --name "$1" >/dev/null 2>&1 || return 0
+        xdotool getwindowgeometry "$1" 2>/dev/null | grep -q "Geometry:" || return 0
+        xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable" || return 0
         sleep 0.1
     done
-    echo "the window \"$1\" did not close" >&2
+    echo "the file dialog did not close" >&2
     return 1
 }
 
@@ -240,14 +241,14 @@ xdotool key Tab Return
 # path typed into its file name box.
 sleep 0.3
 xdotool key Return
-dialog=$(wait_for_dialog "Choose a photograph for the panorama")
+dialog=$(wait_for_dialog "the file dialog")
 xdotool type --delay 10 "$photo_path"
 sleep 0.3
 import -window root "$shots/file-dialog.png"
 # Enter takes the path; when the box's list of matching names is open, the first Enter may
 # only close that list.
 xdotool key Return
-gone "Choose a photograph for the panorama" 10 || { xdotool key Return; gone "Choose a photograph for the panorama"; }
+gone "$dialog" 10 || { xdotool key Return; gone "$dialog"; }
 sleep 0.5
 if box=$(message_up 2>/dev/null) && [ -n "$(xdotool getwindowname "$box" 2>/dev/null)" ]; then
     import -window root "$shots/maker.png"
