@@ -4,7 +4,8 @@
 Run inside a D-Bus session of its own (scripts/screen-reader-check.sh starts one). Starts
 Xvfb, openbox, the accessibility bus, Orca with speech and braille off and its debug log on,
 and the program; then presses keys with xdotool and waits, at every step, for Orca's log to
-show the words a pupil must hear. Exit 0: every step heard; 1: a step not heard (the words
+show the words a pupil must hear. A topic of the school's own is written into the build's
+"ourtopics" folder before the program starts, opened from "Our Topics" and removed at the end. Exit 0: every step heard; 1: a step not heard (the words
 heard instead are printed); 77: Orca or the accessibility bus could not start.
 Usage: screen-reader-check.py PROGRAM WORKDIR
 """
@@ -342,6 +343,31 @@ def drive(s, topic):
     s.press("catalogue", "Return", r"^Worksheet catalogue\b", r"^Edit Worksheet check box")
     s.press("back to the menu", "Escape", r"^Main menu\b")  # a new menu: the catalogue unloaded it
 
+    # The school's own topics: the list, a topic of its own and its labelling activity, one
+    # label placed by keys.
+    own = own_topic(s.own_title)
+    own_title = re.escape(own["title"])
+    labels = own["labelling"]["labels"]
+    # Up from History: the Teachers' Guide, then "Our Topics" above it.
+    s.tabs_to("menu, up", r"^(Teachers' Guide|Our Topics) push button", most=1, key="Up")
+    s.tabs_to("menu, up", r"^Our Topics push button", most=1, key="Up")
+    s.press("our topics", "Return", r"^Our Topics\b")
+    s.tabs_to("our topics", r"^%s push button" % own_title, most=6)
+    s.press("own topic page", "Return", r"^%s\b" % own_title)
+    s.tabs_to("own topic page", r"^Labelling Activity push button")
+    s.press("own labelling activity", "Return", r"^%s \u2014 labelling activity\b" % own_title)
+    numbers = reading_numbers([label["at"] for label in labels], OWN_LABEL_HEIGHT)
+    name = spoken_item(labels[0]["text"])
+    s.tabs_to("own item 1", r"^%s, not placed push button" % name)
+    s.press("own item 1 picked up", "space", r"^%s, picked up\b" % name)
+    s.tabs_to("own item 1 to its box", r"^Box %d of %d push button" % (numbers[0], len(labels)),
+              most=2 * len(labels) + 2)
+    s.press("own item 1 placed", "space",
+            r"^%s, placed in box %d of %d\.?$" % (name, numbers[0], len(labels)))
+    s.press("back to the own topic page", "Escape", r"^(%s\b|Labelling Activity push button)" % own_title)
+    s.press("back to our topics", "Escape", r"^Our Topics\b")
+    s.press("back to the menu", "Escape", r"^Main menu\b")
+
     # Leaving: the menu's Exit, then the title screen's.
     s.tabs_to("menu", r"^Exit push button", most=25)
     s.press("leaving", "Return", r"^Brellinshore\b", r"^Cancel push button")
@@ -359,6 +385,51 @@ def drive(s, topic):
     if internal:
         raise NotHeard("windows announced by their form names: " + ", ".join(internal))
     print("ok  no window announced by its form name")
+
+
+# A topic of the school's own, written into the build's "ourtopics" folder before the program
+# starts and removed at the end: its panorama, a labelling picture and two labels.
+OWN_LABEL_HEIGHT = 375  # twips; the boxes are 2400 x 375
+
+
+def own_topic(title):
+    return {"format": 1, "title": title, "language": "en", "panorama": title + " - panorama.jpg",
+            "labelling": {"picture": title + " - picture.jpg",
+                          "instruction": "Drag each label to its place on the picture.",
+                          "labels": [{"text": "Harbour", "at": [0, 0]},
+                                     {"text": "Church", "at": [4800, 3000]}]}}
+
+
+def own_topic_files(program, title):
+    folder = os.path.join(os.path.dirname(os.path.abspath(program)), "ourtopics")
+    topic = own_topic(title)
+    return folder, topic, [os.path.join(folder, name) for name in
+                           (title + ".json", topic["panorama"], topic["labelling"]["picture"])]
+
+
+def write_own_topic(program, title):
+    folder, topic, (json_path, panorama, picture) = own_topic_files(program, title)
+    if not os.path.isdir(folder):
+        raise NotHeard("there is no folder %s for the school's own topics" % folder)
+    for path, size in ((panorama, "3000x340"), (picture, "480x400")):
+        try:
+            from PIL import Image  # python3-pil, where this Python has it
+            width, height = map(int, size.split("x"))
+            Image.radial_gradient("L").resize((width, height)).convert("RGB").save(path, "JPEG")
+        except ImportError:
+            subprocess.run(["convert", "-size", size, "gradient:navy-gold", path], check=True, timeout=60)
+    with open(json_path + ".part", "w", encoding="utf-8") as f:
+        json.dump(topic, f, ensure_ascii=False, indent=2)
+    os.replace(json_path + ".part", json_path)
+
+
+def remove_own_topic(program, title):
+    for path in own_topic_files(program, title)[2]:
+        for name in (path, path + ".part"):
+            try:
+                os.remove(name)
+            except FileNotFoundError:
+                pass
 
 
 def load_topic(program, form):
@@ -387,8 +458,10 @@ def main():
     # Well inside the shell's own limit, so that everything started here is ended here.
     signal.signal(signal.SIGALRM, out_of_time)
     signal.alarm(TIME_LIMIT)
+    session.own_title = "Screen reader check %d" % os.getpid()
     try:
         topic = load_topic(program, "stlucia2")
+        write_own_topic(program, session.own_title)
         session.start()
         drive(session, topic)
     except NotHeard as fault:
@@ -397,6 +470,7 @@ def main():
     finally:
         signal.alarm(0)
         session.stop()
+        remove_own_topic(program, session.own_title)
     print("every step heard")
     return 0
 

@@ -3,7 +3,9 @@
 # with the accessibility bus, Xvfb and a window manager, in a D-Bus session of its own. The
 # program is driven by keys alone from the title screen through a topic page, its key facts,
 # the quiz to the results and the wrong answers, a labelling activity placed by keys to its
-# results, the wizard, the catalogue and Exit; at every step what Orca says must be heard
+# results, the wizard, the catalogue, "Our Topics" with a topic of the school's own (written
+# into <build-folder>/bin/ourtopics for the run and removed after it) and its labelling
+# activity, one label placed by keys, and Exit; at every step what Orca says must be heard
 # (scripts/screen-reader-check.py). Skips, with a line saying why, where Orca, the
 # accessibility bus or a D-Bus session cannot start. The log and the speech land in
 # <build-folder>/screen-reader/.
