@@ -26,7 +26,7 @@ done
 # Orca waits for a speech server that is reachable but cannot play: speech stays off, and
 # the whole run is bounded.
 status=0
-timeout -k 10 240 dbus-run-session -- python3 scripts/screen-reader-check.py "$program" "$work" || status=$?
+timeout -k 10 360 dbus-run-session -- python3 scripts/screen-reader-check.py "$program" "$work" || status=$?
 if [ "$status" -ne 0 ] && [ ! -e "$work/started" ]; then
     echo "skipped: no D-Bus session could be started (dbus-run-session ended with $status)"
     exit 0
@@ -34,6 +34,6 @@ fi
 case "$status" in
     0) ;;
     77) exit 0 ;; # the script said why it skipped
-    124|137) echo "the screen reader check did not finish within 4 minutes (log: $work/orca-debug.log)" >&2; exit 1 ;;
+    124|137) echo "the screen reader check did not finish within 6 minutes (log: $work/orca-debug.log)" >&2; exit 1 ;;
     *) echo "the screen reader check failed (log: $work/orca-debug.log)" >&2; exit 1 ;;
 esac
