@@ -25,8 +25,13 @@ rm -f "$shots"/*.png
 rm -f "$shots/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display" >/dev/null 2>&1 &
 xvfb=$!
-# The topic this run makes, and the photograph it is made from: removed at the end.
-own_folder="$(dirname "$program")/ourtopics"
+# The topic this run makes, and the photograph it is made from: removed at the end. Its folder
+# is where the program finds its content: beside it in a build, ../../share/brellinshore from
+# it when installed.
+program_dir="$(dirname "$program")"
+content_dir="$program_dir"
+[ -d "$content_dir/Images" ] || content_dir="$program_dir/../../share/brellinshore"
+own_folder="$content_dir/ourtopics"
 own_title="Window check $$"
 photo="$shots/panorama-source.jpg"
 cleanup() {
