@@ -108,19 +108,6 @@ const std::vector<MenuEntry>& menuEntries()
     return entries;
 }
 
-QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setFont(uiFont(QStringLiteral("Tahoma"), 9.75, true));
-    QPalette pal = option->palette();
-    pal.setColor(QPalette::WindowText, yellow);
-    pal.setColor(QPalette::ButtonText, yellow);
-    option->setPalette(pal);
-    placeTwips(option, twips);
-    return option;
-}
-
 } // namespace
 
 Intro0::Intro0(Program& program, const QString& formName) : Screen(program, formName)
@@ -142,9 +129,9 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
                   QRect(8865, 960, 2910, 195), uiFont(tahoma, 8.25), yellow, Qt::AlignHCenter | Qt::AlignTop);
 
     Option1 =
-        makeOption(this, QStringLiteral("Option1"), tr("Sound On"), QRect(10440, 120, 1455, 255));
+        makeOption(this, QStringLiteral("Option1"), tr("Sound On"), QRect(10440, 120, 1455, 255), 9.75);
     Option2 = makeOption(this, QStringLiteral("Option2"), tr("Sound Off"),
-                         QRect(10440, 480, 1455, 255));
+                         QRect(10440, 480, 1455, 255), 9.75);
     Option1->setChecked(true);
     connect(Option1, &QRadioButton::clicked, this, &Intro0::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Intro0::Option2_Click);
@@ -152,9 +139,9 @@ Intro0::Intro0(Program& program, const QString& formName) : Screen(program, form
     // The language, under the sound switch and the copyright line: each choice in its own
     // language, and a set of its own beside the sound switch's.
     Option3 = makeOption(this, QStringLiteral("Option3"), QStringLiteral("English"),
-                         QRect(10440, 1320, 1455, 255));
+                         QRect(10440, 1320, 1455, 255), 9.75);
     Option4 = makeOption(this, QStringLiteral("Option4"), QStringLiteral("Cymraeg"),
-                         QRect(10440, 1680, 1455, 255));
+                         QRect(10440, 1680, 1455, 255), 9.75);
     Option3->setAccessibleName(QStringLiteral("English"));
     Option4->setAccessibleName(QStringLiteral("Cymraeg"));
     languageGroup = new QButtonGroup(this);

@@ -43,19 +43,6 @@ constexpr int MostMissedQuestions = 5;
 constexpr int MostMissedActivities = 3;
 constexpr int ProblemLinesShown = 3;
 
-QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setFont(uiFont(QStringLiteral("Tahoma"), 11, true));
-    QPalette pal = option->palette();
-    pal.setColor(QPalette::WindowText, yellow);
-    pal.setColor(QPalette::ButtonText, yellow);
-    option->setPalette(pal);
-    placeTwips(option, twips);
-    return option;
-}
-
 template <class T>
 T* placed(T* control, const QString& name, const QString& accessibleName, const QRect& twips)
 {
@@ -190,8 +177,8 @@ ClassResults::ClassResults(Program& program, const QString& formName)
     Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Class Results"), QRect(0, 0, 12000, 780),
                        uiFont(QStringLiteral("Tahoma"), 24, true), yellow, Qt::AlignHCenter | Qt::AlignTop);
 
-    Option1 = makeOption(this, QStringLiteral("Option1"), tr("By pupil"), QRect(6000, 1260, 2200, 375));
-    Option2 = makeOption(this, QStringLiteral("Option2"), tr("By activity"), QRect(8280, 1260, 3600, 375));
+    Option1 = makeOption(this, QStringLiteral("Option1"), tr("By pupil"), QRect(6000, 1260, 2200, 375), 11);
+    Option2 = makeOption(this, QStringLiteral("Option2"), tr("By activity"), QRect(8280, 1260, 3600, 375), 11);
     Option1->setChecked(true);
     connect(Option1, &QRadioButton::clicked, this, &ClassResults::showFiltered);
     connect(Option2, &QRadioButton::clicked, this, &ClassResults::showFiltered);
@@ -251,8 +238,8 @@ ClassResults::ClassResults(Program& program, const QString& formName)
 
     makeLabel(this, QStringLiteral("Label9"), tr("Keep results for every computer:"), QRect(120, 5940, 6960, 375),
               labelFont, yellow);
-    Option3 = makeOption(this, QStringLiteral("Option3"), tr("On"), QRect(7200, 5940, 1800, 375));
-    Option4 = makeOption(this, QStringLiteral("Option4"), tr("Off"), QRect(9120, 5940, 1800, 375));
+    Option3 = makeOption(this, QStringLiteral("Option3"), tr("On"), QRect(7200, 5940, 1800, 375), 11);
+    Option4 = makeOption(this, QStringLiteral("Option4"), tr("Off"), QRect(9120, 5940, 1800, 375), 11);
     Option3->setAccessibleName(tr("Keep results for every computer: on"));
     Option4->setAccessibleName(tr("Keep results for every computer: off"));
     // Not one group with the view's options.

@@ -4,6 +4,7 @@
 #include "ui/LabelButton.h"
 
 #include <QPainter>
+#include <QRadioButton>
 
 namespace bs {
 
@@ -197,6 +198,21 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     shown.draw(painter, QRectF(QPointF(0, 0), QSizeF(shown.sizePixels())));
+}
+
+QRadioButton* makeOption(QWidget* parent, const QString& objectName, const QString& caption, const QRect& twips,
+                         double points)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(objectName);
+    option->setFont(uiFont(QStringLiteral("Tahoma"), points, true));
+    QPalette pal = option->palette();
+    const QColor yellow(255, 255, 0);
+    pal.setColor(QPalette::WindowText, yellow);
+    pal.setColor(QPalette::ButtonText, yellow);
+    option->setPalette(pal);
+    placeTwips(option, twips);
+    return option;
 }
 
 } // namespace bs

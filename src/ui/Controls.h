@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QWidget>
 
+class QRadioButton;
+
 #include <functional>
 #include <future>
 #include <map>
@@ -50,6 +52,9 @@ QFont uiFont(const QString& family, double points, bool bold = false);
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& caption, const QRect& twips,
                   const QFont& font, const QColor& fore, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 void setLabelColors(QLabel* label, const QColor& fore, const QColor& back, bool opaque);
+// A radio button of the program's look, placed in twips: yellow Tahoma bold at points.
+QRadioButton* makeOption(QWidget* parent, const QString& objectName, const QString& caption, const QRect& twips,
+                         double points);
 void setLabelBorder(QLabel* label, bool border);
 
 // A label button in the common look: bordered, centred bold yellow Tahoma on black.
