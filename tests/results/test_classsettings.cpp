@@ -58,17 +58,6 @@ private slots:
         QCOMPARE(resultsKept(dir.path(), machine), kept);
     }
 
-    void switchWritesAndReadsBack()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("results"));
-        QCOMPARE(readResultsSwitch(folder), std::nullopt);
-        writeResultsSwitch(folder, true);
-        QCOMPARE(readResultsSwitch(folder), std::optional<bool>(true));
-        writeResultsSwitch(folder, false);
-        QCOMPARE(readResultsSwitch(folder), std::optional<bool>(false));
-    }
-
     void classListsRead_data()
     {
         QTest::addColumn<QByteArray>("file");
